@@ -1,0 +1,60 @@
+// Every resource and command id of the program, in bands. The resource
+// script and the C++ code both include this file.
+#pragma once
+
+// Menu commands.
+#define IDM_EXIT 8
+#define IDM_ABOUT 40002
+#define IDM_PAUSE 40006
+#define IDM_WEB_MAKER 40007
+#define IDM_WEB_PRODUCT 40008
+#define IDM_WALL_OF_FAME 40009
+#define IDM_RESTART 40010
+#define IDM_WEB_EDITION_1 40011
+#define IDM_DISPLAY_OPTIONS 40012
+#define IDM_GAME_OPTIONS 40013
+#define IDM_HELP 40014
+#define IDM_WEB_EDITION_2 40015
+#define IDM_TOOLBAR 40016
+#define IDM_STATUS_BAR 40017
+#define IDM_SAVE 40018
+#define IDM_OPEN 40019
+
+// Menu bar and accelerators.
+#define IDR_MAIN_MENU 104
+#define IDR_ACCELERATORS 151
+
+// Dialog templates.
+#define IDD_DISPLAY_OPTIONS 103
+#define IDD_ABOUT 105
+#define IDD_GAME_OVER 106
+#define IDD_WALL_OF_FAME 107
+#define IDD_GAME_OPTIONS 109
+#define IDD_HELP 131
+#define IDD_SAVE_GAME 144
+#define IDD_NEXT_LEVEL 145
+#define IDD_OPEN_GAME 150
+#define IDD_OVERWRITE 153
+
+// Icons: the program's own and the tool buttons'.
+#define IDI_ZEMBAL 102
+#define IDI_TOOL_EXIT 134
+#define IDI_TOOL_DISPLAY_OPTIONS 135
+#define IDI_TOOL_PLAY 136
+#define IDI_TOOL_PAUSE 137
+#define IDI_SAVE_HINT 146  // the arrow beside the next-level dialog's Save button
+#define IDI_TOOL_OPEN 148
+#define IDI_TOOL_SAVE 149
+
+// Ball frames: theme sets of eight frames each start here; frame i of a set
+// is its first id + i. 110 to 117 are the Classic frames.
+#define IDB_BALL_FIRST 110
+#define IDB_BALL_LAST 139
+
+// WAVE sounds (their own resource type, so the numbers may meet the bitmaps').
+#define IDW_LEVEL_START 139
+#define IDW_LEVEL_DONE 140
+#define IDW_CLICK 141
+#define IDW_LIFE_LOST 142
+
+// Dialog controls are listed with their dialogs below.
