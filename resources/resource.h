@@ -50,6 +50,14 @@
 // is its first id + i. 110 to 117 are the Classic frames.
 #define IDB_BALL_FIRST 110
 #define IDB_BALL_LAST 139
+// The frame sets and the themes that use them (first id, frame count).
+#define IDB_CLASSIC_FIRST 110  // 8 frames, red and white ball on black; 115 is 15 x 15
+#define IDB_FOREST_FIRST 118   // 8 frames, black and white ball on green; 123 is 15 x 15
+#define IDB_DESERT_FIRST 126   // 3 frames, on white
+#define IDB_MARS_FIRST 129     // 4 frames, on white
+#define IDB_NIGHT_FIRST 133    // 3 frames, on white
+#define IDB_OCEAN_FIRST 136    // 1 frame, on white
+#define IDB_SKY_FIRST 137      // 3 frames, on white
 
 // WAVE sounds (their own resource type, so the numbers may meet the bitmaps').
 #define IDW_LEVEL_START 139
