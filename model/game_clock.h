@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class GameClock {
-public:
+  public:
     virtual ~GameClock() = default;
     // Milliseconds since the program started.
     virtual int32_t nowMs() = 0;
@@ -15,7 +15,7 @@ public:
 
 // A clock that never moves; the model uses it until it is given another.
 class StoppedClock : public GameClock {
-public:
+  public:
     int32_t nowMs() override { return 0; }
     int64_t calendarSeconds() override { return 0; }
 };

@@ -28,11 +28,15 @@ enum MoveResult : int32_t {
 };
 
 constexpr int kCellPixels = 14;
+
+// The score as shown and as entered in the Wall of Fame: truncated toward
+// zero, and held inside the 32-bit range whatever a saved file claimed.
+int32_t truncatedScore(double score);
 constexpr int kAnimationFrames = 8;
 constexpr int kTimeLimitSeconds = 120;
 
 class GameModel {
-public:
+  public:
     GameModel();
     virtual ~GameModel() = default;
     GameModel(const GameModel&) = delete;
@@ -131,12 +135,12 @@ public:
     int32_t cellWidth = 0, cellHeight = 0;
     int32_t ticksPerFrame = 10;
 
-protected:
+  protected:
     // Reports an internal inconsistency through fatalError and marks the
     // model as failed, so every caller up the chain stops.
     void fail(const char* text);
 
-private:
+  private:
     friend struct Bar;
 
     void placeBall(Ball& ball);
@@ -152,6 +156,4 @@ private:
     GameClock* clock_ = &stoppedClock_;
     RandomGenerator random_;
     bool failed_ = false;
-    // Counts games started; lets a step tell that the game ended inside it.
-    uint32_t gameSerial_ = 0;
 };

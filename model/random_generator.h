@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class RandomGenerator {
-public:
+  public:
     static constexpr int kMax = 0x7FFF;
 
     void seed(uint32_t value) { state_ = value; }
@@ -15,6 +15,6 @@ public:
     }
     uint32_t state() const { return state_; }
 
-private:
+  private:
     uint32_t state_ = 1;
 };
