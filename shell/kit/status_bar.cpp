@@ -1,0 +1,53 @@
+#include "shell/kit/status_bar.h"
+
+#include "shell/kit/clock_time.h"
+
+namespace {
+
+constexpr int kClockWidth = 60;
+// The clock pane's width plus the gap that ends the bar.
+constexpr int kClockSpace = 62;
+// The bar is 2 rows taller than its height; they lie below the client area.
+constexpr int kHiddenRows = 2;
+// From the bar's top to the panes' top is the height less this.
+constexpr int kPaneDrop = 18;
+constexpr int kEdgedPaneHeight = 17;
+constexpr int kPlainPaneHeight = 13;
+
+void placePane(StatusBar& bar, Label& pane, int x, int y, int width) {
+    if (pane.window == nullptr) {
+        pane.create(&bar, "", x, y, width, 0);
+        return;
+    }
+    const int paneHeight = pane.edgeKind != 0 ? kEdgedPaneHeight : kPlainPaneHeight;
+    MoveWindow(pane.window, x, y, width, paneHeight, TRUE);
+}
+
+}  // namespace
+
+StatusBar::StatusBar() {
+    edgeKind = 0;
+    borderKind = 0;
+    messagePane.edgeKind = 1;
+    clockPane.edgeKind = 1;
+}
+
+void StatusBar::arrange() {
+    RECT client{};
+    GetClientRect(parentWindow, &client);
+    const int parentWidth = client.right;
+    const int parentHeight = client.bottom;
+    MoveWindow(window, 0, parentHeight - height, parentWidth, height + kHiddenRows, TRUE);
+
+    const int paneTop = height - kPaneDrop;
+    placePane(*this, clockPane, parentWidth - kClockSpace, paneTop, kClockWidth);
+    placePane(*this, messagePane, 0, paneTop, parentWidth - kClockSpace);
+}
+
+void StatusBar::setMessage(LPCSTR text) {
+    messagePane.setText(text);
+}
+
+void StatusBar::updateClock() {
+    clockPane.setText(ClockTime::now().text().c_str());
+}

@@ -1,0 +1,73 @@
+#include "shell/kit/tool_button.h"
+
+#include "shell/kit/window_hook.h"
+
+namespace {
+
+// Pixels of the button's rim where the pointer counts as outside.
+constexpr int kRimLow = 2;
+constexpr int kRimHigh = 3;
+
+void reportHover(HWND button, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    RECT client{};
+    GetClientRect(button, &client);
+    const bool inside =
+        x > kRimLow && y > kRimLow && x < client.right - kRimHigh && y < client.bottom - kRimHigh;
+    const WORD code = inside ? TOOL_HOVER : TOOL_LEAVE;
+    SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(0, code),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+void hoverHook(WindowHook*, HWND button, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_MOUSEMOVE) {
+        reportHover(button, lParam);
+    }
+}
+
+HANDLE loadIcon(HINSTANCE instance, LPCSTR icon, int size) {
+    if (size == 0) {
+        return LoadIconA(instance, icon);
+    }
+    return LoadImageA(instance, icon, IMAGE_ICON, size, size, LR_DEFAULTCOLOR);
+}
+
+}  // namespace
+
+ToolButton::ToolButton() {
+    tabStopFlag = 1;
+}
+
+void ToolButton::setImage(LPCSTR iconResource, int size) {
+    icon = iconResource;
+    if (size >= 0) {
+        imageSize = size;
+    }
+}
+
+HWND ToolButton::create(WindowWrapper* parent, LPCSTR text, int x, int y, int width, int height,
+                        int controlId) {
+    DWORD style = static_cast<DWORD>(buttonStyle);
+    if (bitmap != 0) {
+        style = BS_BITMAP;
+    } else if (icon != nullptr) {
+        style = BS_ICON;
+    }
+    if (createChild(parent, "BUTTON", text, style, x, y, width, height, controlId, 0) == nullptr) {
+        return nullptr;
+    }
+
+    HINSTANCE resources = parent != nullptr ? parent->instance : nullptr;
+    if (icon != nullptr) {
+        SendMessageA(window, BM_SETIMAGE, IMAGE_ICON,
+                     reinterpret_cast<LPARAM>(loadIcon(resources, icon, imageSize)));
+    } else if (bitmap != 0) {
+        HBITMAP image = LoadBitmapA(resources, MAKEINTRESOURCEA(bitmap));
+        SendMessageA(window, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
+    }
+    if (icon != nullptr || bitmap != 0) {
+        WindowHook::install(window, hoverHook, 0);
+    }
+    return window;
+}
