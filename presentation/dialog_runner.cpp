@@ -1,0 +1,13 @@
+#include "presentation/dialog_runner.h"
+
+namespace {
+DialogRunner currentRunner = nullptr;
+}
+
+void setDialogRunner(DialogRunner runner) {
+    currentRunner = runner;
+}
+
+int runDialog(int dialogId) {
+    return currentRunner != nullptr ? currentRunner(dialogId) : 0;
+}

@@ -1,0 +1,169 @@
+// The Game's life and the hooks through which the model reaches the player.
+#include "presentation/game.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "model/wall_of_fame.h"
+#include "presentation/dialog_runner.h"
+#include "presentation/texts.h"
+
+Game* theGame = nullptr;
+HINSTANCE programInstance = nullptr;
+int textLineHeight = 0;
+int infoAreaHeight = 0;
+
+namespace {
+constexpr int kDefaultRows = 20;
+constexpr int kDefaultCols = 30;
+constexpr int kDefaultFieldOrigin = 10;
+constexpr int kBallRadius = 7;
+}  // namespace
+
+Game::Game() {
+    // The model reads the real time from the first level on.
+    setClock(realClock);
+    level = &ownLevel;
+    rows = kDefaultRows;
+    cols = kDefaultCols;
+    fieldLeft = kDefaultFieldOrigin;
+    fieldTop = kDefaultFieldOrigin;
+    ballRadius = kBallRadius;
+    themeIndex = 0;
+    statusPending = 0;
+    tooltipShown = 0;
+    soundOn = 1;
+    setFrameCount(kAnimationFrames);
+    wallOfFame = &wallOfFameTable;
+    loadSettings();
+    setFieldSize(-1, -1);
+    initGeometry();
+}
+
+Game::~Game() {
+    levelStartSound.free();
+    levelDoneSound.free();
+    clickSound.free();
+    lifeLostSound.free();
+    for (Sprite& sprite : frames) {
+        sprite.release();
+    }
+    deleteThemeBrushes();
+    saveSettings();
+}
+
+void Game::loadSettings() {
+    // Defaults of the settings file: grid and sound on, the Classic theme,
+    // slow speed, 75 % of a 20 x 30 field. The file itself is read here once
+    // the settings reader exists.
+    ownLevel.GRID = 1;
+    ownLevel.SPEED = 0;
+    soundOn = 1;
+    themeIndex = 0;
+    percentToComplete = 75;
+}
+
+void Game::saveSettings() {
+    // The settings file is written here once the settings writer exists.
+}
+
+bool Game::hasSavedGames() const {
+    // No slot is read before the saved-game slots exist.
+    return false;
+}
+
+bool Game::askYesNo(HWND owner, const char* text) {
+    int saved = paused;
+    setPaused(1);
+    int answer = MessageBoxA(owner, text, texts::kCaption, MB_YESNO | MB_ICONQUESTION);
+    setPaused(saved);
+    return answer == IDYES;
+}
+
+void Game::showInfo(const char* text) {
+    int saved = paused;
+    setPaused(1);
+    MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONINFORMATION);
+    setPaused(saved);
+}
+
+void Game::onPauseChanged(int) {
+    // The Play and Pause tool buttons swap here once the toolbar exists.
+}
+
+void Game::onLevelStarted() {
+    playSound(levelStartSound);
+    SetCursor(cursors[horizontalBars != 0 ? 1 : 0]);
+}
+
+void Game::onGameOver(int reason, int rank) {
+    if (rank >= 0 && rank < kWallOfFameSize) {
+        return;  // the game-over dialog has told the player already
+    }
+    char text[96];
+    if (reason >= 0 && reason <= 2) {
+        std::snprintf(text, sizeof text, "%s%s", texts::kGameOverFirstLine,
+                      texts::kEndReasons[reason]);
+    } else {
+        std::snprintf(text, sizeof text, "%s", texts::kGameOverFirstLine);
+    }
+    MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void Game::onLevelCompleted() {
+    invalidateView(0);
+    playSound(levelDoneSound);
+    runDialog(IDD_NEXT_LEVEL);
+}
+
+void Game::onLifeLost() {
+    playSound(lifeLostSound);
+}
+
+void Game::onGameEnding() {}
+
+int Game::askPlayerName(char* nameOut, int) {
+    int result = runDialog(IDD_GAME_OVER);
+    copyName(nameOut, kNameBufferSize, userName);
+    return result == 1 ? 1 : 0;
+}
+
+void Game::showMessage(const char* text) {
+    showInfo(text);
+}
+
+void Game::fatalError(const char* text) {
+    int saved = paused;
+    setPaused(1);
+    MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONSTOP);
+    setPaused(saved);
+    // The model operation that failed is still running and will return
+    // through this object; the frame goes only once that has happened.
+    if (gameWindow != nullptr) {
+        PostMessageA(gameWindow, kFatalCloseMessage, 0, 0);
+    }
+}
+
+void Game::showStatus(const char* text) {
+    std::snprintf(statusText, sizeof statusText, "%s", text != nullptr ? text : "");
+    // The status bar's message pane shows statusText once the bar exists.
+    if (statusText[0] == '\0') {
+        statusPending = 0;
+    } else {
+        statusShownAt = clock().nowMs();
+        statusPending = 1;
+    }
+}
+
+void Game::playSound(const WaveSound& sound) const {
+    if (soundOn == 1) {
+        sound.play();
+    }
+}
+
+void Game::loadSounds() {
+    clickSound.load(instance, IDW_CLICK);
+    levelStartSound.load(instance, IDW_LEVEL_START);
+    levelDoneSound.load(instance, IDW_LEVEL_DONE);
+    lifeLostSound.load(instance, IDW_LIFE_LOST);
+}

@@ -1,0 +1,163 @@
+// The game the player sees: the model with its window, pictures and sounds.
+// One exists while the game view exists; theGame points to it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "model/game_model.h"
+#include "model/level.h"
+#include "presentation/sprite.h"
+#include "presentation/system_clock.h"
+#include "presentation/wave_sound.h"
+#include "resources/resource.h"
+
+class Game;
+
+// The one game; null while no game view exists.
+extern Game* theGame;
+// The module the entry routine recorded; every resource is loaded from it.
+extern HINSTANCE programInstance;
+// One line of the stock variable-pitch font, and the three lines of the
+// information area under the field; measured when the view is built.
+extern int textLineHeight;
+extern int infoAreaHeight;
+
+constexpr UINT_PTR kGameTimerId = 1001;
+constexpr UINT_PTR kClockTimerId = 1002;
+constexpr UINT kClockPeriodMs = 1000;
+constexpr int kToolbarHeight = 28;
+constexpr int kStatusBarHeight = 21;
+constexpr int kFieldMargin = 12;  // the frame's room around the field
+constexpr int kCellSizePixels = 14;
+constexpr int kStatusClearSeconds = 3;
+constexpr int kStatusTextSize = 128;
+// Every ball frame of every theme, ids IDB_BALL_FIRST to IDB_BALL_LAST.
+constexpr int kBallFrameCount = IDB_BALL_LAST - IDB_BALL_FIRST + 1;
+constexpr int kThemeCount = 7;
+// Posted to the game view by fatalError: the frame is destroyed only once
+// the model operation that failed has returned.
+constexpr UINT kFatalCloseMessage = WM_APP + 1;
+// The bare command words the game view sends the frame back.
+constexpr int kToolHover = 6666;
+constexpr int kToolLeave = 6667;
+
+class Game : public GameModel {
+  public:
+    Game();
+    ~Game() override;
+
+    // The model's hooks.
+    void onPauseChanged(int paused) override;
+    void onLevelStarted() override;
+    void onGameOver(int reason, int rank) override;
+    void onLevelCompleted() override;
+    void onLifeLost() override;
+    void onGameEnding() override;
+    int askPlayerName(char* nameOut, int rank) override;
+    void showMessage(const char* text) override;
+    void fatalError(const char* text) override;
+    void showStatus(const char* text) override;
+
+    // Boxes captioned "Zembal" that pause the game while they are open.
+    bool askYesNo(HWND owner, const char* text);
+    void showInfo(const char* text);
+
+    // The view.
+    void createView(HWND window, HINSTANCE instance);
+    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void layout(int forceFrame);
+    void setFieldSize(int newRows, int newCols);
+    void startGameTimer(int restart);
+    void invalidateView(int updateNow);
+    void updateToolbarCheck();
+    void updateStatusBarCheck();
+    void showTooltipFor(HWND button);
+    void hideTooltip();
+    // The size the frame window needs around the field.
+    SIZE neededFrameSize() const;
+    bool toolbarShown() const { return toolbarWindow != nullptr && toolbarVisible == 1; }
+    bool statusBarShown() const { return statusBarWindow != nullptr && statusBarVisible == 1; }
+
+    // Rendering.
+    void paint(HDC paintContext);
+    void drawScene(HDC context);
+
+    // Sprites, themes and sounds.
+    void loadFrames();
+    void applyTheme(int index);
+    void createThemeBrushes();
+    void deleteThemeBrushes();
+    void loadSounds();
+    // Plays the sound when the sound option is on.
+    void playSound(const WaveSound& sound) const;
+
+    // The settings file; until it is read the defaults hold.
+    void loadSettings();
+    void saveSettings();
+    // Whether any saved-game slot holds a game.
+    bool hasSavedGames() const;
+
+    Level ownLevel;
+    SystemClock realClock;
+
+    HWND gameWindow = nullptr;
+    HINSTANCE instance = nullptr;
+    HCURSOR cursors[2] = {};
+    int32_t tooltipShown = 0;
+    int32_t statusPending = 0;
+    int32_t statusShownAt = 0;
+    char statusText[kStatusTextSize] = {};
+
+    // The toolbar and the status bar; absent until they are built, and an
+    // absent bar takes no room in the layout.
+    HWND toolbarWindow = nullptr;
+    HWND statusBarWindow = nullptr;
+    int32_t toolbarVisible = 1;
+    int32_t statusBarVisible = 1;
+
+    Sprite frames[kBallFrameCount];
+    Sprite* currentFrames = frames;
+    int32_t themeIndex = 0;
+    COLORREF fieldColour = 0, wallColour = 0, firstBarColour = 0, secondBarColour = 0;
+    HBRUSH fieldBrush = nullptr, wallBrush = nullptr;
+    HBRUSH firstBarBrush = nullptr, secondBarBrush = nullptr;
+    int32_t brushesCreated = 0;
+
+    WaveSound levelStartSound, levelDoneSound, clickSound, lifeLostSound;
+    int32_t soundOn = 1;
+
+  private:
+    void onPaint();
+    void onSize();
+    void onClose();
+    void onSetCursor();
+    void onKeyDown(WPARAM key);
+    void onCommand(WPARAM wParam, LPARAM lParam);
+    void onTooltipCommand(WPARAM wParam, LPARAM lParam);
+    void onTimer(WPARAM timerId);
+    void onClockTimer();
+    void onGameTimer();
+    void onMouseMove();
+    void onLeftButtonDown(LPARAM lParam);
+    void onRightButtonDown();
+    void onRestart();
+    void onSaveCommand();
+    void onOpenCommand();
+    void sendCommandToFrame(int command);
+    void measureText();
+    void placeChildren(int clientWidth, int clientHeight);
+    void centreField();
+    void drawGrid(HDC context, int width, int height);
+    void drawWalls(HDC context);
+    void drawBars(HDC context);
+    void drawBalls(HDC context);
+    void drawInformation(HDC context, int width, int height);
+};
+
+// The game view's window procedure (class "ZEMBAL_WINDOW").
+LRESULT CALLBACK gameViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+inline constexpr const char* kGameViewClassName = "ZEMBAL_WINDOW";
+// Registers "ZEMBAL_WINDOW"; harmless when it exists already.
+void registerGameViewClass(HINSTANCE instance);

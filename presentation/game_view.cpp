@@ -1,0 +1,324 @@
+// The game view: its window procedure, the building of the view around a
+// new Game, and the input and timer messages turned into game operations.
+#include "presentation/dialog_runner.h"
+#include "presentation/game.h"
+#include "presentation/texts.h"
+
+namespace {
+
+constexpr WPARAM kKeyF1 = 0x70;
+constexpr WPARAM kKeyP = 0x50;
+constexpr int kClickedNotification = 0;
+constexpr int kDoubleClickedNotification = 5;
+
+struct TimerSetting {
+    int step;
+    UINT periodMs;
+};
+
+// Slow, normal, fast; any other speed runs like normal.
+TimerSetting timerSettingFor(int speed) {
+    switch (speed) {
+        case 0:
+            return {1, 10};
+        case 2:
+            return {4, 2};
+        default:
+            return {2, 2};
+    }
+}
+
+}  // namespace
+
+void registerGameViewClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = 0;
+    windowClass.lpfnWndProc = gameViewProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_MENU);
+    windowClass.lpszClassName = kGameViewClassName;
+    RegisterClassExA(&windowClass);
+}
+
+LRESULT CALLBACK gameViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            theGame = new Game();
+            theGame->createView(window, programInstance);
+            return 0;
+        case WM_DESTROY:
+            if (theGame != nullptr) {
+                delete theGame;
+                theGame = nullptr;
+            }
+            return 0;
+        case kFatalCloseMessage: {
+            // Destroying the frame destroys this view and the Game with it.
+            HWND frame = GetParent(window);
+            DestroyWindow(frame != nullptr ? frame : window);
+            return 0;
+        }
+        default:
+            if (theGame != nullptr && theGame->handleMessage(message, wParam, lParam)) {
+                return 0;
+            }
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void Game::createView(HWND window, HINSTANCE moduleInstance) {
+    gameWindow = window;
+    instance = moduleInstance;
+    SetTimer(gameWindow, kClockTimerId, kClockPeriodMs, nullptr);
+    // The tooltip, the status bar and the toolbar are built here once the
+    // window kit provides them; until then the layout leaves no room for
+    // them.
+    cursors[0] = LoadCursorA(nullptr, MAKEINTRESOURCEA(32645));  // IDC_SIZENS
+    cursors[1] = LoadCursorA(nullptr, MAKEINTRESOURCEA(32644));  // IDC_SIZEWE
+    measureText();
+    loadFrames();
+    loadSounds();
+    updateToolbarCheck();
+    updateStatusBarCheck();
+    layout(1);
+    applyTheme(themeIndex);
+    startGameTimer(0);
+    newGame();
+}
+
+void Game::measureText() {
+    HDC context = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldFont = SelectObject(context, GetStockObject(ANSI_VAR_FONT));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(context, &metrics);
+    SelectObject(context, oldFont);
+    DeleteDC(context);
+    textLineHeight = metrics.tmHeight;
+    infoAreaHeight = 3 * textLineHeight;
+}
+
+void Game::startGameTimer(int restart) {
+    if (restart == 1) {
+        KillTimer(gameWindow, kGameTimerId);
+    }
+    TimerSetting setting = timerSettingFor(level->SPEED);
+    barStep = setting.step;
+    ballStep = setting.step;
+    SetTimer(gameWindow, kGameTimerId, setting.periodMs, nullptr);
+}
+
+bool Game::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            onPaint();
+            return true;
+        case WM_SIZE:
+            onSize();
+            return true;
+        case WM_CLOSE:
+            onClose();
+            return false;
+        case WM_SETCURSOR:
+            onSetCursor();
+            return true;
+        case WM_KEYDOWN:
+            onKeyDown(wParam);
+            return true;
+        case WM_COMMAND:
+            onCommand(wParam, lParam);
+            return true;
+        case WM_TIMER:
+            onTimer(wParam);
+            return true;
+        case WM_MOUSEMOVE:
+            onMouseMove();
+            return true;
+        case WM_LBUTTONDOWN:
+            onLeftButtonDown(lParam);
+            return true;
+        case WM_RBUTTONDOWN:
+            onRightButtonDown();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Game::onPaint() {
+    PAINTSTRUCT ps;
+    HDC context = BeginPaint(gameWindow, &ps);
+    paint(context);
+    EndPaint(gameWindow, &ps);
+}
+
+void Game::onSize() {
+    layout(0);
+    InvalidateRect(gameWindow, nullptr, TRUE);
+}
+
+void Game::onClose() {
+    KillTimer(gameWindow, kClockTimerId);
+    KillTimer(gameWindow, kGameTimerId);
+    DestroyWindow(gameWindow);
+}
+
+void Game::onSetCursor() {
+    SetCursor(cursors[horizontalBars != 0 ? 1 : 0]);
+}
+
+void Game::onKeyDown(WPARAM key) {
+    if (key == kKeyF1) {
+        sendCommandToFrame(IDM_HELP);
+    } else if (key == kKeyP) {
+        togglePause();
+    }
+}
+
+void Game::sendCommandToFrame(int command) {
+    SendMessageA(GetParent(gameWindow), WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
+void Game::onCommand(WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+        case IDM_PAUSE:
+            togglePause();
+            break;
+        case IDM_RESTART:
+            onRestart();
+            break;
+        case IDM_DISPLAY_OPTIONS:
+        case IDM_GAME_OPTIONS:
+        case IDM_HELP:
+            sendCommandToFrame(LOWORD(wParam));
+            break;
+        case IDM_TOOLBAR:
+            toolbarVisible = toolbarVisible == 1 ? 0 : 1;
+            updateToolbarCheck();
+            layout(1);
+            break;
+        case IDM_STATUS_BAR:
+            statusBarVisible = statusBarVisible == 1 ? 0 : 1;
+            updateStatusBarCheck();
+            layout(1);
+            break;
+        case IDM_SAVE:
+            onSaveCommand();
+            break;
+        case IDM_OPEN:
+            onOpenCommand();
+            break;
+        default:
+            break;
+    }
+    onTooltipCommand(wParam, lParam);
+}
+
+void Game::onTooltipCommand(WPARAM wParam, LPARAM lParam) {
+    if (wParam == static_cast<WPARAM>(kToolLeave)) {
+        hideTooltip();
+        return;
+    }
+    if (lParam == 0) {
+        return;  // a menu item or an accelerator
+    }
+    switch (HIWORD(wParam)) {
+        case kToolHover:
+            showTooltipFor(reinterpret_cast<HWND>(lParam));
+            break;
+        case kToolLeave:
+        case kClickedNotification:
+        case kDoubleClickedNotification:
+            hideTooltip();
+            break;
+        default:
+            break;
+    }
+}
+
+void Game::showTooltipFor(HWND) {
+    // The tooltip window shows the button's text here once it exists.
+    tooltipShown = 1;
+}
+
+void Game::hideTooltip() {
+    if (tooltipShown == 1) {
+        tooltipShown = 0;
+    }
+}
+
+void Game::onRestart() {
+    if (gameRunning == 1) {
+        if (askYesNo(gameWindow, texts::kStopCurrentGame)) {
+            newGame();
+        }
+    } else {
+        newGame();
+    }
+}
+
+void Game::onSaveCommand() {
+    if (gameRunning == 1) {
+        runDialog(IDD_SAVE_GAME);
+    } else {
+        showMessage(texts::kCanNotSaveFinished);
+    }
+}
+
+void Game::onOpenCommand() {
+    if (!hasSavedGames()) {
+        showMessage(texts::kNoSavedGames);
+    } else if (gameRunning == 1) {
+        if (askYesNo(gameWindow, texts::kStopCurrentGame)) {
+            runDialog(IDD_OPEN_GAME);
+        }
+    } else {
+        runDialog(IDD_OPEN_GAME);
+    }
+}
+
+void Game::onTimer(WPARAM timerId) {
+    if (timerId == kClockTimerId) {
+        onClockTimer();
+    } else {
+        onGameTimer();
+    }
+}
+
+void Game::onClockTimer() {
+    // The status bar's clock pane is refreshed here once the bar exists.
+    if (tooltipShown == 0 && statusPending == 1) {
+        int seconds = (clock().nowMs() - statusShownAt) / 1000;
+        if (seconds >= kStatusClearSeconds) {
+            showStatus("");
+        }
+    }
+}
+
+void Game::onGameTimer() {
+    if (tooltipShown == 1) {
+        return;  // the game holds still while a tool button's tip is shown
+    }
+    tick();
+    invalidateView(0);
+}
+
+void Game::onMouseMove() {
+    hideTooltip();
+}
+
+void Game::onLeftButtonDown(LPARAM lParam) {
+    if (gameRunning != 1 || paused != 0) {
+        return;
+    }
+    playSound(clickSound);
+    // Both coordinates are unsigned 16-bit values.
+    shoot(LOWORD(lParam), HIWORD(lParam));
+}
+
+void Game::onRightButtonDown() {
+    playSound(clickSound);
+    horizontalBars = 1 - horizontalBars;
+    SetCursor(cursors[horizontalBars != 0 ? 1 : 0]);
+}

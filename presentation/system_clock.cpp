@@ -1,0 +1,16 @@
+#include "presentation/system_clock.h"
+
+#include <ctime>
+
+const std::chrono::steady_clock::time_point SystemClock::programStart =
+    std::chrono::steady_clock::now();
+
+int32_t SystemClock::nowMs() {
+    auto since = std::chrono::steady_clock::now() - programStart;
+    return static_cast<int32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+int64_t SystemClock::calendarSeconds() {
+    return static_cast<int64_t>(std::time(nullptr));
+}

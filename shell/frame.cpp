@@ -1,0 +1,158 @@
+#include "shell/frame.h"
+
+#include "presentation/dialog_runner.h"
+#include "presentation/game.h"
+#include "resources/resource.h"
+#ifdef ZEMBAL_HAVE_KIT
+#include "shell/kit/kit_classes.h"
+#endif
+
+HWND gameViewWindow = nullptr;
+
+namespace {
+
+void openWebPage(int command) {
+    const char* commandLine = webPageCommandLine(command);
+    if (commandLine != nullptr) {
+        WinExec(commandLine, SW_HIDE);
+    }
+}
+
+// Only the whole command word is compared: accelerator commands carry
+// notification code 1 and so always go on to the game view.
+void onFrameCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
+    switch (wParam) {
+        case IDM_EXIT:
+            DestroyWindow(frame);
+            break;
+        case IDM_ABOUT:
+            runDialog(IDD_ABOUT);
+            break;
+        case IDM_PAUSE:
+            if (theGame != nullptr) {
+                theGame->togglePause();
+            }
+            break;
+        case IDM_WEB_MAKER:
+        case IDM_WEB_PRODUCT:
+        case IDM_WEB_EDITION_1:
+        case IDM_WEB_EDITION_2:
+            openWebPage(static_cast<int>(wParam));
+            break;
+        case IDM_WALL_OF_FAME:
+            runDialog(IDD_WALL_OF_FAME);
+            break;
+        case IDM_DISPLAY_OPTIONS:
+            runDialog(IDD_DISPLAY_OPTIONS);
+            break;
+        case IDM_GAME_OPTIONS:
+            runDialog(IDD_GAME_OPTIONS);
+            break;
+        case IDM_HELP:
+            runDialog(IDD_HELP);
+            break;
+        default:
+            forwardToGameView(WM_COMMAND, wParam, lParam);
+            break;
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            gameViewWindow = createGameView(nullptr, window);
+            return 0;
+        case WM_DESTROY:
+            gameViewWindow = nullptr;
+            PostQuitMessage(0);
+            return 0;
+        case WM_SIZE:
+        case WM_KEYDOWN:
+        case WM_CHAR:
+            forwardToGameView(message, wParam, lParam);
+            return 0;
+        case WM_COMMAND:
+            onFrameCommand(window, wParam, lParam);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void forwardToGameView(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (gameViewWindow != nullptr) {
+        SendMessageA(gameViewWindow, message, wParam, lParam);
+    }
+}
+
+HWND createGameView(HINSTANCE instance, HWND parent) {
+    if (instance == nullptr && parent != nullptr) {
+        instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    }
+    registerGameViewClass(instance);
+#ifdef ZEMBAL_HAVE_KIT
+    registerPanelClass(instance);
+    registerToolTipClass(instance);
+#endif
+    if (parent == nullptr) {
+        return CreateWindowExA(WS_EX_CONTROLPARENT, kGameViewClassName, "Zembal",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    }
+    RECT client = {};
+    GetClientRect(parent, &client);
+    return CreateWindowExA(WS_EX_CONTROLPARENT, kGameViewClassName, "",
+                           WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, client.right, client.bottom,
+                           parent, nullptr, instance, nullptr);
+}
+
+void registerFrameClass(HINSTANCE instance) {
+    WNDCLASSA frameClass = {};
+    frameClass.style = CS_HREDRAW | CS_VREDRAW;
+    frameClass.lpfnWndProc = frameProc;
+    frameClass.hInstance = instance;
+    frameClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ZEMBAL));
+    frameClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    frameClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    frameClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    frameClass.lpszClassName = kFrameClassName;
+    RegisterClassA(&frameClass);
+}
+
+HWND createFrame(HINSTANCE instance) {
+    RECT desktop = {};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    return CreateWindowExA(0, kFrameClassName, kFrameTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           (desktop.right - kFrameWidth) / 2, (desktop.bottom - kFrameHeight) / 2,
+                           kFrameWidth, kFrameHeight, nullptr, nullptr, instance, nullptr);
+}
+
+void processMessage(HWND frame, HACCEL accelerators, MSG& message) {
+    if (accelerators != nullptr && TranslateAcceleratorA(frame, accelerators, &message) != 0) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+int runMessageLoop(HWND frame, HACCEL accelerators) {
+    MSG message = {};
+    // A failed read (-1) is handled like a message; only the quit ends it.
+    while (GetMessageA(&message, nullptr, 0, 0) != 0) {
+        processMessage(frame, accelerators, message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int runProgram(HINSTANCE instance, HINSTANCE previousInstance, int showCommand) {
+    programInstance = instance;
+    if (previousInstance == nullptr) {
+        registerFrameClass(instance);
+    }
+    HWND frame = createFrame(instance);
+    ShowWindow(frame, showCommand);
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    return runMessageLoop(frame, accelerators);
+}
