@@ -1,0 +1,61 @@
+// The committed images, icons and sounds are exactly what the generator
+// writes today: change the generator, then run it into resources/.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kGeneratedFolders[] = {"images", "icons", "sounds"};
+
+std::map<std::string, std::string> readTree(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    for (const char* folder : kGeneratedFolders) {
+        if (!fs::is_directory(root / folder)) {
+            continue;
+        }
+        for (const auto& entry : fs::directory_iterator(root / folder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            files[std::string(folder) + "/" + entry.path().filename().string()] =
+                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+    }
+    return files;
+}
+
+TEST(GeneratedFiles, CommittedResourcesMatchTheGeneratorByteForByte) {
+    const fs::path out =
+        fs::temp_directory_path() /
+        ("zembal-assets-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + std::to_string(std::rand()));
+    fs::remove_all(out);
+    const std::string command =
+        std::string("\"") + ZEMBAL_ASSETS_PROGRAM + "\" \"" + out.string() + "\"";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    const auto fresh = readTree(out);
+    const auto committed = readTree(ZEMBAL_RESOURCES_DIR);
+    fs::remove_all(out);
+
+    EXPECT_EQ(fresh.size(), 30u + 8 + 4);
+    for (const auto& [path, bytes] : fresh) {
+        const auto it = committed.find(path);
+        if (it == committed.end()) {
+            ADD_FAILURE() << path << " is generated but not committed";
+        } else {
+            EXPECT_TRUE(it->second == bytes) << path << " differs from the generator's output";
+        }
+    }
+    for (const auto& [path, bytes] : committed) {
+        EXPECT_EQ(fresh.count(path), 1u) << path << " is committed but no longer generated";
+    }
+}
+
+}  // namespace
