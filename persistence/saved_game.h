@@ -1,0 +1,81 @@
+// The saved-game text format: the writer and the reader of one file.
+//
+// The reader never trusts the file: it reads the whole file into a staging
+// record, validates it against the limits the game relies on, and only then
+// replaces the current game by the game's own steps (newGame, NBLLS set to
+// the saved count minus one, startLevel, then every field the file holds).
+// A rejected file leaves the current game untouched.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+#include "model/game_model.h"
+#include "persistence/file_system.h"
+
+// The longest line the reader accepts, line end not counted.
+constexpr int kMaxSavedGameLineChars = 511;
+// A file the game writes stays far below this; larger files are rejected
+// unread.
+constexpr size_t kMaxSavedGameBytes = 1 << 20;
+
+enum class SavedGameError {
+    kNone,
+    kTooLarge,      // the file is larger than kMaxSavedGameBytes
+    kLineTooLong,   // a line longer than kMaxSavedGameLineChars
+    kNoBody,        // no "<BODY>" line
+    kBadFieldSize,  // "ROWS"/"COLS" not a pair of the field-size table, or changed after "<BODY>"
+    kBadBallCount,  // "NBLLS" missing before "<BODY>" or outside 1 to 199
+    kBadDataRows,   // not exactly ROWS "DATA" lines
+    kShortDataRow,  // a "DATA" line shorter than COLS characters
+    kBallOutsideField,  // a ball in play whose box is not strictly inside the field
+    kBadBallDirection,  // a ball in play with a direction outside 0 to 7
+    kBadBarDirection,   // a growing bar with a direction outside 0 to 3
+    kBarOutsideField,   // a growing bar whose start or end cell is outside the field
+    kBadScore,          // a score that is not a number or beyond the 32-bit range
+    kBadTime,           // the paused time, carried over by "SAVTM", beyond the 32-bit range
+};
+
+enum class ReadResult {
+    kRead,       // the game was replaced
+    kNotOpened,  // the file could not be opened; nothing changed
+    kRejected,   // the file is damaged; nothing changed
+};
+
+// Writes `game` to `path`: the head (with the field's top-left corner as
+// "LEFT" and "TOP"), the grid, the level's counters and clocks, one block
+// per ball in play and both bars, every line ending in CR LF. Creates the
+// folder of `path` when its status cannot be read.
+//
+// The file is written to `path` + ".tmp" first, every write and the close
+// are checked, and only then the temporary file replaces `path` in one step.
+// Returns false when anything failed: the temporary file is removed and an
+// existing file at `path` is left exactly as it was; the caller then shows
+// "Can not save game".
+bool writeGameFile(const char* path, const GameModel& game, FileSystem& files);
+
+// Replaces the game by the one saved in `path`. `recomputeGeometry` is the
+// game's setFieldSize(-1, -1): it recomputes the field rectangle for the
+// rows and cols the model now holds and may lay the view out again, moving
+// the field. Ball and bar positions follow the field: a file with "LEFT" and
+// "TOP" is shifted by the distance from that corner to the field's new
+// corner; a file without them is taken as relative to the field's corner
+// before opening (the same place when the field does not move).
+//
+// After kRead the caller must restart the game timer, since the game now
+// runs at the file's "SPEED". After kRejected the caller shows
+// "Can not open game"; after kNotOpened it shows nothing. `error`, when
+// given, tells why a file was rejected.
+ReadResult readGameFile(const char* path, GameModel& game,
+                        const std::function<void()>& recomputeGeometry, FileSystem& files,
+                        SavedGameError* error = nullptr);
+
+// The reader in two steps, for tests and the fuzzer: stage and validate a
+// file's text against `game` (read only: its clock, field and bars), then
+// apply a valid staging to the game.
+struct SavedGameStaging;
+SavedGameError stageSavedGame(const char* data, size_t size, const GameModel& game,
+                              SavedGameStaging* staging);
+void applySavedGame(const SavedGameStaging& staging, GameModel& game,
+                    const std::function<void()>& recomputeGeometry);

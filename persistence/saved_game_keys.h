@@ -1,0 +1,38 @@
+// The markers and the block keys of the saved-game file, shared by the
+// writer and the reader. The tables list the keys in the order the writer
+// writes them.
+#pragma once
+
+#include <cstdint>
+
+#include "model/level.h"
+
+constexpr char kHeadMarker[] = "<HEAD>";
+constexpr char kBodyMarker[] = "<BODY>";
+constexpr char kBodyEndMarker[] = "</BODY>";
+constexpr char kBallMarker[] = "<BALL>";
+constexpr char kBarMarker[] = "<BAR>";
+
+struct BallKey {
+    const char* name;
+    int32_t Ball::*field;
+};
+
+constexpr BallKey kBallKeys[] = {
+    {"XOLD", &Ball::XOLD}, {"YOLD", &Ball::YOLD}, {"X", &Ball::X},
+    {"Y", &Ball::Y},       {"ROLD", &Ball::ROLD}, {"COLD", &Ball::COLD},
+    {"R", &Ball::R},       {"C", &Ball::C},       {"DRCT", &Ball::DRCT},
+};
+constexpr int kBallKeyCount = sizeof kBallKeys / sizeof kBallKeys[0];
+
+struct BarKey {
+    const char* name;
+    int32_t Bar::*field;
+};
+
+constexpr BarKey kBarKeys[] = {
+    {"SIZE", &Bar::SIZE}, {"XSTART", &Bar::XSTART}, {"YSTART", &Bar::YSTART}, {"XEND", &Bar::XEND},
+    {"YEND", &Bar::YEND}, {"RSTART", &Bar::RSTART}, {"CSTART", &Bar::CSTART}, {"REND", &Bar::REND},
+    {"CEND", &Bar::CEND}, {"ACTIVE", &Bar::ACTIVE}, {"DRCT", &Bar::DRCT},
+};
+constexpr int kBarKeyCount = sizeof kBarKeys / sizeof kBarKeys[0];

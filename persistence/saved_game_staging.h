@@ -1,0 +1,45 @@
+// What the saved-game reader gathers from a file before it touches the game:
+// every value the file gives, with a mark for the fields it set, so the
+// game's own level start supplies everything else.
+#pragma once
+
+#include <cstdint>
+
+#include "model/level.h"
+
+struct StagedValue {
+    bool set = false;
+    int32_t value = 0;
+};
+
+struct SavedGameStaging {
+    // The head. rows and cols start as the game's and follow "ROWS"/"COLS".
+    int32_t rows = 0;
+    int32_t cols = 0;
+    StagedValue GRID;
+    StagedValue LEFT;
+    StagedValue TOP;
+    // The ball count kept at the last "<BODY>".
+    int32_t NBLLS = 0;
+
+    // The body. A "<BODY>" line starts the level afresh, so it forgets what
+    // earlier lines gave the fields a level start resets.
+    StagedValue SPEED, LOVES, CLDNE, SLVTM, LEVTM, SPSTM;
+    bool scoreSet = false;
+    double SCORE = 0.0;
+    // Kept wide: "SAVTM" lines add the time between saving and reading.
+    bool pausedTotalSet = false;
+    int64_t pausedTotal = 0;
+    int32_t grid[kMaxRows][kMaxCols] = {};
+
+    // Blocks: one bit per key of kBallKeys / kBarKeys that the file set.
+    Ball balls[kMaxBalls];
+    uint32_t ballSet[kMaxBalls] = {};
+    Bar bars[kBarCount];
+    uint32_t barSet[kBarCount] = {};
+
+    // The field corner the file's positions are relative to: "LEFT"/"TOP"
+    // when present, else the game's field corner at the time of reading.
+    int32_t originLeft = 0;
+    int32_t originTop = 0;
+};

@@ -1,0 +1,147 @@
+// Writes a saved game through a temporary file and an atomic replace, so a
+// failed save never destroys the previous one.
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "persistence/saved_game.h"
+#include "persistence/saved_game_keys.h"
+
+namespace {
+
+class LineWriter {
+  public:
+    LineWriter(FileSystem& files, std::FILE* file) : files_(files), file_(file) {}
+
+    // Writes one CR LF line; after the first failure nothing more is written.
+    void line(const char* format, ...) __attribute__((format(printf, 2, 3))) {
+        if (!ok_) {
+            return;
+        }
+        char text[kMaxSavedGameLineChars + 3];
+        va_list args;
+        va_start(args, format);
+        const int length = std::vsnprintf(text, sizeof text - 2, format, args);
+        va_end(args);
+        if (length < 0 || length > kMaxSavedGameLineChars) {
+            ok_ = false;
+            return;
+        }
+        text[length] = '\r';
+        text[length + 1] = '\n';
+        ok_ = files_.writeBytes(file_, text, static_cast<size_t>(length) + 2);
+    }
+
+    // Writes `size` bytes as they are: a whole line with its line end.
+    void raw(const char* text, size_t size) {
+        if (ok_) {
+            ok_ = files_.writeBytes(file_, text, size);
+        }
+    }
+
+    bool ok() const { return ok_; }
+
+  private:
+    FileSystem& files_;
+    std::FILE* file_;
+    bool ok_ = true;
+};
+
+// A cell is written as the character "0" plus its value, taken as 8 bits.
+char cellCharacter(int32_t value) {
+    return static_cast<char>(static_cast<unsigned char>(('0' + value) & 0xFF));
+}
+
+void writeHead(LineWriter& out, const GameModel& game) {
+    const Level& level = *game.level;
+    out.line("%s", kHeadMarker);
+    out.line("ROWS:%d", game.rows);
+    out.line("COLS:%d", game.cols);
+    out.line("NBLLS:%d", level.NBLLS);
+    out.line("GRID:%c", level.GRID == 1 ? 'Y' : 'N');
+    // Positions are client pixels; the field's corner lets a later run
+    // move them to wherever its field sits.
+    out.line("LEFT:%d", game.fieldLeft);
+    out.line("TOP:%d", game.fieldTop);
+}
+
+void writeBody(LineWriter& out, const GameModel& game, int32_t now) {
+    const Level& level = *game.level;
+    out.line("%s", kBodyMarker);
+    const int rows = game.rows < kMaxRows ? game.rows : kMaxRows;
+    const int cols = game.cols < kMaxCols ? game.cols : kMaxCols;
+    for (int r = 0; r < rows; ++r) {
+        // A cell may be any character, a zero byte included, so the row is
+        // put together by hand rather than formatted.
+        char text[5 + kMaxCols + 2] = {'D', 'A', 'T', 'A', ':'};
+        size_t length = 5;
+        for (int c = 0; c < cols; ++c) {
+            text[length++] = cellCharacter(level.grid[r][c]);
+        }
+        text[length++] = '\r';
+        text[length++] = '\n';
+        out.raw(text, length);
+    }
+    out.line("SPEED:%d", level.SPEED);
+    out.line("LOVES:%d", level.LOVES);
+    out.line("CLDNE:%d", level.CLDNE);
+    out.line("SCORE:%f", level.SCORE);
+    out.line("SLVTM:%d", level.SLVTM);
+    out.line("LEVTM:%d", level.LEVTM);
+    out.line("LEVTM:%d", level.pausedTotal);
+    out.line("SPSTM:%d", level.SPSTM);
+    out.line("SAVTM:%d", now);
+    out.line("%s", kBodyEndMarker);
+}
+
+void writeBlocks(LineWriter& out, const Level& level) {
+    for (const Ball& ball : level.balls) {
+        if (ball.endOfList == 1) {
+            break;
+        }
+        out.line("%s", kBallMarker);
+        for (const BallKey& key : kBallKeys) {
+            out.line("%s:%d", key.name, ball.*key.field);
+        }
+    }
+    for (const Bar& bar : level.bars) {
+        out.line("%s", kBarMarker);
+        for (const BarKey& key : kBarKeys) {
+            out.line("%s:%d", key.name, bar.*key.field);
+        }
+    }
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator);
+}
+
+}  // namespace
+
+bool writeGameFile(const char* path, const GameModel& game, FileSystem& files) {
+    if (path == nullptr || path[0] == '\0' || game.level == nullptr) {
+        return false;
+    }
+    const std::string target = path;
+    const std::string folder = folderOf(target);
+    if (!folder.empty() && !files.exists(folder)) {
+        files.createFolder(folder);
+    }
+    const std::string temporary = target + ".tmp";
+    std::FILE* file = files.createFile(temporary);
+    if (file == nullptr) {
+        return false;
+    }
+    LineWriter out(files, file);
+    writeHead(out, game);
+    // "SAVTM" lets a later run carry the level's clocks over.
+    writeBody(out, game, game.clock().nowMs());
+    writeBlocks(out, *game.level);
+    const bool closed = files.closeFile(file);
+    if (!out.ok() || !closed || !files.replaceFile(temporary, target)) {
+        files.removeFile(temporary);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,107 @@
+#include "persistence/settings.h"
+
+#include <cstdio>
+
+#include "persistence/field_sizes.h"
+#include "persistence/profile_text.h"
+#include "persistence/text.h"
+#include "persistence/wall_of_fame_store.h"
+
+namespace {
+
+constexpr int kValueBufferSize = 512;
+
+// The four switches are on when their text starts with Y or y.
+bool startsWithYes(const char* value) {
+    return value[0] == 'Y' || value[0] == 'y';
+}
+
+int32_t readSwitch(ProfileStore& profile, const char* key, const char* defaultValue) {
+    char value[kValueBufferSize];
+    profile.getString(kGeneralSection, key, defaultValue, value, sizeof value);
+    return startsWithYes(value) ? 1 : 0;
+}
+
+int32_t readNumber(ProfileStore& profile, const char* key) {
+    char value[kValueBufferSize];
+    profile.getString(kGeneralSection, key, "0", value, sizeof value);
+    return decimalValue(value);
+}
+
+void writeNumber(ProfileStore& profile, const char* key, int32_t number) {
+    char value[32];
+    std::snprintf(value, sizeof value, "%d", number);
+    profile.writeString(kGeneralSection, key, value);
+}
+
+}  // namespace
+
+void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings,
+                  WallOfFameTable& wallOfFame, char* userName, SlotTable& slots,
+                  const char* savedGamesFolder, FileSystem& files) {
+    game.rows = kFieldRows[kDefaultFieldSize];
+    game.cols = kFieldCols[kDefaultFieldSize];
+    game.percentToComplete = kDefaultPercentToComplete;
+    settings.soundOn = 1;
+    settings.themeIndex = 0;
+
+    game.level->GRID = readSwitch(profile, "Grid", "Yes");
+    settings.soundOn = readSwitch(profile, "Sound", "Yes");
+    settings.themeIndex = readNumber(profile, "Theme");
+    game.level->SPEED = readNumber(profile, "Speed");
+    const int32_t percent = readNumber(profile, "Precent_To_Complete");
+    if (isPercentToComplete(percent)) {
+        game.percentToComplete = percent;
+    }
+    const int32_t rows = readNumber(profile, "Rows");
+    const int32_t cols = readNumber(profile, "Cols");
+    if (fieldSizeIndex(rows, cols) >= 0) {
+        game.rows = rows;
+        game.cols = cols;
+    }
+
+    clearWallOfFame(wallOfFame);
+    copyText(userName, kNameBufferSize, "");
+    char value[kValueBufferSize];
+    profile.getString(kGeneralSection, "User", "", value, sizeof value);
+    copyText(userName, kNameBufferSize, value);
+    readWallOfFame(profile, wallOfFame);
+    loadSlotIndex(profile, savedGamesFolder, files, slots);
+}
+
+int32_t readBarVisible(ProfileStore& profile, const char* key) {
+    return readSwitch(profile, key, "Y");
+}
+
+void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettings& settings,
+                  const WallOfFameTable& wallOfFame, const char* userName, const SlotTable& slots,
+                  const char* savedGamesFolder, FileSystem& files) {
+    profile.writeString(kGeneralSection, "Grid", game.level->GRID == 1 ? "Yes" : "No");
+    profile.writeString(kGeneralSection, "Sound", settings.soundOn == 1 ? "Yes" : "No");
+    writeNumber(profile, "Theme", settings.themeIndex);
+    writeNumber(profile, "Speed", game.level->SPEED);
+    writeNumber(profile, "Precent_To_Complete", game.percentToComplete);
+    writeNumber(profile, "Rows", game.rows);
+    writeNumber(profile, "Cols", game.cols);
+    profile.writeString(kGeneralSection, kToolbarKey, settings.toolbarVisible == 1 ? "Y" : "N");
+    profile.writeString(kGeneralSection, kStatusbarKey, settings.statusBarVisible == 1 ? "Y" : "N");
+    char name[kNameBufferSize];
+    copyText(name, sizeof name, userName);
+    // An empty name leaves the key as it was in the file.
+    if (name[0] != '\0') {
+        profile.writeString(kGeneralSection, "User", profileText(name).c_str());
+    }
+    writeWallOfFame(profile, wallOfFame);
+    storeSlotIndex(profile, savedGamesFolder, files, slots);
+}
+
+SettingsFiles chooseSettingsFiles(const std::string& userFile, const std::string& legacyFile,
+                                  FileSystem& files) {
+    if (userFile.empty()) {
+        return {legacyFile, legacyFile};
+    }
+    if (!files.exists(userFile) && !legacyFile.empty() && files.exists(legacyFile)) {
+        return {legacyFile, userFile};
+    }
+    return {userFile, userFile};
+}

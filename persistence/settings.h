@@ -1,0 +1,73 @@
+// The settings file "ts_zembal.ini": the section "General", and the order in
+// which the whole file (with the Wall of Fame and the slot index) is read
+// once when the game is built and written once when it is destroyed.
+//
+// The game's part, in its constructor: set `level`, then
+//     loadSettings(profile, *this, settings, wallOfFameTable, userName,
+//                  slots, savedGamesFolder, files);
+//     setFieldSize(-1, -1); initGeometry();
+// in createView: readBarVisible(profile, kStatusbarKey), then
+// readBarVisible(profile, kToolbarKey), before each bar's window exists;
+// in its destructor (also after a fatal error): copy the bars' visible
+// flags into `settings`, then saveSettings(...).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/game_model.h"
+#include "model/wall_of_fame.h"
+#include "persistence/file_system.h"
+#include "persistence/profile_store.h"
+#include "persistence/slots.h"
+
+constexpr char kSettingsFileName[] = "ts_zembal.ini";
+constexpr char kSettingsFolderName[] = "Zembal";
+constexpr char kGeneralSection[] = "General";
+constexpr char kToolbarKey[] = "Toolbar";
+constexpr char kStatusbarKey[] = "Statusbar";
+
+// The settings the game keeps outside the model: the model's own fields
+// (GRID, SPEED, percentToComplete, rows, cols) are read into the model.
+struct GameSettings {
+    int32_t soundOn = 1;
+    // Stored and written back as read, 0 to 6 or not: guard every use of it
+    // as an index.
+    int32_t themeIndex = 0;
+    // Written at the end; read separately by readBarVisible.
+    int32_t toolbarVisible = 1;
+    int32_t statusBarVisible = 1;
+};
+
+// Reads "General" (all but "Toolbar" and "Statusbar"), the Wall of Fame and
+// the slot index, in the file's order. The model's defaults (20 by 30, 75
+// percent) and soundOn 1, themeIndex 0 are put in place first; a percentage
+// or a size that is not one of the tables keeps them. `game.level` must be
+// set. userName is the 30-byte name buffer; it is emptied, then read.
+void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings,
+                  WallOfFameTable& wallOfFame, char* userName, SlotTable& slots,
+                  const char* savedGamesFolder, FileSystem& files);
+
+// 1 when the key ("Toolbar" or "Statusbar", default "Y") starts with Y or y.
+int32_t readBarVisible(ProfileStore& profile, const char* key);
+
+// Writes everything, in the file's order: "Grid", "Sound", "Theme",
+// "Speed", "Precent_To_Complete", "Rows", "Cols", "Toolbar", "Statusbar",
+// "User" (only when not empty), the Wall of Fame, the slot index.
+void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettings& settings,
+                  const WallOfFameTable& wallOfFame, const char* userName, const SlotTable& slots,
+                  const char* savedGamesFolder, FileSystem& files);
+
+// Where the settings live. They are written to the file in the player's own
+// application data folder; they are read from it when it exists, and
+// otherwise, once, from the file an earlier version kept in the Windows
+// folder (the next write moves them over).
+struct SettingsFiles {
+    std::string readPath;
+    std::string writePath;
+};
+
+// userFile: the per-user file (empty when that folder is unknown);
+// legacyFile: the Windows folder's file.
+SettingsFiles chooseSettingsFiles(const std::string& userFile, const std::string& legacyFile,
+                                  FileSystem& files);

@@ -1,0 +1,164 @@
+#include "persistence/slots.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "persistence/profile_text.h"
+#include "persistence/text.h"
+
+namespace {
+
+constexpr int kValueBufferSize = 512;
+
+void keyName(char* key, int size, const char* word, int index) {
+    std::snprintf(key, static_cast<size_t>(size), "%s_%d", word, index);
+}
+
+}  // namespace
+
+bool buildSavedGamesFolder(const char* programPath, char* folder, int size) {
+    copyText(folder, size, "");
+    if (programPath == nullptr || size <= 0) {
+        return false;
+    }
+    const char* slash = std::strrchr(programPath, '/');
+    const char* backslash = std::strrchr(programPath, '\\');
+    const char* separator = slash > backslash ? slash : backslash;
+    if (separator == nullptr) {
+        return false;
+    }
+    const size_t keep = static_cast<size_t>(separator - programPath) + 1;
+    const size_t needed = keep + sizeof kSavedGamesFolderName - 1;
+    if (needed >= static_cast<size_t>(size)) {
+        return false;
+    }
+    std::memcpy(folder, programPath, keep);
+    std::memcpy(folder + keep, kSavedGamesFolderName, sizeof kSavedGamesFolderName);
+    return true;
+}
+
+bool slotPath(const char* folder, int index, char* path, int size) {
+    copyText(path, size, "");
+    if (folder == nullptr || folder[0] == '\0' || index < 0 || index >= kSlotCount || size <= 0) {
+        return false;
+    }
+    const int length = std::snprintf(path, static_cast<size_t>(size), "%s%c%d.%s", folder,
+                                     kPathSeparator, index + 1, kSavedGameExtension);
+    if (length < 0 || length >= size) {
+        copyText(path, size, "");
+        return false;
+    }
+    return true;
+}
+
+bool slotFileExists(const char* folder, int index, FileSystem& files) {
+    char path[kPathBufferSize];
+    return slotPath(folder, index, path, sizeof path) && files.exists(path);
+}
+
+void loadSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files, SlotTable& slots) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        SavedGameSlot& slot = slots.slots[i];
+        char key[32];
+        char value[kValueBufferSize];
+        keyName(key, sizeof key, "Level", i);
+        profile.getString(kFilesSection, key, "-1", value, sizeof value);
+        slot.level = decimalValue(value);
+        if (slot.level >= 0) {
+            char path[kPathBufferSize];
+            FileDate date;
+            if (slotPath(folder, i, path, sizeof path) && files.fileDate(path, &date)) {
+                slot.day = date.day;
+                slot.month = date.month;
+                slot.year = date.year;
+            } else {
+                slot.level = -1;
+            }
+        }
+        keyName(key, sizeof key, "Desc", i);
+        profile.getString(kFilesSection, key, "", value, sizeof value);
+        copyText(slot.description, sizeof slot.description, value);
+    }
+}
+
+void storeSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files,
+                    const SlotTable& slots) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        const SavedGameSlot& slot = slots.slots[i];
+        char key[32];
+        char value[32];
+        keyName(key, sizeof key, "Level", i);
+        std::snprintf(value, sizeof value, "%d",
+                      slotFileExists(folder, i, files) ? slot.level : -1);
+        profile.writeString(kFilesSection, key, value);
+        keyName(key, sizeof key, "Desc", i);
+        profile.writeString(kFilesSection, key, profileText(slot.description).c_str());
+    }
+}
+
+bool saveGameToSlot(SlotTable& slots, int index, const char* description, const char* folder,
+                    const GameModel& game, FileSystem& files, const FileDate& today) {
+    char path[kPathBufferSize];
+    if (!slotPath(folder, index, path, sizeof path) || game.level == nullptr ||
+        !writeGameFile(path, game, files)) {
+        return false;
+    }
+    SavedGameSlot& slot = slots.slots[index];
+    copyText(slot.description, sizeof slot.description, description);
+    slot.level = game.level->NBLLS;
+    slot.day = today.day;
+    slot.month = today.month;
+    slot.year = today.year;
+    return true;
+}
+
+ReadResult openGameFromSlot(int index, const char* folder, GameModel& game,
+                            const std::function<void()>& recomputeGeometry, FileSystem& files,
+                            SavedGameError* error) {
+    char path[kPathBufferSize];
+    if (!slotPath(folder, index, path, sizeof path)) {
+        if (error != nullptr) {
+            *error = SavedGameError::kNone;
+        }
+        return ReadResult::kNotOpened;
+    }
+    return readGameFile(path, game, recomputeGeometry, files, error);
+}
+
+bool hasSavedGames(const SlotTable& slots) {
+    return firstUsedSlot(slots) >= 0;
+}
+
+int firstEmptySlot(const SlotTable& slots) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (slots.slots[i].level < 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int firstUsedSlot(const SlotTable& slots) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (slots.slots[i].level >= 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+const char* monthName(int32_t month) {
+    static const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return month >= 0 && month < 12 ? kMonths[month] : "";
+}
+
+int formatSlotDate(const SavedGameSlot& slot, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) {
+        return 0;
+    }
+    const int length = std::snprintf(buffer, static_cast<size_t>(size), "%d-%s-%d", slot.day,
+                                     monthName(slot.month), slot.year);
+    return length < 0 ? 0 : (length < size ? length : size - 1);
+}
