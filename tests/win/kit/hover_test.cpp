@@ -13,6 +13,10 @@ struct HoverCase {
     WORD expected;
 };
 
+void PrintTo(const HoverCase& c, std::ostream* out) {
+    *out << "(" << c.x << ", " << c.y << ") " << (c.expected == TOOL_HOVER ? "hover" : "leave");
+}
+
 LPARAM point(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)),
                       static_cast<WORD>(static_cast<short>(y)));

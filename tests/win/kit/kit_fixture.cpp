@@ -120,7 +120,7 @@ RECT rectInParent(HWND window) {
 
 std::string windowText(HWND window) {
     char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
+    GetWindowTextA(window, text, static_cast<int>(sizeof text));
     return text;
 }
 

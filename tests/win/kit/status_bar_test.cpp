@@ -24,6 +24,10 @@ struct GeometryCase {
     int split;  // where the message pane ends and the clock pane starts
 };
 
+void PrintTo(const GeometryCase& c, std::ostream* out) {
+    *out << c.clientWidth << " x " << c.clientHeight;
+}
+
 class StatusBarGeometryTest : public StatusBarTest,
                               public ::testing::WithParamInterface<GeometryCase> {};
 
@@ -106,6 +110,10 @@ struct ClockCase {
     int second;
     const char* text;
 };
+
+void PrintTo(const ClockCase& c, std::ostream* out) {
+    *out << c.text;
+}
 
 class ClockTimeTest : public ::testing::TestWithParam<ClockCase> {};
 

@@ -160,6 +160,10 @@ struct StatusCase {
     const char* before;
 };
 
+void PrintTo(const StatusCase& c, std::ostream* out) {
+    *out << '"' << c.before << '"';
+}
+
 class ToolTipStatusTest : public ToolTipTest, public ::testing::WithParamInterface<StatusCase> {};
 
 INSTANTIATE_TEST_SUITE_P(BeforeTheFirstTooltip, ToolTipStatusTest,

@@ -37,6 +37,10 @@ struct StyleCase {
     DWORD extendedStyle;
 };
 
+void PrintTo(const StyleCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class WrapperStyleTest : public KitTest, public ::testing::WithParamInterface<StyleCase> {};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,6 +122,10 @@ struct LabelCase {
     int expectedHeight;
     DWORD alignmentStyle;
 };
+
+void PrintTo(const LabelCase& c, std::ostream* out) {
+    *out << "edge " << c.edgeKind << ", alignment " << c.alignment;
+}
 
 class LabelTest : public KitTest, public ::testing::WithParamInterface<LabelCase> {};
 
