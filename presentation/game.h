@@ -43,6 +43,14 @@ constexpr UINT kFatalCloseMessage = WM_APP + 1;
 constexpr int kToolHover = 6666;
 constexpr int kToolLeave = 6667;
 
+// The game timer's step (pixels per tick for balls and bars) and period
+// for a speed: slow, normal, fast.
+struct GameTimerSetting {
+    int step;
+    UINT periodMs;
+};
+GameTimerSetting gameTimerSettingFor(int speed);
+
 class Game : public GameModel {
   public:
     Game();
@@ -105,6 +113,7 @@ class Game : public GameModel {
     HWND gameWindow = nullptr;
     HINSTANCE instance = nullptr;
     HCURSOR cursors[2] = {};
+    UINT gameTimerPeriod = 0;  // of the running game timer, in ms
     int32_t tooltipShown = 0;
     int32_t statusPending = 0;
     int32_t statusShownAt = 0;

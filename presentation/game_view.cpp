@@ -11,24 +11,18 @@ constexpr WPARAM kKeyP = 0x50;
 constexpr int kClickedNotification = 0;
 constexpr int kDoubleClickedNotification = 5;
 
-struct TimerSetting {
-    int step;
-    UINT periodMs;
-};
+}  // namespace
 
-// Slow, normal, fast; any other speed runs like normal.
-TimerSetting timerSettingFor(int speed) {
+GameTimerSetting gameTimerSettingFor(int speed) {
     switch (speed) {
         case 0:
             return {1, 10};
         case 2:
             return {4, 2};
         default:
-            return {2, 2};
+            return {2, 2};  // normal, and any speed the settings should not hold
     }
 }
-
-}  // namespace
 
 void registerGameViewClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass = {};
@@ -103,9 +97,10 @@ void Game::startGameTimer(int restart) {
     if (restart == 1) {
         KillTimer(gameWindow, kGameTimerId);
     }
-    TimerSetting setting = timerSettingFor(level->SPEED);
+    GameTimerSetting setting = gameTimerSettingFor(level->SPEED);
     barStep = setting.step;
     ballStep = setting.step;
+    gameTimerPeriod = setting.periodMs;
     SetTimer(gameWindow, kGameTimerId, setting.periodMs, nullptr);
 }
 
