@@ -11,6 +11,11 @@ WindowHook* recordOf(HWND window) {
 }  // namespace
 
 WNDPROC WindowHook::install(HWND window, WindowHookFunction hook, LONG_PTR userValue) {
+    // One record per window: a second one would take the dispatcher for the
+    // previous procedure and call itself for ever.
+    if (GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&dispatch)) {
+        return nullptr;
+    }
     auto* record = new (std::nothrow) WindowHook;
     if (record == nullptr) {
         return nullptr;

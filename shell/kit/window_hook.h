@@ -18,7 +18,8 @@ struct WindowHook {
     LONG_PTR userValue = 0;
 
     // Returns the window's previous procedure, or null (and installs
-    // nothing) when the record cannot be allocated.
+    // nothing) when the record cannot be allocated or the window is hooked
+    // already.
     static WNDPROC install(HWND window, WindowHookFunction hook, LONG_PTR userValue);
     static void remove(HWND window);
 

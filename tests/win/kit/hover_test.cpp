@@ -180,6 +180,20 @@ TEST_F(KitTest, HookIsToldOfTheDestructionAndGoesWithTheWindow) {
     EXPECT_EQ(seen.destroys, 1);
 }
 
+TEST_F(KitTest, SecondHookOnAWindowIsRefusedAndTheFirstKeepsWorking) {
+    TestToolbar toolbar;
+    buildToolbar(toolbar);
+    HWND exit = toolbar.buttons[TestToolbar::kExit].window;
+    SeenMessages seen;
+
+    EXPECT_EQ(WindowHook::install(exit, countingHook, reinterpret_cast<LONG_PTR>(&seen)), nullptr);
+    SendMessageA(exit, WM_MOUSEMOVE, 0, point(10, 10));
+
+    EXPECT_EQ(seen.moves, 0);
+    ASSERT_EQ(hoverReports().size(), 1u);
+    EXPECT_EQ(HIWORD(hoverReports()[0].wParam), TOOL_HOVER);
+}
+
 TEST_F(KitTest, HookOnNoWindowInstallsNothing) {
     SeenMessages seen;
     EXPECT_EQ(WindowHook::install(nullptr, countingHook, reinterpret_cast<LONG_PTR>(&seen)),
