@@ -71,15 +71,13 @@ ChannelChoice chooseForChannel(const std::vector<int>& samples) {
 }
 
 void encodeBlock(Bytes& out, const std::vector<std::int16_t>& interleaved, int channels,
-                 std::size_t firstFrame, std::size_t frameCount) {
-    // A block always carries two whole samples per channel; a shorter tail
-    // repeats its last sample (the fact chunk gives the true length).
-    const std::size_t codedFrames = std::max<std::size_t>(frameCount, 2);
+                 std::size_t firstFrame, std::size_t frameCount, std::size_t blockFrames) {
+    // The platform's decoder converts whole blocks only, so a short last
+    // block is filled up with silence (the fact chunk gives the true length).
     std::vector<std::vector<int>> samples(static_cast<std::size_t>(channels));
     for (int c = 0; c < channels; ++c) {
-        for (std::size_t i = 0; i < codedFrames; ++i) {
-            const std::size_t frame = firstFrame + std::min(i, frameCount - 1);
-            samples[c].push_back(interleaved[frame * channels + c]);
+        for (std::size_t i = 0; i < blockFrames; ++i) {
+            samples[c].push_back(i < frameCount ? interleaved[(firstFrame + i) * channels + c] : 0);
         }
     }
 
@@ -102,7 +100,7 @@ void encodeBlock(Bytes& out, const std::vector<std::int16_t>& interleaved, int c
     }
 
     bool highNibble = true;
-    for (std::size_t i = 2; i < codedFrames; ++i) {
+    for (std::size_t i = 2; i < blockFrames; ++i) {
         for (int c = 0; c < channels; ++c) {
             const int code = encodeSample(states[c], samples[c][i]);
             if (highNibble) {
@@ -126,7 +124,8 @@ Bytes encodeMsAdpcm(const std::vector<std::int16_t>& interleaved, int channels, 
     const std::size_t frames = interleaved.size() / static_cast<std::size_t>(channels);
     const auto perBlock = static_cast<std::size_t>(msAdpcmSamplesPerBlock(blockAlign, channels));
     for (std::size_t first = 0; first < frames; first += perBlock) {
-        encodeBlock(out, interleaved, channels, first, std::min(perBlock, frames - first));
+        encodeBlock(out, interleaved, channels, first, std::min(perBlock, frames - first),
+                    perBlock);
     }
     return out;
 }

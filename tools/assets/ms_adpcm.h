@@ -27,8 +27,8 @@ constexpr int kMsAdpcmHeaderBytesPerChannel = 7;
 // Samples per channel that a full block of blockAlign bytes holds.
 int msAdpcmSamplesPerBlock(int blockAlign, int channels);
 
-// Encodes interleaved 16-bit samples. Every block is full except the last,
-// which holds only the remaining samples (at least the two of its header).
+// Encodes interleaved 16-bit samples into whole blocks; the last block is
+// completed with silence.
 Bytes encodeMsAdpcm(const std::vector<std::int16_t>& interleaved, int channels, int blockAlign);
 
 }  // namespace assets

@@ -85,7 +85,7 @@ Bytes writeMsAdpcmWav(int rate, int channels, int blockAlign,
     }
 
     Bytes fact;
-    putU32(fact, frames);  // samples per channel: the last block is short
+    putU32(fact, frames);  // samples per channel without the silence closing the last block
 
     Bytes out = startRiff();
     putChunk(out, "fmt ", format);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "tools/assets/sounds.h"
 #include "tests/host/tools/ms_adpcm_decoder.h"
@@ -52,12 +53,14 @@ TEST(MsAdpcm, SamplesPerBlockFollowFromTheBlockSize) {
     EXPECT_EQ(assets::msAdpcmSamplesPerBlock(256, 1), 500);
 }
 
-TEST(MsAdpcm, FullBlocksAndAShortLastBlockHaveTheRightSizes) {
+TEST(MsAdpcm, TheLastBlockIsFilledUpSoEveryBlockIsWhole) {
+    // The platform's decoder converts whole blocks only.
     const int frames = 3000;  // two full stereo blocks of 1012 and 976 more
     const auto data = assets::encodeMsAdpcm(testSignal(frames, 2), 2, 1024);
-    EXPECT_EQ(data.size(), 2 * 1024u + 14 + (976 - 2));
-    const auto mono = assets::encodeMsAdpcm(testSignal(101, 1), 1, 256);
-    EXPECT_EQ(mono.size(), 7u + 50);  // 99 codes take 50 bytes, the last half empty
+    EXPECT_EQ(data.size(), 3 * 1024u);
+    EXPECT_EQ(assets::encodeMsAdpcm(testSignal(101, 1), 1, 256).size(), 256u);
+    EXPECT_EQ(assets::encodeMsAdpcm(testSignal(500, 1), 1, 256).size(), 256u);
+    EXPECT_EQ(assets::encodeMsAdpcm(testSignal(501, 1), 1, 256).size(), 512u);
 }
 
 TEST(MsAdpcm, EveryBlockHeaderIsValid) {
@@ -70,11 +73,26 @@ TEST(MsAdpcm, EveryBlockHeaderIsValid) {
     }
 }
 
+// Decodes and keeps the first frames, dropping the silence that fills the last block.
+std::vector<std::int16_t> decodeFirst(const Bytes& data, int channels, int blockAlign,
+                                      std::size_t frames,
+                                      std::vector<std::int16_t>* rest = nullptr) {
+    auto decoded = decodeMsAdpcm(data, standardFormat(channels, blockAlign));
+    const std::size_t keep = frames * static_cast<std::size_t>(channels);
+    if (rest != nullptr) {
+        rest->assign(decoded.begin() + static_cast<std::ptrdiff_t>(std::min(keep, decoded.size())),
+                     decoded.end());
+    }
+    decoded.resize(std::min(keep, decoded.size()));
+    return decoded;
+}
+
 TEST(MsAdpcm, DecodedStereoTracksTheSourceClosely) {
     const auto source = testSignal(3000, 2);
-    const auto decoded =
-        decodeMsAdpcm(assets::encodeMsAdpcm(source, 2, 1024), standardFormat(2, 1024));
+    std::vector<std::int16_t> rest;
+    const auto decoded = decodeFirst(assets::encodeMsAdpcm(source, 2, 1024), 2, 1024, 3000, &rest);
     ASSERT_EQ(decoded.size(), source.size());
+    EXPECT_EQ(rest.size(), 2u * (3 * 1012 - 3000));
     // The header samples are stored whole.
     EXPECT_EQ(decoded[0], source[0]);
     EXPECT_EQ(decoded[1], source[1]);
@@ -85,19 +103,23 @@ TEST(MsAdpcm, DecodedStereoTracksTheSourceClosely) {
 
 TEST(MsAdpcm, DecodedMonoTracksTheSourceClosely) {
     const auto source = testSignal(101, 1);
-    auto decoded = decodeMsAdpcm(assets::encodeMsAdpcm(source, 1, 256), standardFormat(1, 256));
-    ASSERT_EQ(decoded.size(), 102u);  // one padding code in the last byte
-    decoded.resize(101);
+    const auto decoded = decodeFirst(assets::encodeMsAdpcm(source, 1, 256), 1, 256, 101);
+    ASSERT_EQ(decoded.size(), 101u);
     EXPECT_GT(snrDecibels(source, decoded, 1, 0), 15.0);
 }
 
-TEST(MsAdpcm, ClickSoundSurvivesEncoding) {
+TEST(MsAdpcm, ClickSoundSurvivesEncodingAndIsFollowedBySilence) {
     const assets::Sound click = assets::clickSound();
-    const auto decoded =
-        decodeMsAdpcm(assets::encodeMsAdpcm(click.samples, 2, 1024), standardFormat(2, 1024));
+    std::vector<std::int16_t> rest;
+    const auto decoded = decodeFirst(assets::encodeMsAdpcm(click.samples, 2, 1024), 2, 1024,
+                                     static_cast<std::size_t>(click.frames()), &rest);
     ASSERT_EQ(decoded.size(), click.samples.size());
     EXPECT_GT(snrDecibels(click.samples, decoded, 2, 0), 15.0);
     EXPECT_GT(snrDecibels(click.samples, decoded, 2, 1), 15.0);
+    ASSERT_EQ(rest.size(), 2u * (1012 - 679));
+    for (std::int16_t s : rest) {
+        ASSERT_LE(std::abs(s), 64) << "the filled-up end of the block is silent";
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // own loaders: the menu bar, the accelerators, the ball frames, the icons
 // and the WAVE sounds.
 #include <windows.h>
+#include <mmreg.h>
+#include <msacm.h>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "tests/host/tools/ms_adpcm_decoder.h"
 
 namespace {
 
@@ -206,6 +209,74 @@ TEST(Sounds, EveryWaveResourceIsACompleteRiffWaveImage) {
         memcpy(&riffSize, bytes + 4, 4);
         EXPECT_EQ(riffSize + 8, size) << id;
     }
+}
+
+test_files::Bytes waveResource(int id) {
+    HRSRC found = FindResourceA(module(), MAKEINTRESOURCEA(id), "WAVE");
+    if (found == nullptr) {
+        return {};
+    }
+    const auto* bytes =
+        static_cast<const unsigned char*>(LockResource(LoadResource(module(), found)));
+    return test_files::Bytes(bytes, bytes + SizeofResource(module(), found));
+}
+
+// The click is the one compressed sound: the platform's own ADPCM decoder
+// (the one sndPlaySoundA goes through) must turn it into the same samples
+// as a decoder written from the format's description.
+TEST(Sounds, PlatformDecodesTheClickLikeTheFormatSays) {
+    const test_files::Bytes file = waveResource(IDW_CLICK);
+    const auto chunks = test_files::riffChunks(file);
+    const test_files::Chunk* fmt = test_files::findChunk(chunks, "fmt ");
+    const test_files::Chunk* data = test_files::findChunk(chunks, "data");
+    ASSERT_TRUE(fmt != nullptr && data != nullptr);
+    ASSERT_EQ(test_files::u16(fmt->body, 0), WAVE_FORMAT_ADPCM);
+
+    WAVEFORMATEX pcm{};
+    pcm.wFormatTag = WAVE_FORMAT_PCM;
+    pcm.nChannels = 2;
+    pcm.nSamplesPerSec = 22050;
+    pcm.wBitsPerSample = 16;
+    pcm.nBlockAlign = 4;
+    pcm.nAvgBytesPerSec = 22050 * 4;
+    auto* adpcm = reinterpret_cast<WAVEFORMATEX*>(const_cast<std::uint8_t*>(fmt->body.data()));
+    HACMSTREAM stream = nullptr;
+    ASSERT_EQ(
+        acmStreamOpen(&stream, nullptr, adpcm, &pcm, nullptr, 0, 0, ACM_STREAMOPENF_NONREALTIME),
+        0u);
+    std::vector<std::uint8_t> source(data->body);
+    std::vector<std::int16_t> decoded(2 * 1012 + 64);
+    ACMSTREAMHEADER header{};
+    header.cbStruct = sizeof header;
+    header.pbSrc = source.data();
+    header.cbSrcLength = static_cast<DWORD>(source.size());
+    header.pbDst = reinterpret_cast<LPBYTE>(decoded.data());
+    header.cbDstLength = static_cast<DWORD>(decoded.size() * 2);
+    ASSERT_EQ(acmStreamPrepareHeader(stream, &header, 0), 0u);
+    EXPECT_EQ(acmStreamConvert(stream, &header,
+                               ACM_STREAMCONVERTF_BLOCKALIGN | ACM_STREAMCONVERTF_START |
+                                   ACM_STREAMCONVERTF_END),
+              0u);
+    acmStreamUnprepareHeader(stream, &header, 0);
+    acmStreamClose(stream, 0);
+
+    EXPECT_EQ(header.cbSrcLengthUsed, 1024u);
+    ASSERT_EQ(header.cbDstLengthUsed, 1012u * 4);
+    decoded.resize(2 * 1012);
+
+    test_files::AdpcmFormat format{2, 1024, {}};
+    for (int i = 0; i < 7; ++i) {
+        format.coefficients.push_back(
+            {test_files::s16(fmt->body, 22 + 4 * i), test_files::s16(fmt->body, 24 + 4 * i)});
+    }
+    const auto expected = test_files::decodeMsAdpcm(data->body, format);
+    ASSERT_EQ(expected.size(), decoded.size());
+    int loud = 0;
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        EXPECT_LE(std::abs(decoded[i] - expected[i]), 2) << "sample " << i;
+        loud += std::abs(decoded[i]) > 3000 ? 1 : 0;
+    }
+    EXPECT_GT(loud, 20);
 }
 
 }  // namespace
