@@ -26,14 +26,14 @@ Image programIcon(int size) {
     Canvas c(size);
     c.setUnit(kToolUnit);
     c.fillRect(0.5, 0.5, 15.5, 15.5, rgb(192, 192, 192));
-    c.fillRect(11, 0.5, 15.5, 15.5, rgb(0, 0, 0));
-    c.fillRect(7, 1.5, 9, 8, rgb(255, 0, 0));
-    c.fillRect(7, 8, 9, 14.5, rgb(0, 0, 255));
-    const Point ball{4.2, 10.5};
-    c.fillEllipse(ball.x, ball.y, 3.0, 3.0, rgb(0, 0, 0));
-    c.fillEllipse(ball.x, ball.y, 2.4, 2.4, rgb(255, 0, 0));
-    c.fillPolygon(arc(ball, 2.4, -0.25, 0.25, 24), rgb(255, 255, 255));
-    c.frameRect(0, 0, 16, 16, 0.75, rgb(64, 64, 64));
+    c.fillRect(12, 0.5, 15.5, 15.5, rgb(0, 0, 0));
+    c.fillRect(8, 1, 10, 8, rgb(255, 0, 0));
+    c.fillRect(8, 8, 10, 15, rgb(0, 0, 255));
+    const Point ball{4.5, 10.5};
+    c.fillEllipse(ball.x, ball.y, 3.4, 3.4, rgb(0, 0, 0));
+    c.fillEllipse(ball.x, ball.y, 2.7, 2.7, rgb(255, 0, 0));
+    c.fillPolygon(arc(ball, 2.7, -0.25, 0.25, 24), rgb(255, 255, 255));
+    c.frameRect(0, 0, 16, 16, 1, rgb(64, 64, 64));
     return c.image();
 }
 
