@@ -20,6 +20,10 @@ constexpr int kMaxSavedGameLineChars = 511;
 // unread.
 constexpr size_t kMaxSavedGameBytes = 1 << 20;
 
+// Positions farther than this from the client area's corner are rejected:
+// moving them with the field must not overflow.
+constexpr int32_t kMaxSavedPixel = 1 << 30;
+
 enum class SavedGameError {
     kNone,
     kTooLarge,      // the file is larger than kMaxSavedGameBytes
@@ -35,6 +39,7 @@ enum class SavedGameError {
     kBarOutsideField,   // a growing bar whose start or end cell is outside the field
     kBadScore,          // a score that is not a number or beyond the 32-bit range
     kBadTime,           // the paused time, carried over by "SAVTM", beyond the 32-bit range
+    kBadPosition,       // a pixel position beyond kMaxSavedPixel, in play or not
 };
 
 enum class ReadResult {

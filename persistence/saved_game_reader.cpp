@@ -66,6 +66,7 @@ class Stager {
     SavedGameError startBody();
     void data(const char* value, size_t length);
     SavedGameError validate() const;
+    bool positionsInRange() const;
     SavedGameError validateBalls() const;
     SavedGameError validateBars() const;
 
@@ -262,8 +263,38 @@ SavedGameError Stager::validate() const {
     if (s_.pausedTotalSet && (s_.pausedTotal < INT32_MIN || s_.pausedTotal > INT32_MAX)) {
         return SavedGameError::kBadTime;
     }
+    if (!positionsInRange()) {
+        return SavedGameError::kBadPosition;
+    }
     const SavedGameError balls = validateBalls();
     return balls != SavedGameError::kNone ? balls : validateBars();
+}
+
+bool Stager::positionsInRange() const {
+    const auto inRange = [](int32_t value) {
+        return value >= -kMaxSavedPixel && value <= kMaxSavedPixel;
+    };
+    const uint32_t ballPixels = ballBit("XOLD") | ballBit("YOLD") | ballBit("X") | ballBit("Y");
+    for (int i = 0; i < kMaxBalls; ++i) {
+        for (int k = 0; k < kBallKeyCount; ++k) {
+            const uint32_t bit = 1u << k;
+            if ((s_.ballSet[i] & bit & ballPixels) && !inRange(s_.balls[i].*kBallKeys[k].field)) {
+                return false;
+            }
+        }
+    }
+    const uint32_t barPixels =
+        barBit("XSTART") | barBit("YSTART") | barBit("XEND") | barBit("YEND");
+    for (int b = 0; b < kBarCount; ++b) {
+        for (int k = 0; k < kBarKeyCount; ++k) {
+            const uint32_t bit = 1u << k;
+            if ((s_.barSet[b] & bit & barPixels) && !inRange(s_.bars[b].*kBarKeys[k].field)) {
+                return false;
+            }
+        }
+    }
+    const auto cornerInRange = [&](const StagedValue& v) { return !v.set || inRange(v.value); };
+    return cornerInRange(s_.LEFT) && cornerInRange(s_.TOP);
 }
 
 SavedGameError Stager::validateBalls() const {
@@ -382,11 +413,20 @@ void applySavedGame(const SavedGameStaging& s, GameModel& game,
                 level.balls[i].*kBallKeys[k].field = s.balls[i].*kBallKeys[k].field;
             }
         }
-        if (s.ballSet[i] & ballBit("X")) {
-            shift(level.balls[i].X, dx);
+        // Every pixel position the file gave moves with the field.
+        const uint32_t set = s.ballSet[i];
+        Ball& ball = level.balls[i];
+        if (set & ballBit("X")) {
+            shift(ball.X, dx);
         }
-        if (s.ballSet[i] & ballBit("Y")) {
-            shift(level.balls[i].Y, dy);
+        if (set & ballBit("XOLD")) {
+            shift(ball.XOLD, dx);
+        }
+        if (set & ballBit("Y")) {
+            shift(ball.Y, dy);
+        }
+        if (set & ballBit("YOLD")) {
+            shift(ball.YOLD, dy);
         }
     }
     for (int b = 0; b < kBarCount; ++b) {
