@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+#include <stdlib.h>  // mkdtemp
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -31,11 +33,9 @@ std::map<std::string, std::string> readTree(const fs::path& root) {
 }
 
 TEST(GeneratedFiles, CommittedResourcesMatchTheGeneratorByteForByte) {
-    const fs::path out =
-        fs::temp_directory_path() /
-        ("zembal-assets-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + std::to_string(std::rand()));
-    fs::remove_all(out);
+    char pattern[] = "/tmp/zembal-assets-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const fs::path out = pattern;
     const std::string command =
         std::string("\"") + ZEMBAL_ASSETS_PROGRAM + "\" \"" + out.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
