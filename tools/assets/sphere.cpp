@@ -17,12 +17,12 @@ Colour shade(Colour base, const Vec3& normal) {
     static const Vec3 kLight = normalised({-0.5, -0.6, 0.65});
     static const Vec3 kHalfway = normalised({-0.5, -0.6, 1.65});
     const double diffuse = std::max(0.0, dot(normal, kLight));
-    double specular = std::max(0.0, dot(normal, kHalfway));
+    double highlight = std::max(0.0, dot(normal, kHalfway));
     for (int i = 0; i < 4; ++i) {
-        specular *= specular;  // the 16th power: a small bright spot
+        highlight *= highlight;  // the 16th power: a small bright spot
     }
     const double lit = 0.45 + 0.6 * diffuse;
-    const double shine = 110.0 * specular;
+    const double shine = 110.0 * highlight;
     return rgb(channel(base.r * lit + shine), channel(base.g * lit + shine),
                channel(base.b * lit + shine));
 }
