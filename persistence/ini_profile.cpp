@@ -18,16 +18,11 @@ bool sameName(const std::string& a, const char* b) {
     return std::strlen(b) == a.size() && equalsIgnoringCase(a.c_str(), b);
 }
 
-struct ProfileLine {
-    enum Kind { kOther, kSection, kKey };
-    Kind kind = kOther;
-    std::string name;  // the section's or the key's name
-    bool hasValue = false;
-    std::string value;
-};
+using ProfileLine = IniProfile::Line;
 
 ProfileLine parseLine(const std::string& raw) {
     ProfileLine line;
+    line.raw = raw;
     size_t begin = 0;
     size_t end = raw.size();
     while (begin < end && isProfileBlank(raw[begin])) {
@@ -68,23 +63,24 @@ ProfileLine parseLine(const std::string& raw) {
     return line;
 }
 
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
+std::vector<ProfileLine> splitLines(const std::string& text) {
+    std::vector<ProfileLine> lines;
     size_t start = 0;
     while (start < text.size()) {
         size_t newline = text.find('\n', start);
         if (newline == std::string::npos) {
             newline = text.size();
         }
-        lines.push_back(text.substr(start, newline - start));
+        lines.push_back(parseLine(text.substr(start, newline - start)));
         start = newline + 1;
     }
     return lines;
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
+std::string joinLines(const std::vector<ProfileLine>& lines) {
     std::string text;
-    for (const std::string& raw : lines) {
+    for (const ProfileLine& line : lines) {
+        const std::string& raw = line.raw;
         size_t end = raw.size();
         if (end > 0 && raw[end - 1] == '\r') {
             --end;
@@ -136,28 +132,38 @@ IniProfile::IniProfile(std::string path) : path_(std::move(path)) {}
 IniProfile IniProfile::fromText(std::string text) {
     IniProfile profile;
     profile.inMemory_ = true;
+    profile.lines_ = splitLines(text);
     profile.memory_ = std::move(text);
     return profile;
 }
 
 std::string IniProfile::text() const {
     if (inMemory_) {
-        return memory_;
+        return written_ ? joinLines(lines_) : memory_;
     }
     std::string text;
     readWholeFile(path_, &text);
     return text;
 }
 
-void IniProfile::store(const std::string& text) {
+void IniProfile::refresh() {
+    if (!inMemory_) {
+        std::string text;
+        readWholeFile(path_, &text);
+        lines_ = splitLines(text);
+    }
+}
+
+void IniProfile::store() {
+    written_ = true;
     if (inMemory_) {
-        memory_ = text;
         return;
     }
     std::FILE* file = std::fopen(path_.c_str(), "wb");
     if (file == nullptr) {
         return;
     }
+    const std::string text = joinLines(lines_);
     std::fwrite(text.data(), 1, text.size(), file);
     std::fclose(file);
 }
@@ -167,6 +173,7 @@ int IniProfile::getString(const char* section, const char* key, const char* defa
     if (buffer == nullptr || size <= 0) {
         return 0;
     }
+    refresh();
     // Trailing blanks of the default are dropped, as the platform does.
     std::string fallback = defaultValue != nullptr ? defaultValue : "";
     while (!fallback.empty() && fallback.back() == ' ') {
@@ -175,8 +182,7 @@ int IniProfile::getString(const char* section, const char* key, const char* defa
     // Only the first section of a name is searched, and in it the first key.
     bool inSection = false;
     bool sectionSeen = false;
-    for (const std::string& raw : splitLines(text())) {
-        const ProfileLine line = parseLine(raw);
+    for (const ProfileLine& line : lines_) {
         if (line.kind == ProfileLine::kSection) {
             if (sectionSeen) {
                 break;
@@ -194,42 +200,42 @@ int IniProfile::getString(const char* section, const char* key, const char* defa
 }
 
 void IniProfile::writeString(const char* section, const char* key, const char* value) {
-    std::vector<std::string> lines = splitLines(text());
-    const std::string entry = std::string(key) + "=" + (value != nullptr ? value : "");
-    size_t header = lines.size();
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const ProfileLine line = parseLine(lines[i]);
-        if (line.kind == ProfileLine::kSection && sameName(line.name, section)) {
+    refresh();
+    const std::string text = value != nullptr ? value : "";
+    size_t header = lines_.size();
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == ProfileLine::kSection && sameName(lines_[i].name, section)) {
             header = i;
             break;
         }
     }
-    if (header == lines.size()) {
-        if (!lines.empty() && parseLine(lines.back()).kind != ProfileLine::kOther) {
-            lines.emplace_back();
+    if (header == lines_.size()) {
+        if (!lines_.empty() && lines_.back().kind != ProfileLine::kOther) {
+            lines_.push_back(parseLine(""));
         }
-        lines.push_back(std::string("[") + section + "]");
-        lines.push_back(entry);
-        store(joinLines(lines));
+        lines_.push_back(parseLine(std::string("[") + section + "]"));
+        lines_.push_back(parseLine(std::string(key) + "=" + text));
+        store();
         return;
     }
     // Replace the key where it stands, or add it after the section's last
     // line that is not blank.
     size_t insertAt = header + 1;
-    for (size_t i = header + 1; i < lines.size(); ++i) {
-        const ProfileLine line = parseLine(lines[i]);
+    for (size_t i = header + 1; i < lines_.size(); ++i) {
+        const ProfileLine& line = lines_[i];
         if (line.kind == ProfileLine::kSection) {
             break;
         }
         if (line.kind == ProfileLine::kKey && sameName(line.name, key)) {
-            lines[i] = line.name + "=" + (value != nullptr ? value : "");
-            store(joinLines(lines));
+            lines_[i] = parseLine(line.name + "=" + text);
+            store();
             return;
         }
         if (line.kind != ProfileLine::kOther) {
             insertAt = i + 1;
         }
     }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
-    store(joinLines(lines));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                  parseLine(std::string(key) + "=" + text));
+    store();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "persistence/profile_store.h"
 
@@ -24,11 +25,25 @@ class IniProfile : public ProfileStore {
     // The whole profile text as it stands (lines end in CR LF once written).
     std::string text() const;
 
+    // One line of the profile and what it holds.
+    struct Line {
+        enum Kind { kOther, kSection, kKey };
+        std::string raw;
+        Kind kind = kOther;
+        std::string name;  // the section's or the key's name
+        bool hasValue = false;
+        std::string value;
+    };
+
   private:
     IniProfile() = default;
-    void store(const std::string& text);
+    // The file's lines as they are now; the lines in memory as they stand.
+    void refresh();
+    void store();
 
     std::string path_;
     bool inMemory_ = false;
+    bool written_ = false;
     std::string memory_;
+    std::vector<Line> lines_;
 };
