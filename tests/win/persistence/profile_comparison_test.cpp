@@ -1,0 +1,189 @@
+// The portable private-profile store against the platform's own functions:
+// the same files, the same questions, the same answers.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "persistence/ini_profile.h"
+#include "persistence/settings.h"
+#include "persistence/win32_binding.h"
+#include "tests/win/persistence/win_scratch.h"
+
+namespace {
+
+struct Query {
+    const char* section;
+    const char* key;
+    const char* fallback;
+    int size;
+};
+
+const char* const kFiles[] = {
+    "[General]\r\nGrid=Yes\r\nSound=no\r\nTheme=\r\nSpeed=  7  \r\nUser=ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+    "123456789\r\nRows=20\r\nCols=40\r\nPrecent_To_Complete=77\r\nToolbar=\r\n",
+    "; comment\r\n[general]\r\nGRID = y\r\nsound=\"Yes\"\r\nuser='  spaced  '\r\nNoEquals\r\n"
+    "theme=9\r\ntheme=3\r\n\r\n[WallOfFame]\r\nUser_0=Ann\r\nScore_0=500\r\nLevel_0=4\r\n",
+    "[General]\nSize_Of_Wall_Of_Fame=12\n[WallOfFame]\nUser_0=  Bob\t\nLevel_0=\n[Files]\n"
+    "Level_3=5\nDesc_3=\"quoted\"\n",
+    "",
+};
+
+const Query kQueries[] = {
+    {"General", "Grid", "Yes", 512},      {"General", "Sound", "Yes", 512},
+    {"General", "Theme", "0", 512},       {"General", "Speed", "0", 512},
+    {"General", "User", "", 30},          {"General", "User", "", 512},
+    {"General", "User", "", 5},           {"General", "Rows", "0", 512},
+    {"General", "Cols", "0", 512},        {"General", "Precent_To_Complete", "0", 512},
+    {"General", "Toolbar", "Y", 512},     {"General", "Statusbar", "Y", 512},
+    {"General", "NoEquals", "dflt", 512}, {"General", "Size_Of_Wall_Of_Fame", "0", 30},
+    {"GENERAL", "GRID", "none", 512},     {"WallOfFame", "User_0", "", 512},
+    {"WallOfFame", "Score_0", "", 512},   {"WallOfFame", "Level_0", "", 512},
+    {"WallOfFame", "Score_1", "", 512},   {"Files", "Level_3", "-1", 512},
+    {"Files", "Desc_3", "", 512},         {"Files", "Desc_4", "", 512},
+    {"Missing", "Grid", "0123456789", 4},
+};
+
+std::string ask(ProfileStore& store, const Query& q) {
+    char buffer[512];
+    std::memset(buffer, '#', sizeof buffer);
+    const int n = store.getString(q.section, q.key, q.fallback, buffer, q.size);
+    return std::to_string(n) + ":" + buffer;
+}
+
+TEST(ProfileComparison, ReadsGiveThePlatformsAnswers) {
+    WinScratch scratch;
+    int fileIndex = 0;
+    for (const char* text : kFiles) {
+        const std::string path = scratch.path("f" + std::to_string(fileIndex++) + ".ini");
+        writeFile(path, text);
+        Win32ProfileStore platform(path);
+        IniProfile portable(path);
+        for (const Query& q : kQueries) {
+            EXPECT_EQ(ask(portable, q), ask(platform, q))
+                << "file " << fileIndex - 1 << " [" << q.section << "] " << q.key << " size "
+                << q.size;
+        }
+    }
+}
+
+TEST(ProfileComparison, WritesLeaveTheSameAnswers) {
+    WinScratch scratch;
+    int fileIndex = 0;
+    for (const char* text : kFiles) {
+        const std::string a = scratch.path("w" + std::to_string(fileIndex) + "a.ini");
+        const std::string b = scratch.path("w" + std::to_string(fileIndex++) + "b.ini");
+        writeFile(a, text);
+        writeFile(b, text);
+        Win32ProfileStore platform(a);
+        IniProfile portable(b);
+        for (ProfileStore* store :
+             {static_cast<ProfileStore*>(&platform), static_cast<ProfileStore*>(&portable)}) {
+            store->writeString("General", "Grid", "No");
+            store->writeString("general", "theme", "5");
+            store->writeString("WallOfFame", "Score_1", "77");
+            store->writeString("Files", "Desc_4", "\" padded \"");
+            store->writeString("New", "Key", "value");
+        }
+        for (const Query& q : kQueries) {
+            EXPECT_EQ(ask(portable, q), ask(platform, q))
+                << "file " << fileIndex - 1 << " [" << q.section << "] " << q.key;
+        }
+        const Query added{"New", "Key", "", 512};
+        EXPECT_EQ(ask(portable, added), ask(platform, added));
+    }
+}
+
+// The whole settings file through both stores.
+struct Loaded {
+    void load(ProfileStore& store) {
+        FileSystem files;
+        loadSettings(store, game, settings, wallOfFame, userName, slots, "", files);
+        toolbar = readBarVisible(store, kToolbarKey);
+        statusBar = readBarVisible(store, kStatusbarKey);
+    }
+    std::string describe() const {
+        std::string text =
+            std::to_string(game.level->GRID) + " " + std::to_string(settings.soundOn) + " " +
+            std::to_string(settings.themeIndex) + " " + std::to_string(game.level->SPEED) + " " +
+            std::to_string(game.percentToComplete) + " " + std::to_string(game.rows) + "x" +
+            std::to_string(game.cols) + " " + std::to_string(toolbar) + std::to_string(statusBar) +
+            " [" + userName + "]";
+        for (const WallOfFameEntry& e : wallOfFame.entries) {
+            text += " " + std::string(e.name) + "/" + std::to_string(e.score) + "/" +
+                    std::to_string(e.level);
+        }
+        for (const SavedGameSlot& s : slots.slots) {
+            text += " " + std::to_string(s.level) + ":" + s.description;
+        }
+        return text;
+    }
+
+    class Game : public GameModel {
+      public:
+        Game() { level = &theLevel; }
+        void onPauseChanged(int) override {}
+        void onLevelStarted() override {}
+        void onGameOver(int, int) override {}
+        void onLevelCompleted() override {}
+        void onLifeLost() override {}
+        void onGameEnding() override {}
+        int askPlayerName(char*, int) override { return 0; }
+        void showMessage(const char*) override {}
+        void fatalError(const char*) override {}
+        void showStatus(const char*) override {}
+        Level theLevel;
+    };
+
+    Game game;
+    GameSettings settings;
+    WallOfFameTable wallOfFame;
+    char userName[kNameBufferSize] = {};
+    SlotTable slots;
+    int32_t toolbar = 0;
+    int32_t statusBar = 0;
+};
+
+TEST(ProfileComparison, SettingsLoadAndSaveAlike) {
+    WinScratch scratch;
+    int fileIndex = 0;
+    for (const char* text : kFiles) {
+        const std::string path = scratch.path("s" + std::to_string(fileIndex++) + ".ini");
+        writeFile(path, text);
+        Loaded viaPlatform;
+        Loaded viaPortable;
+        Win32ProfileStore platform(path);
+        IniProfile portable(path);
+        viaPlatform.load(platform);
+        viaPortable.load(portable);
+        EXPECT_EQ(viaPortable.describe(), viaPlatform.describe()) << "file " << fileIndex - 1;
+
+        // Saved by each store into a copy of the file, then read back by
+        // the platform: the same settings.
+        const std::string a = scratch.path("s" + std::to_string(fileIndex) + "a.ini");
+        const std::string b = scratch.path("s" + std::to_string(fileIndex) + "b.ini");
+        writeFile(a, text);
+        writeFile(b, text);
+        FileSystem files;
+        std::strcpy(viaPlatform.userName, " lead and 'quotes' ");
+        Win32ProfileStore savedByPlatform(a);
+        IniProfile savedByPortable(b);
+        for (ProfileStore* store : {static_cast<ProfileStore*>(&savedByPlatform),
+                                    static_cast<ProfileStore*>(&savedByPortable)}) {
+            viaPlatform.settings.toolbarVisible = 0;
+            saveSettings(*store, viaPlatform.game, viaPlatform.settings, viaPlatform.wallOfFame,
+                         viaPlatform.userName, viaPlatform.slots, "", files);
+        }
+        Loaded backA;
+        Loaded backB;
+        Win32ProfileStore readA(a);
+        Win32ProfileStore readB(b);
+        backA.load(readA);
+        backB.load(readB);
+        EXPECT_EQ(backB.describe(), backA.describe()) << "file " << fileIndex - 1;
+        EXPECT_STREQ(backA.userName, " lead and 'quotes' ");
+    }
+}
+
+}  // namespace
