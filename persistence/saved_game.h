@@ -36,7 +36,7 @@ enum class SavedGameError {
     kBallOutsideField,  // a ball in play whose box is not strictly inside the field
     kBadBallDirection,  // a ball in play with a direction outside 0 to 7
     kBadBarDirection,   // a growing bar with a direction outside 0 to 3
-    kBarOutsideField,   // a growing bar whose start or end cell is outside the field
+    kBarOutsideField,   // a growing bar with a cell or a corner off the field
     kBadScore,          // a score that is not a number or beyond the 32-bit range
     kBadTime,           // the paused time, carried over by "SAVTM", beyond the 32-bit range
     kBadPosition,       // a pixel position beyond kMaxSavedPixel, in play or not

@@ -342,6 +342,24 @@ SavedGameError Stager::validateBars() const {
         if (!inRows(bar.RSTART) || !inRows(bar.REND) || !inCols(bar.CSTART) || !inCols(bar.CEND)) {
             return SavedGameError::kBarOutsideField;
         }
+        // The growing end is followed in pixels; the program keeps a growing
+        // bar's corners on the field, edges included. A corner the file does
+        // not give would be one of another game.
+        const uint32_t corners =
+            barBit("XSTART") | barBit("YSTART") | barBit("XEND") | barBit("YEND");
+        if ((s_.barSet[b] & corners) != corners) {
+            return SavedGameError::kBarOutsideField;
+        }
+        const int64_t left = s_.LEFT.set ? s_.LEFT.value : game_.fieldLeft;
+        const int64_t top = s_.TOP.set ? s_.TOP.value : game_.fieldTop;
+        const int64_t right = left + int64_t{s_.cols} * kCellPixels;
+        const int64_t bottom = top + int64_t{s_.rows} * kCellPixels;
+        const auto inWidth = [&](int64_t x) { return x >= left && x <= right; };
+        const auto inHeight = [&](int64_t y) { return y >= top && y <= bottom; };
+        if (!inWidth(bar.XSTART) || !inWidth(bar.XEND) || !inHeight(bar.YSTART) ||
+            !inHeight(bar.YEND)) {
+            return SavedGameError::kBarOutsideField;
+        }
     }
     return SavedGameError::kNone;
 }

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <io.h>
 #include <shlobj.h>
+
+#include <cstdio>
 
 #include <utility>
 
@@ -53,6 +56,14 @@ bool Win32FileSystem::fileDate(const std::string& path, FileDate* date) {
     date->month = parts.wMonth - 1;
     date->year = parts.wYear;
     return true;
+}
+
+bool Win32FileSystem::closeFile(std::FILE* file) {
+    // The new save must be on the disk before it replaces the old one.
+    bool ok = std::fflush(file) == 0 && std::ferror(file) == 0;
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    ok = handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle) != 0 && ok;
+    return std::fclose(file) == 0 && ok;
 }
 
 bool Win32FileSystem::replaceFile(const std::string& source, const std::string& target) {

@@ -21,12 +21,14 @@ class Win32ProfileStore : public ProfileStore {
     std::string path_;
 };
 
-// ANSI paths, creation dates, and MoveFileExA for the atomic replace.
+// ANSI paths, creation dates, a close that reaches the disk, and
+// MoveFileExA for the atomic replace.
 class Win32FileSystem : public FileSystem {
   public:
     bool exists(const std::string& path) override;
     bool createFolder(const std::string& path) override;
     bool fileDate(const std::string& path, FileDate* date) override;
+    bool closeFile(std::FILE* file) override;
     bool replaceFile(const std::string& source, const std::string& target) override;
     bool removeFile(const std::string& path) override;
 };
