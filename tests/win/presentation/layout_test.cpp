@@ -28,10 +28,15 @@ RECT desktopClient() {
     return clientRect(GetDesktopWindow());
 }
 
+// The room the shown bars take above and below the game view.
+int barsHeight(const Game& game, bool withGap) {
+    return (game.toolbarShown() ? 28 : 0) + (game.statusBarShown() ? (withGap ? 23 : 21) : 0);
+}
+
 void expectNeededSizeCentred(HWND frame, int fieldWidth, int fieldHeight) {
     SIZE border = nonClientSize(frame);
     int needW = fieldWidth + border.cx + 12;
-    int needH = fieldHeight + border.cy + infoAreaHeight + 12;
+    int needH = fieldHeight + border.cy + infoAreaHeight + 12 + barsHeight(*theGame, true);
     RECT r = windowRect(frame);
     EXPECT_EQ(r.right - r.left, needW);
     EXPECT_EQ(r.bottom - r.top, needH);
@@ -60,11 +65,14 @@ TEST_F(LayoutTest, ViewBuildsTheFrameAtTheNeededSizeCentredWithTheFieldCentred) 
     EXPECT_EQ(game().fieldBottom - game().fieldTop, 280);
     expectNeededSizeCentred(frame, 420, 280);
     expectFieldCentred(game(), view);
-    // The view fills the frame's client area.
+    // The view fills the frame's client area between the bars.
     RECT frameClient = clientRect(frame);
     RECT viewRect = windowRect(view);
     EXPECT_EQ(viewRect.right - viewRect.left, frameClient.right);
-    EXPECT_EQ(viewRect.bottom - viewRect.top, frameClient.bottom);
+    EXPECT_EQ(viewRect.bottom - viewRect.top, frameClient.bottom - barsHeight(game(), false));
+    POINT viewOrigin = {viewRect.left, viewRect.top};
+    ScreenToClient(frame, &viewOrigin);
+    EXPECT_EQ(viewOrigin.y, game().toolbarShown() ? 28 : 0);
 }
 
 TEST_F(LayoutTest, LargerFrameKeepsItsSizeWithTheFieldCentredAndBallsMovedAlong) {
