@@ -59,5 +59,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     again->newGame();
     load(first, *again);
     check(writeToMemory(*again) == first);
+
+    // The loaded game plays on without an internal error: a second of ticks
+    // at the file's speed, with a shot into the middle of the field.
+    const int32_t speed = level.SPEED;
+    game->ballStep = game->barStep = speed == 2 ? 4 : speed == 1 ? 2 : 1;
+    game->shoot((game->fieldLeft + game->fieldRight) / 2, (game->fieldTop + game->fieldBottom) / 2);
+    for (int i = 0; i < 100 && !game->failed(); ++i) {
+        game->tick();
+    }
+    check(!game->failed());
     return 0;
 }

@@ -38,7 +38,8 @@ enum class SavedGameError {
     kBadBarDirection,   // a growing bar with a direction outside 0 to 3
     kBarOutsideField,   // a growing bar with a cell or a corner off the field
     kBadScore,          // a score that is not a number or beyond the 32-bit range
-    kBadTime,           // the paused time, carried over by "SAVTM", beyond the 32-bit range
+    kBadTime,           // clocks, carried over by "SAVTM", beyond the game's 32-bit arithmetic
+    kBadCounter,        // released cells outside 0 to ROWS x COLS, or lives below 0
     kBadPosition,       // a pixel position beyond kMaxSavedPixel, in play or not
 };
 

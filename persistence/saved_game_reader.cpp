@@ -66,6 +66,7 @@ class Stager {
     SavedGameError startBody();
     void data(const char* value, size_t length);
     SavedGameError validate() const;
+    bool clocksFit() const;
     bool positionsInRange() const;
     SavedGameError validateBalls() const;
     SavedGameError validateBars() const;
@@ -260,14 +261,39 @@ SavedGameError Stager::validate() const {
     if (s_.scoreSet && !(s_.SCORE > -2147483649.0 && s_.SCORE < 2147483648.0)) {
         return SavedGameError::kBadScore;
     }
-    if (s_.pausedTotalSet && (s_.pausedTotal < INT32_MIN || s_.pausedTotal > INT32_MAX)) {
+    if (!clocksFit()) {
         return SavedGameError::kBadTime;
+    }
+    // Released cells count toward the goal and the lives count down: values
+    // no level can reach would overflow as play goes on.
+    const int64_t cells = int64_t{s_.rows} * s_.cols;
+    if ((s_.CLDNE.set && (s_.CLDNE.value < 0 || s_.CLDNE.value > cells)) ||
+        (s_.LOVES.set && s_.LOVES.value < 0)) {
+        return SavedGameError::kBadCounter;
     }
     if (!positionsInRange()) {
         return SavedGameError::kBadPosition;
     }
     const SavedGameError balls = validateBalls();
     return balls != SavedGameError::kNone ? balls : validateBars();
+}
+
+bool fitsInt32(int64_t value) {
+    return value >= INT32_MIN && value <= INT32_MAX;
+}
+
+bool Stager::clocksFit() const {
+    // The level's clocks as the game will hold them, the level start giving
+    // what the file does not; the differences the game computes with them
+    // must fit its 32-bit arithmetic.
+    const int64_t now = now_;
+    const int64_t start = s_.SLVTM.set ? s_.SLVTM.value : now;
+    const int64_t tick = s_.LEVTM.set ? s_.LEVTM.value : now;
+    const int64_t pause = s_.SPSTM.set ? s_.SPSTM.value : game_.level->SPSTM;
+    const int64_t paused = s_.pausedTotalSet ? s_.pausedTotal : 0;
+    return fitsInt32(paused) && fitsInt32(now - start) && fitsInt32(tick - start) &&
+           fitsInt32(now - start - paused) && fitsInt32(tick - start - paused) &&
+           fitsInt32(now - pause) && fitsInt32(paused + (now - pause));
 }
 
 bool Stager::positionsInRange() const {

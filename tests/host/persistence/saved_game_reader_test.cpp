@@ -257,6 +257,12 @@ std::vector<Rejection> rejections() {
          SavedGameError::kBadScore},
         {"a save time that overflows the paused total", withLine("SAVTM:6000", "SAVTM:-2147483648"),
          SavedGameError::kBadTime},
+        {"a level start no clock can reach", withLine("SLVTM:1000", "SLVTM:-2147483000"),
+         SavedGameError::kBadTime},
+        {"released cells beyond the field", withLine("CLDNE:17", "CLDNE:301"),
+         SavedGameError::kBadCounter},
+        {"released cells below 0", withLine("CLDNE:17", "CLDNE:-1"), SavedGameError::kBadCounter},
+        {"lives below 0", withLine("LOVES:2", "LOVES:-2147483648"), SavedGameError::kBadCounter},
         {"a position that would overflow when moved", withLine("XOLD:1", "XOLD:2147483647"),
          SavedGameError::kBadPosition},
         {"empty file", "", SavedGameError::kNoBody},
@@ -291,6 +297,8 @@ TEST_F(SavedGameReader, AcceptsTheLimitsThemselves) {
     text = replaceLine(text, "SIZE:0", "SIZE:-9");
     text = replaceLine(text, "REND:0", "REND:99");
     text = replaceLine(text, "SCORE:1250.000000", "SCORE:0");
+    text = replaceLine(text, "CLDNE:17", "CLDNE:300");
+    text = replaceLine(text, "LOVES:2", "LOVES:0");
     ASSERT_EQ(open(text), ReadResult::kRead) << static_cast<int>(error);
     EXPECT_EQ(game.level->balls[1].X, 282);
 }
