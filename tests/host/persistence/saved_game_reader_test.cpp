@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "persistence/ini_profile.h"
 #include "persistence/saved_game.h"
+#include "persistence/settings.h"
 #include "tests/host/persistence/saved_game_samples.h"
 
 namespace {
@@ -62,6 +64,24 @@ TEST_F(SavedGameReader, RestartsTheLevelThenOverwritesIt) {
     EXPECT_EQ(lv.grid[7][7], 1);
     EXPECT_EQ(lv.bars[0].ACTIVE, 0);
     EXPECT_EQ(lv.bars[0].YEND, 40);
+}
+
+TEST_F(SavedGameReader, AnOpenedGamesSizeGridAndSpeedAreWhatTheSettingsKeep) {
+    game.level->GRID = 0;
+    ASSERT_EQ(open(sampleSavedGame()), ReadResult::kRead);
+    IniProfile profile = IniProfile::fromText("");
+    GameSettings settings;
+    WallOfFameTable wallOfFame;
+    SlotTable slots;
+    saveSettings(profile, game, settings, wallOfFame, "", slots, "", files);
+    for (const auto& [key, value] : {std::pair<const char*, const char*>{"Rows", "15"},
+                                     {"Cols", "20"},
+                                     {"Grid", "Yes"},
+                                     {"Speed", "1"}}) {
+        char text[32];
+        profile.getString("General", key, "", text, sizeof text);
+        EXPECT_STREQ(text, value) << key;
+    }
 }
 
 TEST_F(SavedGameReader, LineFeedsAloneReadTheSame) {
