@@ -3,6 +3,8 @@
 #include "presentation/dialog_runner.h"
 #include "presentation/game.h"
 #include "presentation/texts.h"
+#include "persistence/settings.h"
+#include "shell/kit/kit_classes.h"
 
 namespace {
 
@@ -66,9 +68,7 @@ void Game::createView(HWND window, HINSTANCE moduleInstance) {
     gameWindow = window;
     instance = moduleInstance;
     SetTimer(gameWindow, kClockTimerId, kClockPeriodMs, nullptr);
-    // The tooltip, the status bar and the toolbar are built here once the
-    // window kit provides them; until then the layout leaves no room for
-    // them.
+    createBars();
     cursors[0] = LoadCursorA(nullptr, MAKEINTRESOURCEA(32645));  // IDC_SIZENS
     cursors[1] = LoadCursorA(nullptr, MAKEINTRESOURCEA(32644));  // IDC_SIZEWE
     measureText();
@@ -79,7 +79,51 @@ void Game::createView(HWND window, HINSTANCE moduleInstance) {
     layout(1);
     applyTheme(themeIndex);
     startGameTimer(0);
+    statusBar.updateClock();
     newGame();
+}
+
+void Game::createBars() {
+    registerKitClasses(instance);
+    toolTip.create(gameWindow);
+    HWND frame = GetParent(gameWindow);
+    // A hidden bar is created hidden, so it never flashes up.
+    statusBar.visibleFlag = readBarSetting(kStatusbarKey);
+    statusBar.create(kPanelClassName, "", WS_CHILD, 0, 0, 1, 1, frame, 0, instance, 0);
+    toolbar.visibleFlag = readBarSetting(kToolbarKey);
+    createToolbar(frame);
+}
+
+void Game::createToolbar(HWND frame) {
+    struct ButtonSpec {
+        const char* text;
+        int icon;
+        int x;
+        int command;
+    };
+    static constexpr ButtonSpec kButtons[kToolButtonCount] = {
+        {"Exit", IDI_TOOL_EXIT, 0, IDM_EXIT},
+        {"Play", IDI_TOOL_PLAY, 24, IDM_PAUSE},
+        {"Pause", IDI_TOOL_PAUSE, 24, IDM_PAUSE},
+        {"Display Options", IDI_TOOL_DISPLAY_OPTIONS, 48, IDM_DISPLAY_OPTIONS},
+        {"Open saved game", IDI_TOOL_OPEN, 74, IDM_OPEN},
+        {"Saved game", IDI_TOOL_SAVE, 98, IDM_SAVE},
+    };
+    constexpr int kButtonTop = 1;
+    constexpr int kButtonSize = 24;
+    constexpr int kIconSize = 16;
+    constexpr int kInitialToolbarWidth = 50;
+    constexpr int kStaticEdge = 3;
+    toolbar.edgeKind = kStaticEdge;
+    toolbar.create(kPanelClassName, "", WS_CHILD, 0, 0, kInitialToolbarWidth, kToolbarHeight, frame,
+                   0, instance, 0);
+    toolButtons[kPlayButton].visibleFlag = 0;  // the game starts running
+    for (int i = 0; i < kToolButtonCount; ++i) {
+        const ButtonSpec& spec = kButtons[i];
+        toolButtons[i].setImage(MAKEINTRESOURCEA(spec.icon), kIconSize);
+        toolButtons[i].create(&toolbar, spec.text, spec.x, kButtonTop, kButtonSize, kButtonSize,
+                              spec.command);
+    }
 }
 
 void Game::measureText() {
@@ -189,12 +233,12 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
             sendCommandToFrame(LOWORD(wParam));
             break;
         case IDM_TOOLBAR:
-            toolbarVisible = toolbarVisible == 1 ? 0 : 1;
+            toolbar.setVisible(toolbar.visibleFlag == 1 ? 0 : 1);
             updateToolbarCheck();
             layout(1);
             break;
         case IDM_STATUS_BAR:
-            statusBarVisible = statusBarVisible == 1 ? 0 : 1;
+            statusBar.setVisible(statusBar.visibleFlag == 1 ? 0 : 1);
             updateStatusBarCheck();
             layout(1);
             break;
@@ -232,14 +276,15 @@ void Game::onTooltipCommand(WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void Game::showTooltipFor(HWND) {
-    // The tooltip window shows the button's text here once it exists.
+void Game::showTooltipFor(HWND button) {
     tooltipShown = 1;
+    toolTip.show(button, statusBar.messagePane.window);
 }
 
 void Game::hideTooltip() {
     if (tooltipShown == 1) {
         tooltipShown = 0;
+        toolTip.hide();
     }
 }
 
@@ -282,7 +327,7 @@ void Game::onTimer(WPARAM timerId) {
 }
 
 void Game::onClockTimer() {
-    // The status bar's clock pane is refreshed here once the bar exists.
+    statusBar.updateClock();
     if (tooltipShown == 0 && statusPending == 1) {
         int seconds = (clock().nowMs() - statusShownAt) / 1000;
         if (seconds >= kStatusClearSeconds) {

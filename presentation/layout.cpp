@@ -51,7 +51,7 @@ void Game::placeChildren(int clientWidth, int clientHeight) {
     int viewTop = 0;
     int viewHeight = clientHeight;
     if (toolbarShown()) {
-        MoveWindow(toolbarWindow, 0, 0, clientWidth, kToolbarHeight, TRUE);
+        MoveWindow(toolbar.window, 0, 0, clientWidth, kToolbarHeight, TRUE);
         viewTop = kToolbarHeight;
         viewHeight -= kToolbarHeight;
     }
@@ -59,7 +59,10 @@ void Game::placeChildren(int clientWidth, int clientHeight) {
         viewHeight -= kStatusBarHeight;
     }
     MoveWindow(gameWindow, 0, viewTop, clientWidth, viewHeight, TRUE);
-    // The status bar places itself along the bottom once it exists.
+    // The bar is arranged also while hidden, so it is in place when shown.
+    if (statusBar.window != nullptr) {
+        statusBar.arrange();
+    }
 }
 
 void Game::centreField() {

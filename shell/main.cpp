@@ -1,8 +1,11 @@
 // The entry routine of zembal.exe.
 #include <windows.h>
 
+#include "presentation/dialog_runner.h"
+#include "shell/dialogs/run_dialog.h"
 #include "shell/frame.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR, int showCommand) {
+    setDialogRunner(dialogs::runDialog);
     return runProgram(instance, previousInstance, showCommand);
 }

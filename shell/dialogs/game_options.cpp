@@ -1,0 +1,81 @@
+// Game Options: the percentage of the field to release and the field size.
+// A change starts a new game, so the player is asked first.
+#include <cstdio>
+
+#include "persistence/field_sizes.h"
+#include "presentation/game.h"
+#include "resources/resource.h"
+#include "shell/dialogs/common_handlers.h"
+#include "shell/dialogs/dialog_handlers.h"
+#include "shell/dialogs/dialog_texts.h"
+
+namespace {
+
+// The list offers 70 to 85; list position p stands for 70 + 5 p.
+constexpr int kListedPercents = 4;
+constexpr int kLowestPercent = 70;
+constexpr int kPercentStep = 5;
+
+int percentPosition(int percent) {
+    const int position = (percent - kLowestPercent) / kPercentStep;
+    const bool listed = percent >= kLowestPercent &&
+                        (percent - kLowestPercent) % kPercentStep == 0 &&
+                        position < kListedPercents;
+    return listed ? position : -1;
+}
+
+void initialise(HWND dialog, int) {
+    Game& game = *theGame;
+    // In ascending order the sorted list keeps every entry at its position.
+    fillList(dialog, IDC_PERCENT, dialogTexts::kPercents, kListedPercents);
+    SendDlgItemMessageA(dialog, IDC_PERCENT, CB_SETCURSEL, percentPosition(game.percentToComplete),
+                        0);
+    for (int i = 0; i < kFieldSizeCount; ++i) {
+        char text[32];
+        std::snprintf(text, sizeof text, dialogTexts::kFieldSizeFormat, kFieldRows[i],
+                      kFieldCols[i]);
+        SendDlgItemMessageA(dialog, IDC_FIELD_SIZE, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(text));
+    }
+    SendDlgItemMessageA(dialog, IDC_FIELD_SIZE, CB_SETCURSEL, fieldSizeIndex(game.rows, game.cols),
+                        0);
+}
+
+// A list opens without a selection when the settings hold 90 % or a size
+// outside the table; the choice then stays what it was (and 90 % stays
+// 90 %), never a value computed from "no selection".
+int chosenPercent(HWND dialog, int current) {
+    const int position = selectedPosition(dialog, IDC_PERCENT);
+    if (position >= 0 && position < kListedPercents) {
+        return kLowestPercent + kPercentStep * position;
+    }
+    return isPercentToComplete(current) ? current : kDefaultPercentToComplete;
+}
+
+int accept(HWND dialog, int) {
+    Game& game = *theGame;
+    const int percent = chosenPercent(dialog, game.percentToComplete);
+    int newRows = game.rows;
+    int newCols = game.cols;
+    const int size = selectedPosition(dialog, IDC_FIELD_SIZE);
+    if (size >= 0 && size < kFieldSizeCount) {
+        newRows = kFieldRows[size];
+        newCols = kFieldCols[size];
+    }
+    if (percent == game.percentToComplete && newRows == game.rows && newCols == game.cols) {
+        return 1;
+    }
+    if (!game.askYesNo(dialog, dialogTexts::kStopGameQuestion)) {
+        return 0;  // the dialog stays open with the player's choices
+    }
+    game.percentToComplete = percent;
+    game.setFieldSize(newRows, newCols);
+    // setFieldSize leaves the goal alone when only the percentage changed.
+    game.computeCellsToComplete();
+    game.newGame();
+    return 1;
+}
+
+}  // namespace
+
+const DialogHandlers gameOptionsHandlers = {initialise, accept, closeDialog, nullptr};

@@ -1,0 +1,18 @@
+// Between two levels: carry on, or save the game first.
+#include "presentation/dialog_runner.h"
+#include "resources/resource.h"
+#include "shell/dialogs/common_handlers.h"
+#include "shell/dialogs/dialog_handlers.h"
+
+namespace {
+
+void otherControl(HWND, int, int controlId, int) {
+    if (controlId == IDC_SAVE_NOW) {
+        // Whatever the Save Game dialog ends with, this one stays open.
+        runDialog(IDD_SAVE_GAME);
+    }
+}
+
+}  // namespace
+
+const DialogHandlers nextLevelHandlers = {nullptr, closeDialog, closeDialog, otherControl};
