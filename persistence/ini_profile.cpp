@@ -71,7 +71,15 @@ std::vector<ProfileLine> splitLines(const std::string& text) {
         if (newline == std::string::npos) {
             newline = text.size();
         }
-        lines.push_back(parseLine(text.substr(start, newline - start)));
+        const std::string raw = text.substr(start, newline - start);
+        // A UTF-8 byte order mark before the first line is not part of it,
+        // but stays in the file.
+        if (start == 0 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+            lines.push_back(parseLine(raw.substr(3)));
+            lines.back().raw = raw;
+        } else {
+            lines.push_back(parseLine(raw));
+        }
         start = newline + 1;
     }
     return lines;

@@ -56,6 +56,13 @@ TEST(IniProfile, ReadsValuesAsThePlatformDoes) {
     EXPECT_EQ(get(profile, "General", "Late", "none"), "none");
 }
 
+TEST(IniProfile, SkipsAByteOrderMarkAndKeepsIt) {
+    IniProfile profile = IniProfile::fromText("\xEF\xBB\xBF[General]\r\nGrid=No\r\n");
+    EXPECT_EQ(get(profile, "General", "Grid", "Yes"), "No");
+    profile.writeString("General", "Sound", "No");
+    EXPECT_EQ(profile.text(), "\xEF\xBB\xBF[General]\r\nGrid=No\r\nSound=No\r\n");
+}
+
 TEST(IniProfile, CutsValuesAndDefaultsToTheBuffer) {
     IniProfile profile = IniProfile::fromText("[S]\r\nLong=abcdefghij\r\n");
     EXPECT_EQ(get(profile, "S", "Long", "", 5), "abcd");

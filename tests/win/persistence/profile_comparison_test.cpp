@@ -27,6 +27,7 @@ const char* const kFiles[] = {
     "theme=9\r\ntheme=3\r\n\r\n[WallOfFame]\r\nUser_0=Ann\r\nScore_0=500\r\nLevel_0=4\r\n",
     "[General]\nSize_Of_Wall_Of_Fame=12\n[WallOfFame]\nUser_0=  Bob\t\nLevel_0=\n[Files]\n"
     "Level_3=5\nDesc_3=\"quoted\"\n",
+    "\xEF\xBB\xBF[General]\r\nGrid=No\r\nUser=Bom\r\n",
     "",
 };
 
