@@ -67,6 +67,10 @@ void Game::saveSettings() {
     // The settings file is written here once the settings writer exists.
 }
 
+int32_t Game::readBarSetting(const char*) {
+    return 1;  // a missing setting shows the bar
+}
+
 bool Game::hasSavedGames() const {
     // No slot is read before the saved-game slots exist.
     return false;
@@ -87,13 +91,27 @@ void Game::showInfo(const char* text) {
     setPaused(saved);
 }
 
-void Game::onPauseChanged(int) {
-    // The Play and Pause tool buttons swap here once the toolbar exists.
+void Game::onPauseChanged(int pausedNow) {
+    showPauseButton(pausedNow);
+}
+
+void Game::showPauseButton(int pausedNow) {
+    // The shown button goes first, so the two are never up together.
+    if (pausedNow != 0) {
+        toolButtons[kPauseButton].setVisible(0);
+        toolButtons[kPlayButton].setVisible(1);
+    } else {
+        toolButtons[kPlayButton].setVisible(0);
+        toolButtons[kPauseButton].setVisible(1);
+    }
 }
 
 void Game::onLevelStarted() {
     playSound(levelStartSound);
     SetCursor(cursors[horizontalBars != 0 ? 1 : 0]);
+    // A level starts running without telling onPauseChanged; a new game
+    // begun from a dialog, which paused the old one, must not keep Play up.
+    showPauseButton(paused);
 }
 
 void Game::onGameOver(int reason, int rank) {
@@ -146,7 +164,7 @@ void Game::fatalError(const char* text) {
 
 void Game::showStatus(const char* text) {
     std::snprintf(statusText, sizeof statusText, "%s", text != nullptr ? text : "");
-    // The status bar's message pane shows statusText once the bar exists.
+    statusBar.setMessage(statusText);
     if (statusText[0] == '\0') {
         statusPending = 0;
     } else {

@@ -12,6 +12,10 @@
 #include "presentation/system_clock.h"
 #include "presentation/wave_sound.h"
 #include "resources/resource.h"
+#include "shell/kit/status_bar.h"
+#include "shell/kit/tool_button.h"
+#include "shell/kit/tool_tip.h"
+#include "shell/kit/window_wrapper.h"
 
 class Game;
 
@@ -42,6 +46,18 @@ constexpr UINT kFatalCloseMessage = WM_APP + 1;
 // The bare command words the game view sends the frame back.
 constexpr int kToolHover = 6666;
 constexpr int kToolLeave = 6667;
+
+// The toolbar's buttons, in the order they are created; Play and Pause
+// share one place and one command, and only one of them is ever shown.
+enum ToolButtonIndex {
+    kExitButton,
+    kPlayButton,
+    kPauseButton,
+    kDisplayOptionsButton,
+    kOpenButton,
+    kSaveButton,
+    kToolButtonCount
+};
 
 // The game timer's step (pixels per tick for balls and bars) and period
 // for a speed: slow, normal, fast.
@@ -85,8 +101,11 @@ class Game : public GameModel {
     void hideTooltip();
     // The size the frame window needs around the field.
     SIZE neededFrameSize() const;
-    bool toolbarShown() const { return toolbarWindow != nullptr && toolbarVisible == 1; }
-    bool statusBarShown() const { return statusBarWindow != nullptr && statusBarVisible == 1; }
+    // An absent bar takes no room in the layout.
+    bool toolbarShown() const { return toolbar.window != nullptr && toolbar.visibleFlag == 1; }
+    bool statusBarShown() const {
+        return statusBar.window != nullptr && statusBar.visibleFlag == 1;
+    }
 
     // Rendering.
     void paint(HDC paintContext);
@@ -104,6 +123,8 @@ class Game : public GameModel {
     // The settings file; until it is read the defaults hold.
     void loadSettings();
     void saveSettings();
+    // "Statusbar" or "Toolbar" of the settings file: 1 shown, 0 hidden.
+    int32_t readBarSetting(const char* key);
     // Whether any saved-game slot holds a game.
     bool hasSavedGames() const;
 
@@ -117,14 +138,16 @@ class Game : public GameModel {
     int32_t tooltipShown = 0;
     int32_t statusPending = 0;
     int32_t statusShownAt = 0;
+    // The last text given to showStatus, as the message pane shows it.
     char statusText[kStatusTextSize] = {};
 
-    // The toolbar and the status bar; absent until they are built, and an
-    // absent bar takes no room in the layout.
-    HWND toolbarWindow = nullptr;
-    HWND statusBarWindow = nullptr;
-    int32_t toolbarVisible = 1;
-    int32_t statusBarVisible = 1;
+    // The toolbar panel with its buttons, the tooltip and the status bar;
+    // their windows are built by createView, and each wrapper's visible flag
+    // says whether the player wants the bar.
+    StatusBar statusBar;
+    WindowWrapper toolbar;
+    ToolButton toolButtons[kToolButtonCount];
+    ToolTip toolTip;
 
     Sprite frames[kBallFrameCount];
     Sprite* currentFrames = frames;
@@ -155,6 +178,9 @@ class Game : public GameModel {
     void onSaveCommand();
     void onOpenCommand();
     void sendCommandToFrame(int command);
+    void createBars();
+    void createToolbar(HWND frame);
+    void showPauseButton(int paused);
     void measureText();
     void placeChildren(int clientWidth, int clientHeight);
     void centreField();

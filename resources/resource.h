@@ -65,4 +65,19 @@
 #define IDW_CLICK 141
 #define IDW_LIFE_LOST 142
 
-// Dialog controls are listed with their dialogs below.
+// Dialog controls. Ids 1 and 2 are the accept and cancel buttons (IDOK,
+// IDCANCEL); an id may serve different controls in different dialogs.
+// Display Options (103).
+#define IDC_GRID 1001
+#define IDC_SOUND 1002
+#define IDC_THEME 1003
+#define IDC_SPEED 1004
+// Game Options (109).
+#define IDC_FIELD_SIZE 1003
+#define IDC_PERCENT 1004
+// Game over (106).
+#define IDC_SCORE 1007
+#define IDC_END_REASON 1010
+#define IDC_USER_NAME 1011
+// Next level (145): opens the Save Game dialog.
+#define IDC_SAVE_NOW 1045

@@ -23,7 +23,8 @@ void centreOnDesktop(HWND dialog) {
     GetClientRect(GetDesktopWindow(), &desktop);
     int x = ((desktop.right - desktop.left) - (box.right - box.left)) / 2;
     int y = ((desktop.bottom - desktop.top) - (box.bottom - box.top)) / 2;
-    SetWindowPos(dialog, nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(dialog, nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void onInitDialog(HWND dialog) {
