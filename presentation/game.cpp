@@ -23,6 +23,7 @@ constexpr int kBallRadius = 7;
 Game::Game() {
     // The model reads the real time from the first level on.
     setClock(realClock);
+    buildSavedGamesFolder(programFilePath().c_str(), savedGamesFolder, sizeof savedGamesFolder);
     level = &ownLevel;
     rows = kDefaultRows;
     cols = kDefaultCols;
@@ -50,30 +51,6 @@ Game::~Game() {
     }
     deleteThemeBrushes();
     saveSettings();
-}
-
-void Game::loadSettings() {
-    // Defaults of the settings file: grid and sound on, the Classic theme,
-    // slow speed, 75 % of a 20 x 30 field. The file itself is read here once
-    // the settings reader exists.
-    ownLevel.GRID = 1;
-    ownLevel.SPEED = 0;
-    soundOn = 1;
-    themeIndex = 0;
-    percentToComplete = 75;
-}
-
-void Game::saveSettings() {
-    // The settings file is written here once the settings writer exists.
-}
-
-int32_t Game::readBarSetting(const char*) {
-    return 1;  // a missing setting shows the bar
-}
-
-bool Game::hasSavedGames() const {
-    // No slot is read before the saved-game slots exist.
-    return false;
 }
 
 bool Game::askYesNo(HWND owner, const char* text) {

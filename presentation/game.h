@@ -8,6 +8,9 @@
 
 #include "model/game_model.h"
 #include "model/level.h"
+#include "persistence/settings.h"
+#include "persistence/slots.h"
+#include "persistence/win32_binding.h"
 #include "presentation/sprite.h"
 #include "presentation/system_clock.h"
 #include "presentation/wave_sound.h"
@@ -27,6 +30,17 @@ extern HINSTANCE programInstance;
 // information area under the field; measured when the view is built.
 extern int textLineHeight;
 extern int infoAreaHeight;
+
+// The slot the overwrite warning shows: saveGame sets it just before it
+// asks whether to replace that slot's saved game.
+extern int overwriteSlot;
+
+// Where the Game keeps its settings file. The program installs
+// win32SettingsFiles (the player's application data folder); while no
+// provider is installed, as in tests that do not ask for one, the Game
+// starts from the defaults and writes nothing.
+using SettingsFilesProvider = SettingsFiles (*)(FileSystem& files);
+void setSettingsFilesProvider(SettingsFilesProvider provider);
 
 constexpr UINT_PTR kGameTimerId = 1001;
 constexpr UINT_PTR kClockTimerId = 1002;
@@ -120,13 +134,27 @@ class Game : public GameModel {
     // Plays the sound when the sound option is on.
     void playSound(const WaveSound& sound) const;
 
-    // The settings file; until it is read the defaults hold.
+    // The settings file: read once in the constructor, written once in the
+    // destructor.
     void loadSettings();
     void saveSettings();
     // "Statusbar" or "Toolbar" of the settings file: 1 shown, 0 hidden.
     int32_t readBarSetting(const char* key);
     // Whether any saved-game slot holds a game.
     bool hasSavedGames() const;
+
+    // The saved-game slots. saveGame asks before it replaces a saved game
+    // and shows "Can not save game" when the file cannot be written;
+    // openGame shows "Can not open game" for a damaged file and nothing for
+    // a missing one. Both take slot indices 0 to 9 only.
+    bool saveGame(int slot, const char* description);
+    bool openGame(int slot);
+
+    SlotTable slots;
+    char savedGamesFolder[kPathBufferSize] = {};
+    Win32FileSystem fileSystem;
+    // Empty paths while no settings provider is installed.
+    SettingsFiles settingsFiles;
 
     Level ownLevel;
     SystemClock realClock;

@@ -81,3 +81,23 @@
 #define IDC_USER_NAME 1011
 // Next level (145): opens the Save Game dialog.
 #define IDC_SAVE_NOW 1045
+// Wall of Fame (107): row r (0 to 9) has its name at IDC_FAME_NAME_FIRST + r,
+// its score at IDC_FAME_SCORE_FIRST + r and its level at IDC_FAME_LEVEL_FIRST + r.
+#define IDC_FAME_NAME_FIRST 1012
+#define IDC_FAME_SCORE_FIRST 1022
+#define IDC_FAME_LEVEL_FIRST 1032
+#define IDC_CLEAR 1042
+// Save Game (144).
+#define IDC_SLOT_NUMBER 1003
+#define IDC_DESCRIPTION 1044
+// Open saved game (150): slot i (0 to 9) has its radio button at
+// IDC_SLOT_RADIO_FIRST + i, its date at IDC_SLOT_DATE_FIRST + i, its level at
+// IDC_SLOT_LEVEL_FIRST + i (1066 is unused) and its description at
+// IDC_SLOT_DESC_FIRST + i. The overwrite warning (153) shows its one slot
+// in the first date, level and description ids.
+#define IDC_SLOT_RADIO_FIRST 1046
+#define IDC_SLOT_DATE_FIRST 1056
+#define IDC_SLOT_LEVEL_FIRST 1067
+#define IDC_SLOT_DESC_FIRST 1077
+// Overwrite warning (153): the slot number.
+#define IDC_OVERWRITE_NUMBER 1078

@@ -148,6 +148,8 @@ int runMessageLoop(HWND frame, HACCEL accelerators) {
 
 int runProgram(HINSTANCE instance, HINSTANCE previousInstance, int showCommand) {
     programInstance = instance;
+    // The player's settings live in their own application data folder.
+    setSettingsFilesProvider(win32SettingsFiles);
     if (previousInstance == nullptr) {
         registerFrameClass(instance);
     }

@@ -1,0 +1,41 @@
+// Saving the game into a slot and opening it again.
+#include "presentation/dialog_runner.h"
+#include "presentation/game.h"
+
+int overwriteSlot = 0;
+
+bool Game::saveGame(int slot, const char* description) {
+    if (slot < 0 || slot >= kSlotCount) {
+        return false;
+    }
+    if (slotFileExists(savedGamesFolder, slot, fileSystem)) {
+        overwriteSlot = slot;
+        if (runDialog(IDD_OVERWRITE) != 1) {
+            return false;  // the player keeps the saved game
+        }
+    }
+    if (!saveGameToSlot(slots, slot, description, savedGamesFolder, *this, fileSystem,
+                        localDateNow())) {
+        showMessage(kCanNotSaveGameText);
+        return false;
+    }
+    return true;
+}
+
+bool Game::openGame(int slot) {
+    const ReadResult result = openGameFromSlot(
+        slot, savedGamesFolder, *this, [this] { setFieldSize(-1, -1); }, fileSystem);
+    switch (result) {
+        case ReadResult::kRead:
+            // The opened game runs at the speed it was saved with.
+            startGameTimer(1);
+            invalidateView(1);
+            return true;
+        case ReadResult::kRejected:
+            showMessage(kCanNotOpenGameText);
+            return false;
+        case ReadResult::kNotOpened:
+        default:
+            return false;
+    }
+}
