@@ -15,6 +15,7 @@ struct Bounce {
     const char* what;
     int x, y, direction, step;
     int expectX, expectY, expectDirection;
+    int wallRow = -1, wallCol = -1;
 };
 
 class BallBounce : public ::testing::TestWithParam<Bounce> {};
@@ -24,6 +25,9 @@ TEST_P(BallBounce, TakesTheFirstFreeDirectionOfItsList) {
     TestGame g;
     g.clearField();
     g.ballStep = c.step;
+    if (c.wallRow >= 0) {
+        g.setCell(c.wallRow, c.wallCol, kCellWall);
+    }
     Ball& ball = g.addBall(c.x, c.y, c.direction);
     EXPECT_EQ(g.moveBall(ball), kMoved);
     EXPECT_EQ(ball.X, c.expectX);
@@ -69,7 +73,13 @@ INSTANTIATE_TEST_SUITE_P(
         Bounce{"one pixel from the top line", 100, 19, kUpLeft, 1, 99, 18, kUpLeft},
         Bounce{"step 2 would touch the top line", 100, 19, kUpLeft, 2, 98, 21, kDownLeft},
         Bounce{"step 2 would touch the right line", 421, 100, kDownRight, 2, 419, 102, kDownLeft},
-        Bounce{"step 4 would touch the bottom line", 200, 279, kDownRight, 4, 204, 275, kUpRight}),
+        Bounce{"step 4 would touch the bottom line", 200, 279, kDownRight, 4, 204, 275, kUpRight},
+        // Meeting only the corner of a wall cell, both reflections are free:
+        // the list decides which one is taken.
+        Bounce{"up-left at a wall corner", 101, 101, kUpLeft, 1, 100, 102, kDownLeft, 5, 5},
+        Bounce{"up-right at a wall corner", 282, 101, kUpRight, 1, 281, 100, kUpLeft, 5, 20},
+        Bounce{"down-left at a wall corner", 101, 212, kDownLeft, 1, 100, 211, kUpLeft, 15, 5},
+        Bounce{"down-right at a wall corner", 282, 212, kDownRight, 1, 283, 211, kUpRight, 15, 20}),
     [](const ::testing::TestParamInfo<Bounce>& info) {
         std::string name = info.param.what;
         for (char& ch : name) {

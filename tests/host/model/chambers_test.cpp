@@ -222,6 +222,36 @@ TEST(Chambers, TheSweepOrderDecidesWhetherABallCellIsSeen) {
     EXPECT_EQ(g.chamberLabels[7][0], 0);
 }
 
+// Left of a bar down column 4, the region at the top reaches the ball's
+// cell 'o' only through the passage in column 3. The sweep from its seed
+// at (0, 3) passes the ball's cell before that passage is labelled, and the
+// fill ends before another sweep comes by: the region (27 cells) goes. The
+// region below the ball's cell is seen touching it and stays.
+TEST(Chambers, APassageLabelledLastDoesNotSeeTheBallCell) {
+    const char* const left[] = {
+        "....", "....", "....", "....", "....", ".###", "....", "###.", "..o.", "#..#",
+        "#..#", "#..#", "#...", "#...", "#...", "...#", ".###", "...#", ".#..", "....",
+    };
+    TestGame g;
+    g.clearField();
+    for (int r = 0; r < 20; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            char ch = left[r][c];
+            g.setCell(r, c, ch == '#' ? kCellWall : ch == 'o' ? kCellBall : kCellFree);
+        }
+    }
+    g.finishedBar(0, kUp, 19, 4, 0, 4);
+    g.addBall(416, 150, kDownRight);
+    EXPECT_EQ(g.releaseChambers(g.lvl.bars[0]), 27);
+    EXPECT_EQ(g.chamberLabels[0][3], 2);
+    EXPECT_EQ(g.chamberLabels[9][1], 3);
+    EXPECT_EQ(countIn(g, kCellWall, 0, 4, 0, 3), 20);
+    EXPECT_EQ(g.cell(8, 3), kCellWall);
+    EXPECT_EQ(g.cell(8, 2), kCellBall);
+    EXPECT_EQ(g.cell(9, 1), kCellFree);
+    EXPECT_EQ(g.cell(19, 0), kCellFree);
+}
+
 TEST(Chambers, InconsistentCallsAreFatal) {
     TestGame g;
     g.clearField();
