@@ -267,6 +267,30 @@ TEST_F(SlotDialogsTest, FailedSaveShowsCanNotSaveGameAndKeepsTheRecord) {
     EXPECT_STREQ(game().slots.slots[0].description, "");
 }
 
+TEST_F(SlotDialogsTest, SaveThatCannotReplaceTheFileLeavesTheOldGame) {
+    fillSlots({0});
+    const std::string oldFile = readFile(slotFile(0));
+    // The platform refuses to replace a file another program holds open.
+    HANDLE holder = CreateFileA(slotFile(0).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    game().level->SCORE = 999;
+    std::string shown;
+    DialogDriver driver;
+    driver.then(kWarningCaption, [&](HWND warning) { click(warning, IDOK); })
+        .then(kBoxCaption, [&](HWND box) {
+            shown = boxText(box);
+            click(box, IDOK);
+        });
+    EXPECT_FALSE(game().saveGame(0, "replacement"));
+    CloseHandle(holder);
+    EXPECT_EQ(shown, "Can not save game");
+    EXPECT_EQ(readFile(slotFile(0)), oldFile);
+    EXPECT_EQ(GetFileAttributesA((slotFile(0) + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "no temporary file is left behind";
+    EXPECT_STREQ(game().slots.slots[0].description, "game 1");
+}
+
 TEST_F(SlotDialogsTest, NextLevelSaveButtonRunsSaveGame) {
     HWND nextLevel = nullptr;
     DialogDriver driver;
