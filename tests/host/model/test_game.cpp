@@ -47,6 +47,9 @@ void TestGame::record(const char* name, int a, int b, const char* text) {
     }
     call.endReason = endReason;
     calls.push_back(call);
+    if (duringHook) {
+        duringHook(call.name);
+    }
 }
 
 void TestGame::onPauseChanged(int p) {

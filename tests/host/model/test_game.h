@@ -4,7 +4,7 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -93,6 +93,9 @@ class TestGame : public GameModel {
     int messageCount = 0;
     std::string lastFatal;
     std::string lastMessage;
+    // Runs after a hook call is recorded, like the modal loop of a dialog
+    // that the program shows from that hook.
+    std::function<void(const std::string& hook)> duringHook;
     // What the player answers to the name question.
     int askAnswer = 1;
     std::string playerName = "Tester";

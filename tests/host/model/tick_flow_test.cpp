@@ -337,6 +337,48 @@ TEST(LevelFlow, TheLastLifeEndsTheGameAndANewOneStartsAtLevelOne) {
     EXPECT_EQ(GameModel::gameRunning, 1);
 }
 
+// The dialogs shown from the transition hooks keep dispatching timer
+// messages: those ticks find the game between levels and only animate.
+TEST(LevelFlow, TicksDuringTheTransitionDialogsOnlyAnimate) {
+    TestGame g;
+    g.clearField(1, 2);
+    g.lvl.SCORE = 40.0;
+    g.growingBar(0, kUp, 8, 13, 5, 13);
+    g.addBall(184, 102, kDownRight);
+    int transitionTicks = 0;
+    g.duringHook = [&g, &transitionTicks](const std::string& hook) {
+        if (hook != "onLevelCompleted" && hook != "askPlayerName" && hook != "onGameOver") {
+            return;
+        }
+        EXPECT_EQ(GameModel::gameRunning, 0) << hook;
+        Level before = g.lvl;
+        int frameTick = g.frameTick;
+        for (int i = 0; i < 3; ++i) {
+            g.clk.now += 2;
+            g.tick();
+            ++transitionTicks;
+        }
+        EXPECT_TRUE(sameLevel(before, g.lvl)) << hook;
+        EXPECT_NE(g.frameTick, frameTick) << hook;
+    };
+    g.tick();  // the ball breaks the bar with the last life
+    EXPECT_EQ(transitionTicks, 6);
+    EXPECT_EQ(g.fame.entries[0].score, 40);
+    EXPECT_EQ(g.lvl.NBLLS, 1);
+
+    // And at a level's end.
+    g.clearField(3, 3);
+    g.lvl.CLDNE = 449;
+    g.setCell(18, 15, kCellWall);
+    g.setCell(19, 14, kCellWall);
+    g.setCell(19, 16, kCellWall);
+    g.clickCell(19, 15);
+    transitionTicks = 0;
+    g.tick();
+    EXPECT_EQ(transitionTicks, 3);
+    EXPECT_EQ(g.lvl.NBLLS, 4);
+}
+
 TEST(LevelFlow, NewGameStartsLevelOneWithNoScore) {
     TestGame g;
     g.clearField(4, 9);
