@@ -103,7 +103,21 @@ gone() {
 }
 # Another window titled "Zembal" beside the frame: a message box.
 other_box() { xdotool search --name '^Zembal$' 2>/dev/null | grep -vx "$window" | head -1; }
-# A dialog's client-area origin on the screen: sets dx dy.
+# Waits up to 5 s for a message box and answers it with a key.
+answer_box() { # key
+  local box
+  for _ in $(seq 1 25); do
+    box=$(other_box)
+    if [ -n "$box" ]; then
+      xdotool windowfocus --sync "$box"
+      xdotool key "$1"
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+# A window's top-left corner on the screen: sets dx dy.
 dialog_origin() {
   local info
   info=$(xwininfo -id "$1")
@@ -229,10 +243,7 @@ focus
 xdotool key alt+g
 sleep 0.3
 xdotool key r
-box=$(wait_for_title "Zembal")
-sleep 0.3
-box=$(other_box)
-[ -n "$box" ] && { xdotool windowfocus --sync "$box"; xdotool key Return; }
+answer_box Return || fail "Restart asked nothing"
 sleep 1
 shot restarted
 find_field restarted || fail "no field after restarting"
@@ -263,12 +274,7 @@ fi
 # Ctrl+O: stop the running game, open slot 1 (the one checked): the wall is back.
 focus
 xdotool key ctrl+o
-sleep 0.5
-box=$(other_box)
-if [ -n "$box" ]; then
-  xdotool windowfocus --sync "$box"
-  xdotool key Return
-fi
+answer_box Return || fail "Ctrl+O during a game did not ask to stop it"
 open=$(wait_for_title "Zembal: Open saved game ")
 if [ -z "$open" ]; then
   fail "Ctrl+O opened no Open saved game dialog"
