@@ -4,22 +4,31 @@
 #   xvfb-run -a -s "-screen 0 1024x768x24" scripts/wine-session bench/win/cpu_use.sh build/windows/zembal.exe
 set -uo pipefail
 exe=$1
+user=$(id -un)
 seconds=${2:-30}
 ticks=$(getconf CLK_TCK)
 
 # Normal speed through the settings file, in both places it may be read from.
-for dir in "$WINEPREFIX/drive_c/windows" "$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Zembal"; do
+for dir in "$WINEPREFIX/drive_c/windows" "$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Zembal"; do
   mkdir -p "$dir"
   printf '[General]\r\nSpeed=1\r\n' >"$dir/ts_zembal.ini"
 done
 
 cpu_of() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-server=$(pgrep -u "$USER" -x wineserver | head -1)
+# Other Wine prefixes may run at the same time: only this prefix's processes.
+of_this_prefix() {
+  for p in $(pgrep -u "$user" "$@"); do
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$p"
+  done
+}
+server=$(of_this_prefix -f '/wineserver' | head -1)
 
 wine "$exe" &
 launcher=$!
 window=$(timeout 60 xdotool search --sync --name '^Zembal$' | head -1)
-game=$(pgrep -u "$USER" -f 'zembal\.exe' | grep -v "^$launcher$" | tail -1)
+# The wine launcher becomes the game's own process.
+game=$launcher
+[ -n "$game" ] && [ -n "$server" ] || { echo "zembal.exe or wineserver not found"; exit 1; }
 sleep 2
 game0=$(cpu_of "$game")
 server0=$(cpu_of "$server")
@@ -34,3 +43,6 @@ awk -v g=$((game1 - game0)) -v s=$((server1 - server0)) -v t="$ticks" -v n="$sec
   printf "zembal.exe: %.2f s CPU in %d s (%.1f %% of one core)\n", g / t, n, 100 * g / t / n
   printf "wineserver: %.2f s CPU in %d s (%.1f %% of one core)\n", s / t, n, 100 * s / t / n
 }'
+# The game writes its settings back on exit: the speed it ran at.
+grep -h '^Speed' "$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Zembal/ts_zembal.ini" |
+  sed 's/^/ran at /'
