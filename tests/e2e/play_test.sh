@@ -10,6 +10,10 @@ exe=$1
 shots=$(mktemp -d /tmp/zembal-e2e.XXXXXX)
 pid=
 failures=0
+# The game plays with the options these checks expect; whatever settings
+# file the prefix held before comes back afterwards.
+settingsDir="${WINEPREFIX:-}/drive_c/users/$(id -un)/AppData/Roaming/Zembal"
+settings="$settingsDir/ts_zembal.ini"
 
 fail() {
   echo "FAIL: $*"
@@ -21,6 +25,11 @@ finish() {
     sleep 2
     kill "$pid" 2>/dev/null
   fi
+  if [ -f "$shots/settings.ini" ]; then
+    cp "$shots/settings.ini" "$settings"
+  else
+    rm -f "$settings"
+  fi
   if [ "$failures" -eq 0 ] && [ -z "${E2E_KEEP_SHOTS:-}" ]; then
     rm -rf "$shots"
   else
@@ -30,6 +39,12 @@ finish() {
 trap finish EXIT
 
 [ -n "${DISPLAY:-}" ] || { echo "no display"; exit 1; }
+[ -n "${WINEPREFIX:-}" ] || { echo "no Wine prefix"; exit 1; }
+
+mkdir -p "$settingsDir"
+[ -f "$settings" ] && cp "$settings" "$shots/settings.ini"
+printf '%s\r\n' '[General]' Grid=Yes Sound=No Theme=0 Speed=0 Precent_To_Complete=75 \
+  Rows=20 Cols=30 Toolbar=Y Statusbar=Y >"$settings"
 
 shot() { import -window root "$shots/$1.png"; }
 # The colour of one pixel as RRGGBB.
