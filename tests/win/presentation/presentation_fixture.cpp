@@ -25,7 +25,10 @@ LRESULT CALLBACK answerBoxes(int code, WPARAM wParam, LPARAM lParam) {
         HWND box = reinterpret_cast<HWND>(wParam);
         char className[32] = {};
         GetClassNameA(box, className, sizeof className);
-        if (std::string(className) == "#32770") {
+        // A box activated again (after another window took the focus) is
+        // answered already; the property marks it.
+        if (std::string(className) == "#32770" && GetPropA(box, "ZembalAnswered") == nullptr) {
+            SetPropA(box, "ZembalAnswered", reinterpret_cast<HANDLE>(1));
             char text[256] = {};
             // The text of a message box is its static control 0xFFFF.
             GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
