@@ -1,5 +1,7 @@
 // The game view: its window procedure, the building of the view around a
 // new Game, and the input and timer messages turned into game operations.
+#include <new>
+
 #include "presentation/dialog_runner.h"
 #include "presentation/game.h"
 #include "presentation/texts.h"
@@ -41,7 +43,12 @@ void registerGameViewClass(HINSTANCE instance) {
 LRESULT CALLBACK gameViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            theGame = new Game();
+            // Without memory for the game the view is not created; the frame
+            // stays empty and can still be closed.
+            theGame = new (std::nothrow) Game();
+            if (theGame == nullptr) {
+                return -1;
+            }
             theGame->createView(window, programInstance);
             return 0;
         case WM_DESTROY:

@@ -154,6 +154,9 @@ int runProgram(HINSTANCE instance, HINSTANCE previousInstance, int showCommand) 
         registerFrameClass(instance);
     }
     HWND frame = createFrame(instance);
+    if (frame == nullptr) {
+        return 1;  // no window would ever end the message loop
+    }
     ShowWindow(frame, showCommand);
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     return runMessageLoop(frame, accelerators);

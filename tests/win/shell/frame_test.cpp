@@ -260,3 +260,15 @@ TEST(WebPagesTest, HelpMenuPagesOpenThroughTheUrlHandler) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProgramTest, WithoutAFrameTheProgramEndsInsteadOfWaiting) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    UnregisterClassA(kFrameClassName, instance);
+    // A previous instance skips the registration, so the frame cannot be made.
+    EXPECT_EQ(runProgram(instance, instance, SW_HIDE), 1);
+    EXPECT_EQ(theGame, nullptr);
+}
+
+}  // namespace
