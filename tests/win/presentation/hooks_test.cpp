@@ -76,6 +76,32 @@ INSTANTIATE_TEST_SUITE_P(Events, SoundTest,
                                            SoundCase{Event::RightClick, "RightClick"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(HooksTest, ClickOnABallCutsTheClickOffWithTheLifeLostSoundWhileLivesRemain) {
+    struct Case {
+        int lives;
+        bool lifeLostSound;
+    };
+    for (Case c : {Case{2, true}, Case{1, false}}) {
+        SoundRecorder sounds;
+        BoxAnswerer boxes;
+        giveSoundsFakeImages(game());
+        game().level->LOVES = c.lives;
+        const Ball& ball = game().level->balls[0];
+        SendMessageA(view, WM_LBUTTONDOWN, 0, MAKELPARAM(ball.X, ball.Y));
+        ASSERT_GE(sounds.played.size(), 2u) << c.lives;
+        EXPECT_EQ(sounds.played[0], game().clickSound.data);
+        if (c.lifeLostSound) {
+            EXPECT_EQ(sounds.played[1], game().lifeLostSound.data);
+            EXPECT_EQ(game().level->LOVES, 1);
+            EXPECT_TRUE(boxes.texts.empty());
+        } else {
+            // The last life ends the game; the new game's start is heard.
+            EXPECT_EQ(sounds.played[1], game().levelStartSound.data);
+            EXPECT_EQ(boxes.texts, std::vector<std::string>{"The game is over.\nNo more lives"});
+        }
+    }
+}
+
 TEST_F(HooksTest, LevelCompletedShowsTheNextLevelDialogAlsoWithoutSound) {
     DialogRecorder dialogs;
     game().soundOn = 0;
