@@ -1,136 +1,60 @@
-// A tool button tells the frame, through the toolbar panel, whether the
-// mouse is inside its rim; the panel passes its children's commands on.
-#include "tests/win/kit/kit_fixture.h"
-
+// The toolbar's buttons: hover reports through the panel to the frame,
+// clicks, the hook they are built on, and the Play/Pause pair.
 #include "shell/kit/kit_classes.h"
 #include "shell/kit/window_hook.h"
+#include "tests/win/kit/kit_fixture.h"
 
 namespace {
 
-struct HoverCase {
-    int x;
-    int y;
-    WORD expected;
-};
-
-void PrintTo(const HoverCase& c, std::ostream* out) {
-    *out << "(" << c.x << ", " << c.y << ") " << (c.expected == TOOL_HOVER ? "hover" : "leave");
-}
-
-LPARAM point(int x, int y) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)),
-                      static_cast<WORD>(static_cast<short>(y)));
-}
-
-class HoverTest : public KitTest, public ::testing::WithParamInterface<HoverCase> {};
-
-// A 24 x 24 button is inside from 3 to 20 on both axes.
-INSTANTIATE_TEST_SUITE_P(
-    RimOfA24PixelButton, HoverTest,
-    ::testing::Values(HoverCase{2, 10, TOOL_LEAVE}, HoverCase{3, 10, TOOL_HOVER},
-                      HoverCase{20, 10, TOOL_HOVER}, HoverCase{21, 10, TOOL_LEAVE},
-                      HoverCase{10, 2, TOOL_LEAVE}, HoverCase{10, 3, TOOL_HOVER},
-                      HoverCase{10, 20, TOOL_HOVER}, HoverCase{10, 21, TOOL_LEAVE},
-                      HoverCase{3, 3, TOOL_HOVER}, HoverCase{20, 20, TOOL_HOVER},
-                      HoverCase{-1, 10, TOOL_LEAVE}, HoverCase{10, -5, TOOL_LEAVE},
-                      HoverCase{0, 0, TOOL_LEAVE}));
-
-TEST_P(HoverTest, ReportsReachTheFrameThroughThePanel) {
+// A 24 x 24 button is inside from 3 to 20 on both axes; a button without
+// an image reports nothing.
+TEST_F(KitTest, HoverReportsReachTheFrameThroughThePanel) {
+    const struct {
+        int x, y;
+        WORD expected;
+    } cases[] = {{2, 10, TOOL_LEAVE},  {3, 10, TOOL_HOVER},  {20, 10, TOOL_HOVER},
+                 {21, 10, TOOL_LEAVE}, {10, 2, TOOL_LEAVE},  {10, 3, TOOL_HOVER},
+                 {10, 20, TOOL_HOVER}, {10, 21, TOOL_LEAVE}, {-1, 10, TOOL_LEAVE}};
     TestToolbar toolbar;
     buildToolbar(toolbar);
     HWND button = toolbar.buttons[TestToolbar::kDisplayOptions].window;
-
-    SendMessageA(button, WM_MOUSEMOVE, 0, point(GetParam().x, GetParam().y));
-
-    const std::vector<RecordedCommand> reports = hoverReports();
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(HIWORD(reports[0].wParam), GetParam().expected);
-    EXPECT_EQ(LOWORD(reports[0].wParam), 0);
-    EXPECT_EQ(reports[0].lParam, reinterpret_cast<LPARAM>(button));
-}
-
-TEST_F(KitTest, MovingInFromTheRimSwitchesFromLeaveToHover) {
-    TestToolbar toolbar;
-    buildToolbar(toolbar);
-    HWND button = toolbar.buttons[TestToolbar::kExit].window;
-
-    for (int x = 0; x <= 5; ++x) {
-        SendMessageA(button, WM_MOUSEMOVE, 0, point(x, 12));
+    for (const auto& c : cases) {
+        commands.clear();
+        SendMessageA(button, WM_MOUSEMOVE, 0, point(c.x, c.y));
+        const std::vector<RecordedCommand> reports = hoverReports();
+        ASSERT_EQ(reports.size(), 1u) << c.x << ", " << c.y;
+        EXPECT_EQ(reports[0].wParam, MAKEWPARAM(0, c.expected)) << c.x << ", " << c.y;
+        EXPECT_EQ(reports[0].lParam, reinterpret_cast<LPARAM>(button));
     }
-
-    const std::vector<RecordedCommand> reports = hoverReports();
-    ASSERT_EQ(reports.size(), 6u);
-    const WORD expected[] = {TOOL_LEAVE, TOOL_LEAVE, TOOL_LEAVE,
-                             TOOL_HOVER, TOOL_HOVER, TOOL_HOVER};
-    for (size_t i = 0; i < reports.size(); ++i) {
-        EXPECT_EQ(HIWORD(reports[i].wParam), expected[i]) << "x = " << i;
-    }
-}
-
-TEST_F(KitTest, ButtonWithoutImageReportsNoHover) {
-    WindowWrapper panel;
-    ASSERT_NE(panel.create(kPanelClassName, "", WS_CHILD, 0, 0, 200, 28, frame, 0, instance, 0),
-              nullptr);
+    commands.clear();
     ToolButton plain;
-    ASSERT_NE(plain.create(&panel, "Plain", 0, 1, 24, 24, 77), nullptr);
-
+    ASSERT_NE(plain.create(&toolbar.panel, "Plain", 130, 1, 24, 24, 77), nullptr);
     SendMessageA(plain.window, WM_MOUSEMOVE, 0, point(10, 10));
-
     EXPECT_TRUE(hoverReports().empty());
 }
 
-TEST_F(KitTest, ToolButtonsClickThroughThePanelToTheFrame) {
+TEST_F(KitTest, ClickReachesTheFrameAndAnOrphanPanelSwallowsCommands) {
     TestToolbar toolbar;
     buildToolbar(toolbar);
     HWND pause = toolbar.buttons[TestToolbar::kPause].window;
+    EXPECT_EQ(GetWindowLongPtrA(pause, GWLP_WNDPROC),
+              reinterpret_cast<LONG_PTR>(&WindowHook::dispatch));
+    EXPECT_TRUE(GetWindowLongA(pause, GWL_STYLE) & BS_ICON);
 
     SendMessageA(pause, BM_CLICK, 0, 0);
-
-    bool clicked = false;
-    for (const RecordedCommand& command : commands) {
-        if (command.wParam == MAKEWPARAM(40006, BN_CLICKED) &&
-            command.lParam == reinterpret_cast<LPARAM>(pause)) {
-            clicked = true;
-        }
-    }
-    EXPECT_TRUE(clicked);
-}
-
-TEST_F(KitTest, PanelForwardsAChildCommandUnchanged) {
-    WindowWrapper panel;
-    ASSERT_NE(panel.create(kPanelClassName, "", WS_CHILD, 0, 0, 200, 28, frame, 0, instance, 0),
-              nullptr);
-    const WPARAM wParam = MAKEWPARAM(40019, 5);
-    const LPARAM lParam = 0x1234;
-
-    const LRESULT result = SendMessageA(panel.window, WM_COMMAND, wParam, lParam);
-
-    EXPECT_EQ(result, 0);
     ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].wParam, wParam);
-    EXPECT_EQ(commands[0].lParam, lParam);
-}
+    EXPECT_EQ(commands[0].wParam, MAKEWPARAM(40006, BN_CLICKED));
+    EXPECT_EQ(commands[0].lParam, reinterpret_cast<LPARAM>(pause));
 
-TEST_F(KitTest, PanelWithoutParentSwallowsCommands) {
-    WindowWrapper panel;
-    ASSERT_NE(panel.create(kPanelClassName, "", WS_POPUP, 0, 0, 50, 28, nullptr, 0, instance, 0),
+    commands.clear();
+    WindowWrapper orphan;
+    ASSERT_NE(orphan.create(kPanelClassName, "", WS_POPUP, 0, 0, 50, 28, nullptr, 0, instance, 0),
               nullptr);
-    EXPECT_EQ(SendMessageA(panel.window, WM_COMMAND, MAKEWPARAM(8, 0), 0), 0);
+    EXPECT_EQ(SendMessageA(orphan.window, WM_COMMAND, MAKEWPARAM(8, 0), 0), 0);
     EXPECT_TRUE(commands.empty());
-    DestroyWindow(panel.window);
+    DestroyWindow(orphan.window);
 }
 
-TEST_F(KitTest, RegisteringAgainFailsHarmlessly) {
-    registerKitClasses(instance);
-    EXPECT_FALSE(registerPanelClass(instance));
-    EXPECT_FALSE(registerToolTipClass(instance));
-    WNDCLASSA info{};
-    EXPECT_TRUE(GetClassInfoA(instance, "FRAME_CLASS", &info));
-    EXPECT_TRUE(GetClassInfoA(instance, "ToolTipClass", &info));
-    EXPECT_EQ(sharedLabelFont(), static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)));
-}
-
-// Hook bookkeeping: messages seen by a hook function.
 struct SeenMessages {
     int moves = 0;
     int destroys = 0;
@@ -138,26 +62,24 @@ struct SeenMessages {
 
 void countingHook(WindowHook* record, HWND, UINT message, WPARAM, LPARAM) {
     auto* seen = reinterpret_cast<SeenMessages*>(record->userValue);
-    if (message == WM_MOUSEMOVE) {
-        ++seen->moves;
-    } else if (message == WM_DESTROY) {
-        ++seen->destroys;
-    }
+    seen->moves += message == WM_MOUSEMOVE ? 1 : 0;
+    seen->destroys += message == WM_DESTROY ? 1 : 0;
 }
 
-TEST_F(KitTest, HookSeesMessagesBeforeTheWindowAndRemovesCleanly) {
+TEST_F(KitTest, HookSeesMessagesFirstRefusesASecondAndGoesCleanly) {
     HWND label = CreateWindowExA(0, "STATIC", "text", WS_CHILD, 0, 0, 50, 20, frame, nullptr,
                                  instance, nullptr);
-    ASSERT_NE(label, nullptr);
     const LONG_PTR ownProc = GetWindowLongPtrA(label, GWLP_WNDPROC);
     SeenMessages seen;
+    EXPECT_EQ(WindowHook::install(nullptr, countingHook, reinterpret_cast<LONG_PTR>(&seen)),
+              nullptr);
 
-    const WNDPROC previous =
-        WindowHook::install(label, countingHook, reinterpret_cast<LONG_PTR>(&seen));
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(previous), ownProc);
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(
+                  WindowHook::install(label, countingHook, reinterpret_cast<LONG_PTR>(&seen))),
+              ownProc);
+    EXPECT_EQ(WindowHook::install(label, countingHook, 0), nullptr);  // the first one stays
     SendMessageA(label, WM_MOUSEMOVE, 0, 0);
-    EXPECT_EQ(seen.moves, 1);
-    // The window's own procedure still does its work behind the hook.
+    // The window's own procedure still works behind the hook.
     SendMessageA(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("changed"));
     EXPECT_EQ(windowText(label), "changed");
 
@@ -165,39 +87,32 @@ TEST_F(KitTest, HookSeesMessagesBeforeTheWindowAndRemovesCleanly) {
     EXPECT_EQ(GetWindowLongPtrA(label, GWLP_WNDPROC), ownProc);
     EXPECT_EQ(GetWindowLongPtrA(label, GWLP_USERDATA), 0);
     SendMessageA(label, WM_MOUSEMOVE, 0, 0);
-    EXPECT_EQ(seen.moves, 1);
-    DestroyWindow(label);
-}
 
-TEST_F(KitTest, HookIsToldOfTheDestructionAndGoesWithTheWindow) {
-    HWND label =
-        CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 50, 20, frame, nullptr, instance, nullptr);
-    SeenMessages seen;
     ASSERT_NE(WindowHook::install(label, countingHook, reinterpret_cast<LONG_PTR>(&seen)), nullptr);
-
     DestroyWindow(label);
-
+    EXPECT_EQ(seen.moves, 1);
     EXPECT_EQ(seen.destroys, 1);
 }
 
-TEST_F(KitTest, SecondHookOnAWindowIsRefusedAndTheFirstKeepsWorking) {
+// setVisible takes effect at once, so hiding the leaving button before
+// showing the coming one never puts both up.
+TEST_F(KitTest, PlayAndPauseAreNeverVisibleTogether) {
     TestToolbar toolbar;
     buildToolbar(toolbar);
-    HWND exit = toolbar.buttons[TestToolbar::kExit].window;
-    SeenMessages seen;
+    ToolButton& play = toolbar.buttons[TestToolbar::kPlay];
+    ToolButton& pause = toolbar.buttons[TestToolbar::kPause];
+    EXPECT_EQ(rectInParent(play.window).left, rectInParent(pause.window).left);
+    EXPECT_FALSE(IsWindowVisible(play.window));
+    EXPECT_TRUE(IsWindowVisible(pause.window));
 
-    EXPECT_EQ(WindowHook::install(exit, countingHook, reinterpret_cast<LONG_PTR>(&seen)), nullptr);
-    SendMessageA(exit, WM_MOUSEMOVE, 0, point(10, 10));
-
-    EXPECT_EQ(seen.moves, 0);
-    ASSERT_EQ(hoverReports().size(), 1u);
-    EXPECT_EQ(HIWORD(hoverReports()[0].wParam), TOOL_HOVER);
-}
-
-TEST_F(KitTest, HookOnNoWindowInstallsNothing) {
-    SeenMessages seen;
-    EXPECT_EQ(WindowHook::install(nullptr, countingHook, reinterpret_cast<LONG_PTR>(&seen)),
-              nullptr);
+    for (bool paused : {true, false, true, true, false}) {
+        (paused ? pause : play).setVisible(0);
+        EXPECT_FALSE(IsWindowVisible(play.window) && IsWindowVisible(pause.window)) << paused;
+        (paused ? play : pause).setVisible(1);
+        EXPECT_EQ(IsWindowVisible(play.window) != 0, paused);
+        EXPECT_EQ(IsWindowVisible(pause.window) != 0, !paused);
+        EXPECT_EQ(play.visibleFlag + pause.visibleFlag, 1);
+    }
 }
 
 }  // namespace

@@ -8,39 +8,27 @@ constexpr const char* kFrameClass = "KitTestFrame";
 constexpr const char* kViewClass = "KitTestView";
 
 LRESULT CALLBACK recordingFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) {
-        auto* log = reinterpret_cast<std::vector<RecordedCommand>*>(
-            GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (log != nullptr) {
-            log->push_back({wParam, lParam});
-        }
+    auto* log =
+        reinterpret_cast<std::vector<RecordedCommand>*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_COMMAND && log != nullptr) {
+        log->push_back({wParam, lParam});
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void registerTestClasses(HINSTANCE instance) {
-    WNDCLASSA frameClass{};
-    frameClass.lpfnWndProc = recordingFrameProc;
-    frameClass.hInstance = instance;
-    frameClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    frameClass.lpszClassName = kFrameClass;
-    RegisterClassA(&frameClass);
-
-    WNDCLASSA viewClass{};
-    viewClass.lpfnWndProc = DefWindowProcA;
-    viewClass.hInstance = instance;
-    viewClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-    viewClass.lpszClassName = kViewClass;
-    RegisterClassA(&viewClass);
+void registerTestClass(HINSTANCE instance, const char* name, WNDPROC proc, int brush) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = proc;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(brush));
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
 }
 
 struct ButtonRow {
     const char* text;
-    int icon;
-    int x;
-    int command;
-    int visible;
+    int icon, x, command, visible;
 };
 
 constexpr ButtonRow kButtonRows[TestToolbar::kButtons] = {
@@ -57,9 +45,12 @@ constexpr ButtonRow kButtonRows[TestToolbar::kButtons] = {
 void KitTest::SetUp() {
     instance = GetModuleHandleA(nullptr);
     registerKitClasses(instance);
-    registerTestClasses(instance);
-    frame = createFrame(400, 300);
+    registerTestClass(instance, kFrameClass, recordingFrameProc, WHITE_BRUSH);
+    registerTestClass(instance, kViewClass, DefWindowProcA, GRAY_BRUSH);
+    frame = CreateWindowExA(0, kFrameClass, "Kit test", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300,
+                            nullptr, nullptr, instance, nullptr);
     ASSERT_NE(frame, nullptr);
+    SetWindowLongPtrA(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&commands));
 }
 
 void KitTest::TearDown() {
@@ -68,24 +59,15 @@ void KitTest::TearDown() {
     }
 }
 
-HWND KitTest::createFrame(int width, int height) {
-    HWND window = CreateWindowExA(0, kFrameClass, "Kit test", WS_POPUP | WS_VISIBLE, 100, 100,
-                                  width, height, nullptr, nullptr, instance, nullptr);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&commands));
-    return window;
-}
-
 HWND KitTest::createView(int width, int height) {
     return CreateWindowExA(0, kViewClass, "", WS_CHILD | WS_VISIBLE, 0, kToolbarHeight, width,
                            height, frame, nullptr, instance, nullptr);
 }
 
 void KitTest::buildToolbar(TestToolbar& toolbar) {
-    RECT client{};
-    GetClientRect(frame, &client);
     toolbar.panel.edgeKind = 3;
-    ASSERT_NE(toolbar.panel.create(kPanelClassName, "", WS_CHILD, 0, 0, client.right,
-                                   kToolbarHeight, frame, 0, instance, 0),
+    ASSERT_NE(toolbar.panel.create(kPanelClassName, "", WS_CHILD, 0, 0, 400, kToolbarHeight, frame,
+                                   0, instance, 0),
               nullptr);
     for (int i = 0; i < TestToolbar::kButtons; ++i) {
         const ButtonRow& row = kButtonRows[i];
@@ -94,10 +76,6 @@ void KitTest::buildToolbar(TestToolbar& toolbar) {
         button.setImage(MAKEINTRESOURCEA(row.icon), 16);
         ASSERT_NE(button.create(&toolbar.panel, row.text, row.x, 1, 24, 24, row.command), nullptr);
     }
-}
-
-void KitTest::resizeFrame(int width, int height) {
-    SetWindowPos(frame, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 std::vector<RecordedCommand> KitTest::hoverReports() const {
@@ -124,26 +102,7 @@ std::string windowText(HWND window) {
     return text;
 }
 
-namespace {
-CreationSpy* activeSpy = nullptr;
-}
-
-CreationSpy::CreationSpy() {
-    activeSpy = this;
-    hook = SetWindowsHookExA(WH_CBT, onCbt, nullptr, GetCurrentThreadId());
-}
-
-CreationSpy::~CreationSpy() {
-    UnhookWindowsHookEx(hook);
-    activeSpy = nullptr;
-}
-
-LRESULT CALLBACK CreationSpy::onCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && activeSpy != nullptr) {
-        const CREATESTRUCTA* creation = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-        activeSpy->lastStyle = static_cast<DWORD>(creation->style);
-        activeSpy->lastExtendedStyle = creation->dwExStyle;
-        ++activeSpy->created;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+LPARAM point(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)),
+                      static_cast<WORD>(static_cast<short>(y)));
 }

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,8 +18,8 @@ struct RecordedCommand {
     LPARAM lParam;
 };
 
-// The toolbar as the game view builds it: a static-edged panel across the
-// top of the frame and six 24 x 24 icon buttons.
+// A static-edged panel across the top of the frame and six 24 x 24 icon
+// buttons, Play created hidden in Pause's place.
 struct TestToolbar {
     enum { kExit, kPlay, kPause, kDisplayOptions, kOpen, kSave, kButtons };
     WindowWrapper panel;
@@ -31,17 +30,14 @@ class KitTest : public ::testing::Test {
   protected:
     static constexpr int kToolbarHeight = 28;
 
+    // A borderless 400 x 300 frame.
     void SetUp() override;
     void TearDown() override;
 
-    // A borderless top-level frame whose client area is width x height.
-    HWND createFrame(int width, int height);
     // A plain child of the frame below the toolbar, as the game view.
     HWND createView(int width, int height);
     void buildToolbar(TestToolbar& toolbar);
-    void resizeFrame(int width, int height);
-
-    // Commands with the hover notifications only.
+    // Commands carrying TOOL_HOVER or TOOL_LEAVE.
     std::vector<RecordedCommand> hoverReports() const;
 
     HINSTANCE instance = nullptr;
@@ -49,25 +45,7 @@ class KitTest : public ::testing::Test {
     std::vector<RecordedCommand> commands;
 };
 
-// Records the styles each window is created with, as asked of the
-// platform: it drops some bits (a window edge without a dialog frame)
-// from what the window later reports.
-class CreationSpy {
-  public:
-    CreationSpy();
-    ~CreationSpy();
-    CreationSpy(const CreationSpy&) = delete;
-    CreationSpy& operator=(const CreationSpy&) = delete;
-
-    DWORD lastStyle = 0;
-    DWORD lastExtendedStyle = 0;
-    int created = 0;
-
-  private:
-    static LRESULT CALLBACK onCbt(int code, WPARAM wParam, LPARAM lParam);
-    HHOOK hook = nullptr;
-};
-
 // The rectangle of a window in its parent's client coordinates.
 RECT rectInParent(HWND window);
 std::string windowText(HWND window);
+LPARAM point(int x, int y);

@@ -1,11 +1,10 @@
 // The tooltip under a tool button: where it appears, that it stays put on
 // repeated hovers, that it keeps inside the game view, and that the status
 // pane gets its text back.
-#include "tests/win/kit/kit_fixture.h"
-
 #include "shell/kit/status_bar.h"
 #include "shell/kit/tool_tip.h"
 #include "shell/kit/window_hook.h"
+#include "tests/win/kit/kit_fixture.h"
 
 namespace {
 
@@ -19,36 +18,18 @@ SIZE textSize(const char* text) {
     return size;
 }
 
-// Counts what would move or repaint the tooltip.
-struct TipActivity {
-    int positionChanges = 0;
-    int paints = 0;
-};
-
-void activityHook(WindowHook* record, HWND, UINT message, WPARAM, LPARAM) {
-    auto* activity = reinterpret_cast<TipActivity*>(record->userValue);
-    if (message == WM_WINDOWPOSCHANGING) {
-        ++activity->positionChanges;
-    } else if (message == WM_PAINT) {
-        ++activity->paints;
-    }
-}
-
+// A 400 x 251 game view under the toolbar, a status bar and the tooltip.
 class ToolTipTest : public KitTest {
   protected:
     void SetUp() override {
         KitTest::SetUp();
         buildToolbar(toolbar);
         view = createView(400, 300 - kToolbarHeight - 21);
-        ASSERT_NE(view, nullptr);
         statusBar.create("FRAME_CLASS", "", WS_CHILD, 0, 0, 1, 1, frame, 0, instance, 0);
         statusBar.arrange();
         status = statusBar.messagePane.window;
         ASSERT_NE(status, nullptr);
-        CreationSpy spy;
         ASSERT_NE(tip.create(view), nullptr);
-        tipStyle = spy.lastStyle;
-        tipExtendedStyle = spy.lastExtendedStyle;
     }
 
     HWND button(int index) const { return toolbar.buttons[index].window; }
@@ -58,49 +39,50 @@ class ToolTipTest : public KitTest {
     ToolTip tip;
     HWND view = nullptr;
     HWND status = nullptr;
-    DWORD tipStyle = 0;
-    DWORD tipExtendedStyle = 0;
 };
 
-TEST_F(ToolTipTest, StartsHiddenDisabledAndBordered) {
+TEST_F(ToolTipTest, StartsAsAHiddenDisabledBorderedChildOfTheView) {
     EXPECT_FALSE(IsWindowVisible(tip.window));
-    EXPECT_EQ(tip.visibleFlag, 0);
-    // Disabled: the tooltip never takes the mouse.
-    EXPECT_FALSE(IsWindowEnabled(tip.window));
-    EXPECT_EQ(tipStyle, static_cast<DWORD>(WS_CHILD | WS_BORDER));
-    EXPECT_TRUE(tipExtendedStyle & WS_EX_TOPMOST);
+    EXPECT_FALSE(IsWindowEnabled(tip.window));  // it never takes the mouse
+    EXPECT_EQ(GetWindowLongA(tip.window, GWL_STYLE) & (WS_CHILD | WS_BORDER | WS_POPUP),
+              WS_CHILD | WS_BORDER);
     EXPECT_EQ(GetParent(tip.window), view);
 }
 
-TEST_F(ToolTipTest, AppearsUnderTheToolSizedToItsText) {
-    HWND exit = button(TestToolbar::kExit);
-    tip.show(exit, status);
+// The panel's static edge puts the buttons one pixel in and two down, so a
+// tooltip starts at the top of the game view, one pixel right of its tool.
+TEST_F(ToolTipTest, AppearsUnderEachToolSizedToItsText) {
+    const struct {
+        int index, x;
+    } cases[] = {{TestToolbar::kExit, 1}, {TestToolbar::kOpen, 75}, {TestToolbar::kPause, 25}};
+    for (const auto& c : cases) {
+        const std::string text = windowText(button(c.index));
+        tip.show(button(c.index), status);
 
-    RECT toolRect{};
-    RECT viewRect{};
-    GetWindowRect(exit, &toolRect);
-    GetWindowRect(view, &viewRect);
-    const SIZE text = textSize("Exit");
-    const RECT placed = rectInParent(tip.window);
-    EXPECT_EQ(placed.left, toolRect.left - viewRect.left);
-    EXPECT_EQ(placed.top, toolRect.bottom + 2 - viewRect.top);
-    EXPECT_EQ(placed.right - placed.left, text.cx + 5);
-    EXPECT_EQ(placed.bottom - placed.top, text.cy + 4);
-    // The toolbar's static edge puts the first button one pixel in and two
-    // down, so its tooltip starts at the top of the game view.
-    EXPECT_EQ(placed.left, 1);
-    EXPECT_EQ(placed.top, 0);
-    EXPECT_TRUE(IsWindowVisible(tip.window));
-    EXPECT_EQ(windowText(tip.window), "Exit");
-    EXPECT_EQ(tip.currentTool, exit);
+        const RECT placed = rectInParent(tip.window);
+        const SIZE size = textSize(text.c_str());
+        EXPECT_EQ(placed.left, c.x) << text;
+        EXPECT_EQ(placed.top, 0) << text;
+        EXPECT_EQ(placed.right - placed.left, size.cx + 5) << text;
+        EXPECT_EQ(placed.bottom - placed.top, size.cy + 4) << text;
+        EXPECT_TRUE(IsWindowVisible(tip.window));
+        EXPECT_EQ(windowText(tip.window), text);
+        EXPECT_EQ(windowText(status), text);
+    }
+}
+
+// Counts what would move or repaint the tooltip.
+void activityHook(WindowHook* record, HWND, UINT message, WPARAM, LPARAM) {
+    if (message == WM_WINDOWPOSCHANGING || message == WM_PAINT) {
+        ++*reinterpret_cast<int*>(record->userValue);
+    }
 }
 
 TEST_F(ToolTipTest, RepeatedHoversNeitherMoveNorRepaint) {
     HWND save = button(TestToolbar::kSave);
     tip.show(save, status);
     UpdateWindow(tip.window);
-    const RECT first = rectInParent(tip.window);
-    TipActivity activity;
+    int activity = 0;
     ASSERT_NE(WindowHook::install(tip.window, activityHook, reinterpret_cast<LONG_PTR>(&activity)),
               nullptr);
 
@@ -109,121 +91,57 @@ TEST_F(ToolTipTest, RepeatedHoversNeitherMoveNorRepaint) {
         UpdateWindow(tip.window);
     }
 
-    EXPECT_EQ(activity.positionChanges, 0);
-    EXPECT_EQ(activity.paints, 0);
-    const RECT after = rectInParent(tip.window);
-    EXPECT_TRUE(EqualRect(&first, &after));
+    EXPECT_EQ(activity, 0);
+    EXPECT_EQ(rectInParent(tip.window).left, 99);
     WindowHook::remove(tip.window);
 }
 
-TEST_F(ToolTipTest, MovesToTheNextToolAndFollowsItsText) {
-    tip.show(button(TestToolbar::kExit), status);
-    tip.show(button(TestToolbar::kOpen), status);
-
-    RECT toolRect{};
-    RECT viewRect{};
-    GetWindowRect(button(TestToolbar::kOpen), &toolRect);
-    GetWindowRect(view, &viewRect);
-    const RECT placed = rectInParent(tip.window);
-    EXPECT_EQ(placed.left, toolRect.left - viewRect.left);
-    EXPECT_EQ(placed.right - placed.left, textSize("Open saved game").cx + 5);
-    EXPECT_EQ(windowText(tip.window), "Open saved game");
-    EXPECT_EQ(windowText(status), "Open saved game");
-}
-
-TEST_F(ToolTipTest, NearTheRightEdgeIsShiftedLeftToEndAtTheEdge) {
-    // A game view narrower than the reach of the rightmost button.
+TEST_F(ToolTipTest, NearTheRightOrBottomEdgeIsShiftedBackIn) {
+    // A view narrower than the reach of the rightmost button (at 99).
     MoveWindow(view, 0, kToolbarHeight, 110, 200, TRUE);
-    HWND save = button(TestToolbar::kSave);
-    tip.show(save, status);
-
-    const RECT placed = rectInParent(tip.window);
-    const int width = textSize("Saved game").cx + 5;
+    tip.show(button(TestToolbar::kSave), status);
+    RECT placed = rectInParent(tip.window);
     EXPECT_EQ(placed.right, 110);
-    EXPECT_EQ(placed.left, 110 - width);
-    RECT toolRect{};
-    RECT viewRect{};
-    GetWindowRect(save, &toolRect);
-    GetWindowRect(view, &viewRect);
-    EXPECT_LT(placed.left, toolRect.left - viewRect.left);
-}
+    EXPECT_EQ(placed.left, 110 - (textSize("Saved game").cx + 5));
+    EXPECT_EQ(placed.top, 0);
 
-TEST_F(ToolTipTest, NearTheBottomEdgeIsShiftedUp) {
+    // A view lower than the tooltip.
     MoveWindow(view, 0, kToolbarHeight, 400, 8, TRUE);
     tip.show(button(TestToolbar::kExit), status);
-
-    const RECT placed = rectInParent(tip.window);
+    placed = rectInParent(tip.window);
     EXPECT_EQ(placed.bottom, 8);
+    EXPECT_EQ(placed.left, 1);
 }
 
-struct StatusCase {
-    const char* before;
-};
-
-void PrintTo(const StatusCase& c, std::ostream* out) {
-    *out << '"' << c.before << '"';
-}
-
-class ToolTipStatusTest : public ToolTipTest, public ::testing::WithParamInterface<StatusCase> {};
-
-INSTANTIATE_TEST_SUITE_P(BeforeTheFirstTooltip, ToolTipStatusTest,
-                         ::testing::Values(StatusCase{"You released 12 cells"}, StatusCase{""}));
-
-TEST_P(ToolTipStatusTest, StatusTextComesBackAfterTheTooltipHides) {
-    statusBar.setMessage(GetParam().before);
-
-    tip.show(button(TestToolbar::kExit), status);
-    EXPECT_EQ(windowText(status), "Exit");
-    tip.show(button(TestToolbar::kPause), status);
-    EXPECT_EQ(windowText(status), "Pause");
-    tip.show(button(TestToolbar::kDisplayOptions), status);
-    tip.hide();
-
-    EXPECT_EQ(windowText(status), GetParam().before);
-    EXPECT_FALSE(IsWindowVisible(tip.window));
-    EXPECT_EQ(tip.currentTool, nullptr);
-}
-
-TEST_P(ToolTipStatusTest, MessageArrivingUnderTheTooltipGivesWayToTheSavedText) {
-    statusBar.setMessage(GetParam().before);
-    tip.show(button(TestToolbar::kSave), status);
-
-    statusBar.setMessage("You created bars");
-    tip.hide();
-
-    EXPECT_EQ(windowText(status), GetParam().before);
-}
-
-TEST_P(ToolTipStatusTest, EachShowingSavesTheTextAnew) {
-    statusBar.setMessage(GetParam().before);
-    tip.show(button(TestToolbar::kExit), status);
-    tip.hide();
+TEST_F(ToolTipTest, StatusTextBeforeTheFirstTooltipComesBackOnHide) {
+    for (const char* before : {"You released 12 cells", ""}) {
+        statusBar.setMessage(before);
+        tip.show(button(TestToolbar::kExit), status);
+        tip.show(button(TestToolbar::kPause), status);
+        // A message arriving under the tooltip gives way to the saved text.
+        statusBar.setMessage("You created bars");
+        tip.show(button(TestToolbar::kDisplayOptions), status);
+        EXPECT_EQ(windowText(status), "Display Options");
+        tip.hide();
+        EXPECT_EQ(windowText(status), before);
+        EXPECT_FALSE(IsWindowVisible(tip.window));
+        EXPECT_EQ(tip.currentTool, nullptr);
+    }
+    // Hiding a hidden tooltip leaves the status alone.
     statusBar.setMessage("Level 2");
-
-    tip.show(button(TestToolbar::kPause), status);
     tip.hide();
-
     EXPECT_EQ(windowText(status), "Level 2");
-}
-
-TEST_F(ToolTipTest, HidingWhenHiddenLeavesTheStatusAlone) {
-    statusBar.setMessage("Game paused");
-    tip.hide();
-    EXPECT_EQ(windowText(status), "Game paused");
 }
 
 TEST_F(ToolTipTest, ToolWithoutTextHidesTheTooltip) {
     statusBar.setMessage("Level 1");
     tip.show(button(TestToolbar::kExit), status);
     SetWindowTextA(button(TestToolbar::kOpen), "");
-
     tip.show(button(TestToolbar::kOpen), status);
-
     EXPECT_FALSE(IsWindowVisible(tip.window));
     EXPECT_EQ(windowText(status), "Level 1");
-}
 
-TEST_F(ToolTipTest, WorksWithoutAStatusWindow) {
+    // Without a status window the tooltip still shows and hides.
     tip.show(button(TestToolbar::kExit), nullptr);
     EXPECT_TRUE(IsWindowVisible(tip.window));
     tip.hide();
@@ -233,20 +151,15 @@ TEST_F(ToolTipTest, WorksWithoutAStatusWindow) {
 TEST_F(ToolTipTest, PaintsItsTextBlackOnWhite) {
     tip.show(button(TestToolbar::kDisplayOptions), status);
     UpdateWindow(tip.window);
-
     RECT client{};
     GetClientRect(tip.window, &client);
     HDC dc = GetDC(tip.window);
-    int dark = 0;
-    int white = 0;
+    int dark = 0, white = 0;
     for (int y = 0; y < client.bottom; ++y) {
         for (int x = 0; x < client.right; ++x) {
             const COLORREF pixel = GetPixel(dc, x, y);
-            if (pixel == RGB(0, 0, 0)) {
-                ++dark;
-            } else if (pixel == RGB(255, 255, 255)) {
-                ++white;
-            }
+            dark += pixel == RGB(0, 0, 0) ? 1 : 0;
+            white += pixel == RGB(255, 255, 255) ? 1 : 0;
         }
     }
     ReleaseDC(tip.window, dc);
