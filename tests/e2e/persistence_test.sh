@@ -7,77 +7,26 @@
 # its wall through Ctrl+O after a restart; the overwrite warning keeps the
 # saved game when cancelled.
 # Usage: persistence_test.sh path/to/zembal.exe   (inside xvfb-run and a Wine prefix)
-# The screenshots are kept when a check fails, or always with E2E_KEEP_SHOTS=1.
 set -uo pipefail
 
-exe=$(readlink -f "$1")
-shots=$(mktemp -d /tmp/zembal-e2e-pers.XXXXXX)
-pid=
-failures=0
+source "$(dirname "$0")/e2e_lib.sh"
+e2e_init pers "$1"
 
-prefix=${WINEPREFIX:-$HOME/.wine}
-settingsDir="$prefix/drive_c/users/$(whoami)/AppData/Roaming/Zembal"
+settingsDir=$(settings_dir)
 settings="$settingsDir/ts_zembal.ini"
-legacy="$prefix/drive_c/windows/ts_zembal.ini"
+legacy="$WINEPREFIX/drive_c/windows/ts_zembal.ini"
 games="$(dirname "$exe")/games"
 
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 # Put back whatever this test moved aside, so later runs in the prefix and
 # the player's own saved games beside the program are as they were.
-restore() {
+e2e_restore() {
   rm -rf "$games"
   [ -d "$shots/games.before" ] && mv "$shots/games.before" "$games"
   rm -f "$settings"
   [ -f "$shots/settings.before" ] && mv "$shots/settings.before" "$settings"
   [ -f "$shots/legacy.before" ] && mv "$shots/legacy.before" "$legacy"
 }
-finish() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-    wine taskkill /im zembal.exe >/dev/null 2>&1
-    sleep 2
-    kill "$pid" 2>/dev/null
-  fi
-  restore
-  if [ "$failures" -eq 0 ] && [ -z "${E2E_KEEP_SHOTS:-}" ]; then
-    rm -rf "$shots"
-  else
-    echo "screenshots kept in $shots"
-  fi
-}
-trap finish EXIT
 
-[ -n "${DISPLAY:-}" ] || { echo "no display"; exit 1; }
-
-shot() { import -window root "$shots/$1.png"; }
-pixel() { convert "$shots/$1.png" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
-# The field's outline corner: sets fx fy fw fh.
-find_field() {
-  local box
-  box=$(convert "$shots/$1.png" -fill black +opaque '#C0C0C0' -fill white -opaque '#C0C0C0' \
-    -morphology Erode Square:5 -format '%@' info: 2>/dev/null)
-  if ! [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
-    return 1
-  fi
-  fx=$((BASH_REMATCH[3] - 6))
-  fy=$((BASH_REMATCH[4] - 6))
-  fw=$((BASH_REMATCH[1] + 12))
-  fh=$((BASH_REMATCH[2] + 12))
-}
-# The ball's centre relative to the field's corner, on a field without
-# walls: sets bx by.
-find_ball() {
-  local box
-  box=$(convert "$shots/$1.png" -crop "$((fw - 2))x$((fh - 2))+$((fx + 1))+$((fy + 1))" +repage \
-    -fill black -opaque '#C0C0C0' -fill white +opaque black -format '%@' info: 2>/dev/null)
-  if ! [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || [ "${BASH_REMATCH[1]}" -gt 16 ]; then
-    return 1
-  fi
-  bx=$((1 + BASH_REMATCH[3] + BASH_REMATCH[1] / 2))
-  by=$((1 + BASH_REMATCH[4] + BASH_REMATCH[2] / 2))
-}
 # How many of the 20 cells of a column are not plain field at their centre.
 walled_cells() { # shot column
   local n=0 r
@@ -85,21 +34,6 @@ walled_cells() { # shot column
     [ "$(pixel "$1" $((fx + $2 * 14 + 7)) $((fy + r * 14 + 7)))" != C0C0C0 ] && n=$((n + 1))
   done
   echo "$n"
-}
-# Share of a rectangle of a shot that differs from a colour, in thousandths.
-ink() {
-  convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage -fill '#010203' -opaque "#$6" \
-    -fill white +opaque '#010203' -fill black -opaque '#010203' \
-    -format '%[fx:int(mean*1000+0.999)]' info:
-}
-focus() { xdotool windowfocus --sync "$window"; }
-wait_for_title() { timeout 10 xdotool search --sync --name "^$1\$" 2>/dev/null | head -1; }
-gone() {
-  for _ in $(seq 1 25); do
-    [ -z "$(xdotool search --name "^$1\$" 2>/dev/null)" ] && return 0
-    sleep 0.2
-  done
-  return 1
 }
 # Another window titled "Zembal" beside the frame: a message box.
 other_box() { xdotool search --name '^Zembal$' 2>/dev/null | grep -vx "$window" | head -1; }
@@ -109,7 +43,7 @@ answer_box() { # key
   for _ in $(seq 1 25); do
     box=$(other_box)
     if [ -n "$box" ]; then
-      xdotool windowfocus --sync "$box"
+      focus_on "$box"
       xdotool key "$1"
       return 0
     fi
@@ -119,10 +53,9 @@ answer_box() { # key
 }
 # A window's top-left corner on the screen: sets dx dy.
 dialog_origin() {
-  local info
-  info=$(xwininfo -id "$1")
-  dx=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  dy=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  local window=$1 wx wy ww wh
+  frame_rect
+  dx=$wx dy=$wy
 }
 # A key of the settings file, without its line end.
 setting() { # section key
@@ -148,11 +81,7 @@ printf '%s\r\n' '[General]' 'Grid=y' 'Sound=No' 'Theme=9' 'Speed=7' 'Precent_To_
   'Score_1=400' 'Level_1=3' 'User_2=Cy' 'Score_2=300' 'Level_2=2' 'User_5=Stale' 'Score_5=9' \
   'Level_5=1' >"$settings"
 
-wine "$exe" &
-pid=$!
-window=$(timeout 60 xdotool search --sync --name '^Zembal$' | head -1)
-[ -n "$window" ] || { fail "no window titled Zembal"; exit 1; }
-sleep 1.5
+start_game
 
 shot start
 find_field start || { fail "no field found"; exit 1; }
@@ -177,7 +106,7 @@ else
     fail "no entries in the first three rows"
   [ "$(ink wall_of_fame $((dx + 95)) $((dy + 120)) 235 142 "$bg")" -eq 0 ] ||
     fail "text in rows past the first empty entry"
-  xdotool windowfocus --sync "$fame"
+  focus_on "$fame"
   xdotool key Escape
   gone "Zembal: The Wall Of Fame" || fail "Wall of Fame still open after Escape"
 fi
@@ -188,7 +117,7 @@ col=
 for attempt in $(seq 1 8); do
   box=$(other_box)
   if [ -n "$box" ]; then
-    xdotool windowfocus --sync "$box"
+    focus_on "$box"
     xdotool key Return
     sleep 1
     continue
@@ -227,7 +156,7 @@ if [ -z "$save" ]; then
 else
   sleep 0.3
   shot save_game
-  xdotool windowfocus --sync "$save"
+  focus_on "$save"
   # From the Save button past Cancel and the number to the description.
   xdotool key Tab Tab Tab
   xdotool type "wall in column $col"
@@ -253,7 +182,7 @@ focus
 xdotool key ctrl+s
 save=$(wait_for_title "Zembal: Save Game")
 if [ -n "$save" ]; then
-  xdotool windowfocus --sync "$save"
+  focus_on "$save"
   xdotool key Tab Tab Home Return
   warning=$(wait_for_title "Zembal: Warning")
   if [ -z "$warning" ]; then
@@ -261,7 +190,7 @@ if [ -n "$save" ]; then
   else
     sleep 0.3
     shot warning
-    xdotool windowfocus --sync "$warning"
+    focus_on "$warning"
     xdotool key Escape
   fi
   gone "Zembal: Save Game" || fail "Save Game still open after the warning"
@@ -280,7 +209,7 @@ if [ -z "$open" ]; then
 else
   sleep 0.3
   shot open_game
-  xdotool windowfocus --sync "$open"
+  focus_on "$open"
   xdotool key Return
   gone "Zembal: Open saved game " || fail "Open saved game still open after Open"
 fi
@@ -292,22 +221,7 @@ fx=$wallFx fy=$wallFy
 [ "$(walled_cells opened "$col")" -ge 18 ] || fail "the wall in column $col is not back after opening"
 
 # Game > Exit writes the settings back.
-focus
-xdotool key alt+g
-sleep 0.3
-xdotool key x
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-if kill -0 "$pid" 2>/dev/null; then
-  fail "still running after Game > Exit"
-else
-  wait "$pid"
-  code=$?
-  pid=
-  [ "$code" -eq 0 ] || fail "exit code $code after Game > Exit"
-fi
+exit_through_menu
 
 expect_setting General Grid Yes
 expect_setting General Sound No
