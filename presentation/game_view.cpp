@@ -102,13 +102,13 @@ void Game::createBars() {
 }
 
 void Game::createToolbar(HWND frame) {
-    struct ButtonSpec {
+    struct ToolButtonPlace {
         const char* text;
         int icon;
         int x;
         int command;
     };
-    static constexpr ButtonSpec kButtons[kToolButtonCount] = {
+    static constexpr ToolButtonPlace kButtons[kToolButtonCount] = {
         {"Exit", IDI_TOOL_EXIT, 0, IDM_EXIT},
         {"Play", IDI_TOOL_PLAY, 24, IDM_PAUSE},
         {"Pause", IDI_TOOL_PAUSE, 24, IDM_PAUSE},
@@ -126,10 +126,10 @@ void Game::createToolbar(HWND frame) {
                    0, instance, 0);
     toolButtons[kPlayButton].visibleFlag = 0;  // the game starts running
     for (int i = 0; i < kToolButtonCount; ++i) {
-        const ButtonSpec& spec = kButtons[i];
-        toolButtons[i].setImage(MAKEINTRESOURCEA(spec.icon), kIconSize);
-        toolButtons[i].create(&toolbar, spec.text, spec.x, kButtonTop, kButtonSize, kButtonSize,
-                              spec.command);
+        const ToolButtonPlace& place = kButtons[i];
+        toolButtons[i].setImage(MAKEINTRESOURCEA(place.icon), kIconSize);
+        toolButtons[i].create(&toolbar, place.text, place.x, kButtonTop, kButtonSize, kButtonSize,
+                              place.command);
     }
 }
 

@@ -3,9 +3,7 @@
 #include "presentation/dialog_runner.h"
 #include "presentation/game.h"
 #include "resources/resource.h"
-#ifdef ZEMBAL_HAVE_KIT
 #include "shell/kit/kit_classes.h"
-#endif
 
 HWND gameViewWindow = nullptr;
 
@@ -92,10 +90,8 @@ HWND createGameView(HINSTANCE instance, HWND parent) {
         instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     }
     registerGameViewClass(instance);
-#ifdef ZEMBAL_HAVE_KIT
     registerPanelClass(instance);
     registerToolTipClass(instance);
-#endif
     if (parent == nullptr) {
         return CreateWindowExA(WS_EX_CONTROLPARENT, kGameViewClassName, "Zembal",
                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
