@@ -1,37 +1,38 @@
-// The game view turns clicks, keys, commands and timers into game operations.
+// The game view turns clicks, keys, commands and timers into game
+// operations, plays the sounds of the game's events, and shows its boxes.
 #include "tests/win/presentation/presentation_fixture.h"
 
-#include <cstring>
+#include <functional>
 
 namespace {
 
 using GameViewTest = ViewFixture;
 
+HCURSOR systemCursor(int id) {
+    return LoadCursorA(nullptr, MAKEINTRESOURCEA(id));
+}
+
 struct ClickCase {
-    int running;
-    int paused;
+    int running, paused;
     bool shoots;
 };
 
 class LeftClickTest : public ViewFixture, public ::testing::WithParamInterface<ClickCase> {};
 
-TEST_P(LeftClickTest, LaunchesBarsAndClicksOnlyWhileALevelRunsUnpaused) {
-    SoundRecorder sounds;
-    giveSoundsFakeImages(game());
+TEST_P(LeftClickTest, LaunchesBarsWithAClickOnlyWhileALevelRunsUnpaused) {
     game().paused = GetParam().paused;
     GameModel::gameRunning = GetParam().running;
     // Row 1 is at least four cells away from every ball of level 1.
     SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, cellPoint(1, 2));
+    const Bar& bar = game().level->bars[0];
     if (GetParam().shoots) {
-        ASSERT_EQ(sounds.played.size(), 1u);
-        EXPECT_EQ(sounds.played[0], game().clickSound.data);
-        EXPECT_EQ(game().level->bars[0].ACTIVE, 0);
-        EXPECT_EQ(game().level->bars[0].RSTART, 1);
-        EXPECT_EQ(game().level->bars[0].CSTART, 2);
+        EXPECT_EQ(played, std::vector<const void*>{game().clickSound.data});
+        EXPECT_EQ((std::vector<int>{bar.ACTIVE, bar.RSTART, bar.CSTART}),
+                  (std::vector<int>{0, 1, 2}));
         EXPECT_STREQ(game().statusText, "You created bars");
     } else {
-        EXPECT_TRUE(sounds.played.empty());
-        EXPECT_EQ(game().level->bars[0].ACTIVE, 1);
+        EXPECT_TRUE(played.empty());
+        EXPECT_EQ(bar.ACTIVE, 1);
         EXPECT_EQ(game().level->bars[1].ACTIVE, 1);
     }
 }
@@ -43,65 +44,51 @@ INSTANTIATE_TEST_SUITE_P(States, LeftClickTest,
 class RightClickTest : public ViewFixture, public ::testing::WithParamInterface<int> {};
 
 TEST_P(RightClickTest, FlipsOrientationAndCursorWithAClickAlsoWhilePaused) {
-    SoundRecorder sounds;
-    giveSoundsFakeImages(game());
     game().setPaused(GetParam());
-    ASSERT_EQ(game().horizontalBars, 0);
+    SendMessageA(view, WM_SETCURSOR, reinterpret_cast<WPARAM>(view), HTCLIENT);
+    EXPECT_EQ(GetCursor(), systemCursor(32645));  // up and down arrows
     SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, cellPoint(3, 3));
     EXPECT_EQ(game().horizontalBars, 1);
-    EXPECT_EQ(GetCursor(), game().cursors[1]);
+    EXPECT_EQ(GetCursor(), systemCursor(32644));  // left and right arrows
     SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, cellPoint(3, 3));
     EXPECT_EQ(game().horizontalBars, 0);
-    EXPECT_EQ(GetCursor(), game().cursors[0]);
-    EXPECT_EQ(sounds.played,
-              (std::vector<const void*>{game().clickSound.data, game().clickSound.data}));
+    EXPECT_EQ(GetCursor(), systemCursor(32645));
+    EXPECT_EQ(played, (std::vector<const void*>{game().clickSound.data, game().clickSound.data}));
     EXPECT_EQ(game().paused, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(PausedOrNot, RightClickTest, ::testing::Values(0, 1));
 
-TEST_F(GameViewTest, CursorsAreTheTwoDoubleArrows) {
-    EXPECT_EQ(game().cursors[0], LoadCursorA(nullptr, MAKEINTRESOURCEA(32645)));
-    EXPECT_EQ(game().cursors[1], LoadCursorA(nullptr, MAKEINTRESOURCEA(32644)));
-    SendMessageA(view, WM_SETCURSOR, reinterpret_cast<WPARAM>(view), HTCLIENT);
-    EXPECT_EQ(GetCursor(), game().cursors[0]);
-}
-
-TEST_F(GameViewTest, PKeyTogglesThePauseAndOtherKeysDoNothing) {
-    SendMessageA(view, WM_KEYDOWN, 'P', 0);
-    EXPECT_EQ(game().paused, 1);
-    SendMessageA(view, WM_KEYDOWN, 'Q', 0);
-    SendMessageA(view, WM_KEYDOWN, VK_F2, 0);
-    EXPECT_EQ(game().paused, 1);
-    EXPECT_TRUE(frameCommands.empty());
-    SendMessageA(view, WM_KEYDOWN, 'P', 0);
-    EXPECT_EQ(game().paused, 0);
-}
-
-TEST_F(GameViewTest, F1AsksTheFrameForHelp) {
-    SendMessageA(view, WM_KEYDOWN, VK_F1, 0);
-    EXPECT_EQ(frameCommands, std::vector<WPARAM>{IDM_HELP});
-}
-
-TEST_F(GameViewTest, DialogCommandsGoBackToTheFrameAsBareCommands) {
-    // As an accelerator delivers them: notification code 1.
-    for (int id : {IDM_DISPLAY_OPTIONS, IDM_GAME_OPTIONS, IDM_HELP}) {
-        SendMessageA(view, WM_COMMAND, MAKEWPARAM(id, 1), 0);
+TEST_F(GameViewTest, KeysAndCommandsPauseOrGoBackToTheFrame) {
+    struct Step {
+        UINT message;
+        WPARAM wParam;
+        int pausedAfter;
+        std::vector<WPARAM> toFrame;
+    };
+    // Accelerators deliver commands with notification code 1.
+    const Step steps[] = {
+        {WM_KEYDOWN, 'P', 1, {}},
+        {WM_KEYDOWN, 'Q', 1, {}},
+        {WM_KEYDOWN, VK_F2, 1, {}},
+        {WM_KEYDOWN, 'P', 0, {}},
+        {WM_KEYDOWN, VK_F1, 0, {IDM_HELP}},
+        {WM_COMMAND, MAKEWPARAM(IDM_PAUSE, 1), 1, {}},
+        {WM_COMMAND, MAKEWPARAM(IDM_DISPLAY_OPTIONS, 1), 1, {IDM_DISPLAY_OPTIONS}},
+        {WM_COMMAND, MAKEWPARAM(IDM_GAME_OPTIONS, 1), 1, {IDM_GAME_OPTIONS}},
+        {WM_COMMAND, MAKEWPARAM(IDM_HELP, 1), 1, {IDM_HELP}},
+        {WM_COMMAND, MAKEWPARAM(IDM_WEB_MAKER, 0), 1, {}},
+        {WM_COMMAND, MAKEWPARAM(IDM_WALL_OF_FAME, 0), 1, {}},
+        {WM_COMMAND, MAKEWPARAM(12345, 0), 1, {}},
+        {WM_COMMAND, MAKEWPARAM(IDM_PAUSE, 0), 0, {}},
+    };
+    for (const Step& s : steps) {
+        frameCommands.clear();
+        SendMessageA(view, s.message, s.wParam, 0);
+        EXPECT_EQ(game().paused, s.pausedAfter) << std::hex << s.wParam;
+        EXPECT_EQ(frameCommands, s.toFrame) << std::hex << s.wParam;
     }
-    EXPECT_EQ(frameCommands,
-              (std::vector<WPARAM>{IDM_DISPLAY_OPTIONS, IDM_GAME_OPTIONS, IDM_HELP}));
-}
-
-TEST_F(GameViewTest, PauseCommandTogglesAndWebCommandsDoNothing) {
-    DialogRecorder dialogs;
-    SendMessageA(view, WM_COMMAND, MAKEWPARAM(IDM_PAUSE, 1), 0);
-    EXPECT_EQ(game().paused, 1);
-    for (int id : {IDM_WEB_MAKER, IDM_WEB_PRODUCT, IDM_WALL_OF_FAME, IDM_WEB_EDITION_1, 12345}) {
-        SendMessageA(view, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    }
-    EXPECT_EQ(game().paused, 1);
-    EXPECT_TRUE(frameCommands.empty());
-    EXPECT_TRUE(dialogs.runs.empty());
+    EXPECT_TRUE(dialogRuns.empty());
 }
 
 TEST_F(GameViewTest, GameTimerTicksAndRepaints) {
@@ -119,39 +106,6 @@ TEST_F(GameViewTest, GameTimerTicksAndRepaints) {
     EXPECT_TRUE(GetUpdateRect(view, nullptr, FALSE));
 }
 
-TEST_F(GameViewTest, GameTimerHoldsTheGameWhileATooltipIsShown) {
-    int frameTick = game().frameTick;
-    SendMessageA(view, WM_COMMAND, MAKEWPARAM(IDM_SAVE, kToolHover),
-                 reinterpret_cast<LPARAM>(frame));
-    ASSERT_EQ(game().tooltipShown, 1);
-    SendMessageA(view, WM_TIMER, kGameTimerId, 0);
-    EXPECT_EQ(game().frameTick, frameTick);
-    SendMessageA(view, WM_MOUSEMOVE, 0, 0);
-    EXPECT_EQ(game().tooltipShown, 0);
-    SendMessageA(view, WM_TIMER, kGameTimerId, 0);
-    EXPECT_EQ(game().frameTick, frameTick + 1);
-}
-
-TEST_F(GameViewTest, TooltipHidesOnLeaveWordAndOnClicks) {
-    LPARAM button = reinterpret_cast<LPARAM>(frame);
-    struct Case {
-        WPARAM wParam;
-        LPARAM lParam;
-        int shownAfter;
-    };
-    const Case cases[] = {
-        {MAKEWPARAM(1, kToolHover), button, 1}, {MAKEWPARAM(1, 7), button, 1},
-        {MAKEWPARAM(1, kToolLeave), 0, 1},      {MAKEWPARAM(1, kToolLeave), button, 0},
-        {MAKEWPARAM(1, kToolHover), button, 1}, {MAKEWPARAM(1, 0), button, 0},
-        {MAKEWPARAM(1, kToolHover), button, 1}, {MAKEWPARAM(1, 5), button, 0},
-        {MAKEWPARAM(1, kToolHover), button, 1}, {kToolLeave, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SendMessageA(view, WM_COMMAND, c.wParam, c.lParam);
-        EXPECT_EQ(game().tooltipShown, c.shownAfter) << std::hex << c.wParam;
-    }
-}
-
 TEST_F(GameViewTest, StartGameTimerSetsStepAndPeriodBySpeed) {
     struct Case {
         int speed, step;
@@ -160,76 +114,126 @@ TEST_F(GameViewTest, StartGameTimerSetsStepAndPeriodBySpeed) {
     for (Case c : {Case{0, 1, 10}, Case{1, 2, 2}, Case{2, 4, 2}, Case{7, 2, 2}}) {
         game().level->SPEED = c.speed;
         game().startGameTimer(1);
-        EXPECT_EQ(game().barStep, c.step) << "speed " << c.speed;
-        EXPECT_EQ(game().ballStep, c.step) << "speed " << c.speed;
+        EXPECT_EQ((std::vector<int>{game().barStep, game().ballStep}),
+                  (std::vector<int>{c.step, c.step}))
+            << "speed " << c.speed;
         EXPECT_EQ(game().gameTimerPeriod, c.period) << "speed " << c.speed;
-        EXPECT_EQ(gameTimerSettingFor(c.speed).periodMs, c.period);
     }
     KillTimer(view, kGameTimerId);
 }
 
-TEST_F(GameViewTest, StatusMessageClearsAfterThreeWholeSecondsNotWhileATooltipShows) {
-    clock.now = 5000;
-    game().showStatus("You created bars");
-    ASSERT_EQ(game().statusPending, 1);
-    clock.now = 7999;
-    SendMessageA(view, WM_TIMER, kClockTimerId, 0);
-    EXPECT_EQ(game().statusPending, 1);
-    clock.now = 8000;
-    game().tooltipShown = 1;
-    SendMessageA(view, WM_TIMER, kClockTimerId, 0);
-    EXPECT_EQ(game().statusPending, 1);
-    game().tooltipShown = 0;
-    SendMessageA(view, WM_TIMER, kClockTimerId, 0);
-    EXPECT_EQ(game().statusPending, 0);
-    EXPECT_STREQ(game().statusText, "");
+TEST_F(GameViewTest, RestartAsksOnlyWhileALevelRunsAndNoKeepsTheGame) {
+    struct Case {
+        int running, answer;
+        size_t questions;
+        double scoreAfter;
+    };
+    for (Case c : {Case{1, IDNO, 1, 12.5}, Case{1, IDYES, 1, 0.0}, Case{0, IDNO, 0, 0.0}}) {
+        resetRecords(c.answer);
+        GameModel::gameRunning = c.running;
+        game().level->SCORE = 12.5;
+        SendMessageA(view, WM_COMMAND, IDM_RESTART, 0);
+        EXPECT_EQ(boxTexts, std::vector<std::string>(c.questions, "Stop current game ?"));
+        EXPECT_EQ(pausedAtBox, std::vector<int>(c.questions, 1));
+        EXPECT_EQ(game().level->SCORE, c.scoreAfter);
+        EXPECT_EQ(GameModel::gameRunning, 1);
+        EXPECT_EQ(game().paused, 0);
+    }
 }
 
-TEST_F(GameViewTest, RestartAsksWhileRunningAndNoKeepsTheGame) {
-    BoxAnswerer boxes(IDNO);
-    game().level->SCORE = 12.5;
-    SendMessageA(view, WM_COMMAND, IDM_RESTART, 0);
-    EXPECT_EQ(boxes.texts, std::vector<std::string>{"Stop current game ?"});
-    EXPECT_EQ(boxes.pausedAtBox, std::vector<int>{1});
-    EXPECT_EQ(game().level->SCORE, 12.5);
-    EXPECT_EQ(game().paused, 0);
-
-    boxes.button = IDYES;
-    SendMessageA(view, WM_COMMAND, IDM_RESTART, 0);
-    EXPECT_EQ(game().level->SCORE, 0.0);
-    EXPECT_EQ(game().level->NBLLS, 1);
+TEST_F(GameViewTest, EachEventPlaysItsSoundOnlyWithTheSoundOptionOn) {
+    Game& g = game();
+    const std::pair<std::function<void()>, const void*> events[] = {
+        {[&] { g.onLevelStarted(); }, g.levelStartSound.data},
+        {[&] { g.onLifeLost(); }, g.lifeLostSound.data},
+        {[&] { SendMessageA(view, WM_LBUTTONDOWN, 0, cellPoint(1, 2)); }, g.clickSound.data},
+        {[&] { SendMessageA(view, WM_RBUTTONDOWN, 0, cellPoint(1, 2)); }, g.clickSound.data},
+        {[&] { g.onLevelCompleted(); }, g.levelDoneSound.data},
+    };
+    for (const auto& event : events) {
+        resetRecords();
+        g.soundOn = 0;
+        event.first();
+        EXPECT_TRUE(played.empty());
+        g.soundOn = 1;
+        event.first();
+        EXPECT_EQ(played, std::vector<const void*>{event.second});
+    }
+    // A finished level offers the next one whether or not sound is on.
+    EXPECT_EQ(dialogRuns, (std::vector<int>{IDD_NEXT_LEVEL, IDD_NEXT_LEVEL}));
 }
 
-TEST_F(GameViewTest, RestartBetweenLevelsStartsAtOnce) {
-    BoxAnswerer boxes(IDNO);
-    game().level->SCORE = 3.0;
-    GameModel::gameRunning = 0;
-    SendMessageA(view, WM_COMMAND, IDM_RESTART, 0);
-    EXPECT_TRUE(boxes.texts.empty());
-    EXPECT_EQ(game().level->SCORE, 0.0);
-    EXPECT_EQ(GameModel::gameRunning, 1);
+TEST_F(GameViewTest, ClickOnABallSoundsTheLifeLostOrTheNewGameAfterTheLastLife) {
+    for (int lives : {2, 1}) {
+        resetRecords();
+        game().level->LOVES = lives;
+        const Ball& ball = game().level->balls[0];
+        SendMessageA(view, WM_LBUTTONDOWN, 0, MAKELPARAM(ball.X, ball.Y));
+        ASSERT_GE(played.size(), 2u) << lives;
+        EXPECT_EQ(played[0], game().clickSound.data);
+        if (lives == 2) {
+            EXPECT_EQ(played[1], game().lifeLostSound.data);
+            EXPECT_EQ(game().level->LOVES, 1);
+            EXPECT_TRUE(boxTexts.empty());
+        } else {
+            // The last life ends the game; the new game's start is heard.
+            EXPECT_EQ(played[1], game().levelStartSound.data);
+            EXPECT_EQ(boxTexts, std::vector<std::string>{"The game is over.\nNo more lives"});
+        }
+    }
 }
 
-TEST_F(GameViewTest, SaveAndOpenRefuseWithTheirMessages) {
-    BoxAnswerer boxes(IDOK);
-    DialogRecorder dialogs;
-    GameModel::gameRunning = 0;
-    SendMessageA(view, WM_COMMAND, MAKEWPARAM(IDM_SAVE, 1), 0);
-    GameModel::gameRunning = 1;
-    // No saved game exists: no question about the running game.
-    SendMessageA(view, WM_COMMAND, MAKEWPARAM(IDM_OPEN, 1), 0);
-    EXPECT_EQ(boxes.texts, (std::vector<std::string>{"You can not save finished game",
-                                                     "You do not have saved games"}));
-    EXPECT_TRUE(dialogs.runs.empty());
-    SendMessageA(view, WM_COMMAND, MAKEWPARAM(IDM_SAVE, 1), 0);
-    EXPECT_EQ(dialogs.runs, std::vector<int>{IDD_SAVE_GAME});
+TEST_F(GameViewTest, BoxesPauseTheGameAndRestoreThePreviousState) {
+    for (int before : {0, 1}) {
+        resetRecords(IDYES);
+        game().setPaused(before);
+        EXPECT_TRUE(game().askYesNo(view, "Stop current game ?"));
+        game().showInfo("setBarTo-up");
+        game().showMessage("Can not save game");
+        // Only a score without a place on the Wall of Fame gets a box.
+        for (int reason : {0, 1, 2, 5}) {
+            game().onGameOver(reason, reason == 0 ? -1 : 10);
+        }
+        game().onGameOver(1, 0);
+        game().onGameOver(1, 9);
+        EXPECT_EQ(boxTexts,
+                  (std::vector<std::string>{
+                      "Stop current game ?", "setBarTo-up", "Can not save game",
+                      "The game is over.\nNo more balls", "The game is over.\nNo more lives",
+                      "The game is over.\nTime is expired", "The game is over.\n"}));
+        // The game is over at its own boxes; nothing to hold there.
+        EXPECT_EQ(pausedAtBox, (std::vector<int>{1, 1, 1, before, before, before, before}));
+        EXPECT_EQ(game().paused, before);
+    }
+    boxButton = IDNO;
+    EXPECT_FALSE(game().askYesNo(view, "Stop current game ?"));
 }
 
-TEST_F(GameViewTest, CloseStopsTheTimersAndDestroysTheView) {
-    SendMessageA(view, WM_CLOSE, 0, 0);
+class FatalErrorTest : public ViewFixture, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FatalErrorTest, ShowsItsBoxAndClosesOnlyAfterTheCallerReturned) {
+    if (GetParam()) {
+        // A ball with a direction outside the eight makes the motion check fail.
+        game().level->balls[0].DRCT = 9;
+        clock.now += 10;
+        SendMessageA(view, WM_TIMER, kGameTimerId, 0);
+        EXPECT_EQ(boxTexts, std::vector<std::string>{"tryMove - invalid direction"});
+        EXPECT_TRUE(game().failed());
+    } else {
+        game().fatalError("tryMove");
+        EXPECT_EQ(boxTexts, std::vector<std::string>{"tryMove"});
+        EXPECT_EQ(game().paused, 0);
+    }
+    EXPECT_EQ(pausedAtBox, std::vector<int>{1});
+    // The model operation that failed still runs on this Game.
+    ASSERT_NE(theGame, nullptr);
+    EXPECT_TRUE(IsWindow(frame));
+    pumpMessages();
+    EXPECT_FALSE(IsWindow(frame));
     EXPECT_FALSE(IsWindow(view));
     EXPECT_EQ(theGame, nullptr);
-    EXPECT_TRUE(IsWindow(frame));
 }
+
+INSTANTIATE_TEST_SUITE_P(DirectOrInATick, FatalErrorTest, ::testing::Bool());
 
 }  // namespace

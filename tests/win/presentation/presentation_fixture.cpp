@@ -1,24 +1,14 @@
 #include "tests/win/presentation/presentation_fixture.h"
 
-std::vector<const void*> SoundRecorder::played;
-std::vector<int> DialogRecorder::runs;
-int DialogRecorder::result = 0;
-std::vector<std::string> BoxAnswerer::texts;
-std::vector<int> BoxAnswerer::pausedAtBox;
-int BoxAnswerer::button = IDOK;
+std::vector<const void*> SeamFixture::played;
+std::vector<int> SeamFixture::dialogRuns;
+std::vector<std::string> SeamFixture::boxTexts;
+std::vector<int> SeamFixture::pausedAtBox;
+int SeamFixture::boxButton = IDOK;
 std::vector<WPARAM> ViewFixture::frameCommands;
 HWND ViewFixture::frameView = nullptr;
 
 namespace {
-
-void recordSound(const void* image) {
-    SoundRecorder::played.push_back(image);
-}
-
-int recordDialog(int id) {
-    DialogRecorder::runs.push_back(id);
-    return DialogRecorder::result;
-}
 
 LRESULT CALLBACK answerBoxes(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE) {
@@ -32,9 +22,9 @@ LRESULT CALLBACK answerBoxes(int code, WPARAM wParam, LPARAM lParam) {
             char text[256] = {};
             // The text of a message box is its static control 0xFFFF.
             GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-            BoxAnswerer::texts.push_back(text);
-            BoxAnswerer::pausedAtBox.push_back(theGame != nullptr ? theGame->paused : -1);
-            PostMessageA(box, WM_COMMAND, MAKEWPARAM(BoxAnswerer::button, BN_CLICKED), 0);
+            SeamFixture::boxTexts.push_back(text);
+            SeamFixture::pausedAtBox.push_back(theGame != nullptr ? theGame->paused : -1);
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(SeamFixture::boxButton, BN_CLICKED), 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -42,69 +32,90 @@ LRESULT CALLBACK answerBoxes(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-SoundRecorder::SoundRecorder() : previous_(setSoundPlayer(recordSound)) {
+void SeamFixture::resetRecords(int button) {
     played.clear();
-}
-SoundRecorder::~SoundRecorder() {
-    setSoundPlayer(previous_);
-}
-
-DialogRecorder::DialogRecorder(int answer) {
-    runs.clear();
-    result = answer;
-    setDialogRunner(recordDialog);
-}
-DialogRecorder::~DialogRecorder() {
-    setDialogRunner(nullptr);
-}
-
-BoxAnswerer::BoxAnswerer(int answer)
-    : hook_(SetWindowsHookExA(WH_CBT, answerBoxes, nullptr, GetCurrentThreadId())) {
-    texts.clear();
+    dialogRuns.clear();
+    boxTexts.clear();
     pausedAtBox.clear();
-    button = answer;
-}
-BoxAnswerer::~BoxAnswerer() {
-    UnhookWindowsHookEx(hook_);
+    boxButton = button;
 }
 
-void giveSoundsFakeImages(Game& game) {
-    static const char images[4] = {'s', 'd', 'c', 'l'};
-    game.levelStartSound.data = &images[0];
-    game.levelDoneSound.data = &images[1];
-    game.clickSound.data = &images[2];
-    game.lifeLostSound.data = &images[3];
+void SeamFixture::SetUp() {
+    resetRecords();
+    previousPlayer_ = setSoundPlayer([](const void* image) { played.push_back(image); });
+    setDialogRunner([](int id) {
+        dialogRuns.push_back(id);
+        return 0;
+    });
+    hook_ = SetWindowsHookExA(WH_CBT, answerBoxes, nullptr, GetCurrentThreadId());
+}
+
+void SeamFixture::TearDown() {
+    UnhookWindowsHookEx(hook_);
+    setDialogRunner(nullptr);
+    setSoundPlayer(previousPlayer_);
+}
+
+Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    context = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(context, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    previous_ = SelectObject(context, bitmap_);
+    RECT all = {0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(fill);
+    FillRect(context, &all, brush);
+    DeleteObject(brush);
+}
+Canvas::~Canvas() {
+    SelectObject(context, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(context);
+}
+COLORREF Canvas::at(int x, int y) const {
+    GdiFlush();
+    uint32_t pixel = static_cast<const uint32_t*>(bits_)[y * width_ + x];
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+int Canvas::countOtherThan(COLORREF colour, int left, int top, int right, int bottom) const {
+    int count = 0;
+    for (int y = top; y < bottom && y < height_; ++y) {
+        for (int x = left; x < right && x < width_; ++x) {
+            count += at(x, y) != colour ? 1 : 0;
+        }
+    }
+    return count;
 }
 
 void pumpMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            continue;
+        if (message.message != WM_QUIT) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
         }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
     }
 }
 
 LRESULT CALLBACK ViewFixture::frameStandInProc(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
-    switch (message) {
-        case WM_SIZE:
-            if (frameView != nullptr) {
-                SendMessageA(frameView, WM_SIZE, wParam, lParam);
-            }
-            return 0;
-        case WM_COMMAND:
-            frameCommands.push_back(wParam);
-            EXPECT_EQ(lParam, 0);
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_SIZE && frameView != nullptr) {
+        SendMessageA(frameView, WM_SIZE, wParam, lParam);
+    } else if (message == WM_COMMAND) {
+        frameCommands.push_back(wParam);
+        EXPECT_EQ(lParam, 0);
+    } else {
+        return DefWindowProcA(window, message, wParam, lParam);
     }
+    return 0;
 }
 
 void ViewFixture::SetUp() {
+    SeamFixture::SetUp();
     programInstance = GetModuleHandleA(nullptr);
     WNDCLASSA frameClass = {};
     frameClass.lpfnWndProc = frameStandInProc;
@@ -126,9 +137,15 @@ void ViewFixture::SetUp() {
     ASSERT_NE(theGame, nullptr);
     frameView = view;
     game().setClock(clock);
+    static const char images[4] = {'s', 'd', 'c', 'l'};
+    game().levelStartSound.data = &images[0];
+    game().levelDoneSound.data = &images[1];
+    game().clickSound.data = &images[2];
+    game().lifeLostSound.data = &images[3];
     // Nothing but the test moves the game.
     KillTimer(view, kGameTimerId);
     KillTimer(view, kClockTimerId);
+    resetRecords();
 }
 
 void ViewFixture::TearDown() {
@@ -138,6 +155,7 @@ void ViewFixture::TearDown() {
     }
     EXPECT_EQ(theGame, nullptr);
     GameModel::gameRunning = 0;
+    SeamFixture::TearDown();
 }
 
 LPARAM ViewFixture::cellPoint(int row, int col) const {

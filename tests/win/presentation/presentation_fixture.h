@@ -1,10 +1,11 @@
-// What the presentation tests share: a clock they drive, recorders for
-// sounds and dialogs, a hook that answers message boxes, and a stand-in
-// frame holding a real game view.
+// What the Win32 tests of the game share: seams that record sounds and
+// dialogs and answer message boxes, a memory canvas read pixel by pixel,
+// and a stand-in frame holding a real game view.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,48 +22,55 @@ class FakeClock : public GameClock {
     int32_t now = 0;
 };
 
-// Records every sound handed to the player while it lives.
-class SoundRecorder {
+// For the length of a test: every sound played and every dialog run is
+// recorded (each dialog answers 0), and every message box of this thread
+// is answered with `boxButton` and recorded with the game's pause state.
+class SeamFixture : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
   public:
-    SoundRecorder();
-    ~SoundRecorder();
+    // Forgets what was recorded and answers boxes with `button` from now on.
+    static void resetRecords(int button = IDOK);
     static std::vector<const void*> played;
-
-  private:
-    SoundPlayer previous_;
-};
-
-// Records every dialog asked for and answers each with `result`.
-class DialogRecorder {
-  public:
-    explicit DialogRecorder(int result = 0);
-    ~DialogRecorder();
-    static std::vector<int> runs;
-    static int result;
-};
-
-// Answers every message box of this thread with `button` as soon as it is
-// shown, and records its text and the game's pause state at that moment.
-class BoxAnswerer {
-  public:
-    explicit BoxAnswerer(int button = IDOK);
-    ~BoxAnswerer();
-    static std::vector<std::string> texts;
+    static std::vector<int> dialogRuns;
+    static std::vector<std::string> boxTexts;
     static std::vector<int> pausedAtBox;
-    static int button;
+    static int boxButton;
 
   private:
-    HHOOK hook_;
+    SoundPlayer previousPlayer_ = nullptr;
+    HHOOK hook_ = nullptr;
 };
 
-// Gives each sound a distinct stand-in image so a test can tell them apart.
-void giveSoundsFakeImages(Game& game);
+// A top-down 32-bit memory bitmap filled with one colour.
+class Canvas {
+  public:
+    Canvas(int width, int height, COLORREF fill);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    // The colour at (x, y), as RGB() gives it.
+    COLORREF at(int x, int y) const;
+    // How many pixels of [left, right) x [top, bottom) differ from `colour`.
+    int countOtherThan(COLORREF colour, int left, int top, int right, int bottom) const;
+    HDC context;
+
+  private:
+    int width_, height_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+    void* bits_ = nullptr;
+};
+
 // Handles every message waiting for this thread.
 void pumpMessages();
 
 // A top-level window standing in for the frame: it passes size changes to
-// the game view, as the frame does, and records the commands it gets.
-class ViewFixture : public ::testing::Test {
+// the game view, as the frame does, and records the commands it gets. The
+// game's sounds get distinct stand-in images so a test can tell them apart.
+class ViewFixture : public SeamFixture {
   protected:
     void SetUp() override;
     void TearDown() override;

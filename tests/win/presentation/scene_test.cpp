@@ -1,84 +1,37 @@
-// The picture drawScene makes, read back pixel by pixel from a memory bitmap.
-#include <gtest/gtest.h>
-
-#include <vector>
-
-#include "presentation/game.h"
+// The picture drawScene makes, read back pixel by pixel from a memory
+// bitmap; ball frames drawn through their masks; the themes.
+#include "presentation/sprite.h"
 #include "tests/win/presentation/presentation_fixture.h"
 
 namespace {
 
-constexpr COLORREF kSilver = 0xC0C0C0;  // as 0xRRGGBB
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kRed = 0xFF0000;
-constexpr COLORREF kBlue = 0x0000FF;
+constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(0xFF, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 0xFF);
+constexpr COLORREF kGreen = RGB(0, 0x80, 0);
+constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 
-// A top-down 32-bit picture of the field and the information area.
-class Picture {
-  public:
-    Picture(Game& game, int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        context_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(context_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        previous_ = SelectObject(context_, bitmap_);
-        game.drawScene(context_);
-        GdiFlush();
-    }
-    ~Picture() {
-        SelectObject(context_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(context_);
-    }
-    // The colour at (x, y) as 0xRRGGBB.
-    COLORREF at(int x, int y) const {
-        return static_cast<const uint32_t*>(bits_)[y * width_ + x] & 0xFFFFFF;
-    }
-    int countOtherThan(COLORREF colour, int left, int top, int right, int bottom) const {
-        int count = 0;
-        for (int y = top; y < bottom && y < height_; ++y) {
-            for (int x = left; x < right && x < width_; ++x) {
-                count += at(x, y) != colour ? 1 : 0;
-            }
-        }
-        return count;
-    }
-
-  private:
-    int width_, height_;
-    HDC context_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-    void* bits_ = nullptr;
+// An area that must be all of one colour; x and y alone name one pixel.
+struct Area {
+    int left, top, right, bottom;
+    COLORREF colour;
 };
-
-COLORREF asRgb(COLORREF gdi) {
-    return (GetRValue(gdi) << 16) | (GetGValue(gdi) << 8) | GetBValue(gdi);
+constexpr Area px(int x, int y, COLORREF colour) {
+    return {x, y, x + 1, y + 1, colour};
 }
 
-// A ball of our own: a red disc on black, 14 x 14.
-HBITMAP makeBallBitmap() {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 14, 14);
-    HDC context = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(context, bitmap);
-    RECT all = {0, 0, 14, 14};
-    FillRect(context, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    HGDIOBJ oldBrush = SelectObject(context, red);
-    HGDIOBJ oldPen = SelectObject(context, GetStockObject(NULL_PEN));
-    Ellipse(context, 0, 0, 15, 15);
-    SelectObject(context, oldPen);
-    SelectObject(context, oldBrush);
-    DeleteObject(red);
-    SelectObject(context, previous);
-    DeleteDC(context);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
+void growBar(Game& game, int index, int direction, int row, int col, int dx, int dy) {
+    Bar& bar = game.level->bars[index];
+    bar.ACTIVE = 0;
+    bar.DRCT = direction;
+    bar.SIZE = 14;
+    bar.XSTART = game.cellX(col);
+    bar.YSTART = game.cellY(row);
+    bar.XEND = bar.XSTART + dx;
+    bar.YEND = bar.YSTART + dy;
+    bar.RSTART = bar.REND = row;
+    bar.CSTART = bar.CEND = col;
 }
 
 class SceneTest : public ::testing::Test {
@@ -96,218 +49,241 @@ class SceneTest : public ::testing::Test {
     }
     void TearDown() override { GameModel::gameRunning = 0; }
 
-    Picture draw() { return Picture(game, kWidth, kHeight + infoAreaHeight); }
-    int fieldX(int x) const { return game.fieldLeft + x; }
-    int fieldY(int y) const { return game.fieldTop + y; }
+    // The field is drawn 420 x 280 at (0, 0), the information area below it.
+    std::unique_ptr<Canvas> draw() {
+        auto canvas = std::make_unique<Canvas>(420, 280 + infoAreaHeight, kWhite);
+        game.drawScene(canvas->context);
+        return canvas;
+    }
+    void expectAreas(const std::vector<Area>& areas) {
+        auto p = draw();
+        for (const Area& a : areas) {
+            EXPECT_EQ(p->countOtherThan(a.colour, a.left, a.top, a.right, a.bottom), 0)
+                << a.left << "," << a.top << " " << std::hex << a.colour;
+        }
+    }
 
-    static constexpr int kWidth = 420;
-    static constexpr int kHeight = 280;
     FakeClock clock;
     Game game;
 };
 
-TEST_F(SceneTest, FieldIsSilverWithABlackOutline) {
-    ASSERT_EQ(game.fieldRight - game.fieldLeft, kWidth);
-    ASSERT_EQ(game.fieldBottom - game.fieldTop, kHeight);
-    Picture p = draw();
-    for (int x : {0, 14, 200, 419}) {
-        EXPECT_EQ(p.at(x, 0), kBlack) << x;
-        EXPECT_EQ(p.at(x, 279), kBlack) << x;
-    }
-    for (int y : {0, 14, 140, 279}) {
-        EXPECT_EQ(p.at(0, y), kBlack) << y;
-        EXPECT_EQ(p.at(419, y), kBlack) << y;
-    }
-    // No grid: the inside is one silver area.
-    EXPECT_EQ(p.countOtherThan(kSilver, 1, 1, 419, 279), 0);
-}
-
-TEST_F(SceneTest, GridLinesOnlyWithGridOne) {
-    game.level->GRID = 1;
-    Picture p = draw();
-    for (int c = 1; c < 30; ++c) {
-        EXPECT_EQ(p.at(c * 14, 100), kBlack) << c;
-        EXPECT_EQ(p.at(c * 14 + 5, 100), kSilver) << c;
-    }
-    for (int r = 1; r < 20; ++r) {
-        EXPECT_EQ(p.at(100, r * 14), kBlack) << r;
-        EXPECT_EQ(p.at(103, r * 14 + 5), kSilver) << r;
-    }
-}
-
-TEST_F(SceneTest, WallCellIsABlack14By14Square) {
-    game.level->grid[2][3] = kCellWall;
-    Picture p = draw();
-    EXPECT_EQ(p.countOtherThan(kBlack, 42, 28, 56, 42), 0);
-    EXPECT_EQ(p.at(41, 35), kSilver);
-    EXPECT_EQ(p.at(56, 35), kSilver);
-    EXPECT_EQ(p.at(48, 27), kSilver);
-    EXPECT_EQ(p.at(48, 42), kSilver);
-}
-
-TEST_F(SceneTest, GrowingBarCellsAreDrawnFromTheBarsNotTheGrid) {
-    game.level->grid[2][3] = kCellBar;
-    Picture p = draw();
-    EXPECT_EQ(p.countOtherThan(kSilver, 1, 1, 419, 279), 0);
-}
-
-Bar growingBar(const Game& game, int direction, int row, int col) {
-    Bar bar;
-    bar.ACTIVE = 0;
-    bar.DRCT = direction;
-    bar.SIZE = 14;
-    bar.XSTART = bar.XEND = game.cellX(col);
-    bar.YSTART = bar.YEND = game.cellY(row);
-    bar.RSTART = bar.REND = row;
-    bar.CSTART = bar.CEND = col;
-    return bar;
-}
-
-TEST_F(SceneTest, UpBarIsOneRedCellAtItsStart) {
-    game.level->bars[0] = growingBar(game, kUp, 5, 5);
-    Picture p = draw();
-    EXPECT_EQ(p.countOtherThan(kRed, 71, 71, 83, 83), 0);
-    EXPECT_EQ(p.at(70, 76), kBlack);
-    EXPECT_EQ(p.at(83, 76), kBlack);
-    EXPECT_EQ(p.at(76, 69), kSilver);
-    EXPECT_EQ(p.at(76, 84), kSilver);
-
-    game.level->bars[0].YEND -= 4;  // grown four pixels up
-    Picture grown = draw();
-    EXPECT_EQ(grown.at(76, 67), kRed);
-    EXPECT_EQ(grown.at(76, 66), kBlack);
-}
-
-TEST_F(SceneTest, DownBarIsBlueAndOnlyOnceItsEndMoved) {
-    game.level->bars[1] = growingBar(game, kDown, 6, 5);
-    Picture still = draw();
-    EXPECT_EQ(still.countOtherThan(kSilver, 70, 84, 84, 98), 0);
-
-    game.level->bars[1].YEND += 5;
-    Picture grown = draw();
-    EXPECT_EQ(grown.at(76, 84), kBlack);
-    EXPECT_EQ(grown.at(76, 86), kBlue);
-    EXPECT_EQ(grown.at(76, 88), kBlack);
-    EXPECT_EQ(grown.at(76, 89), kSilver);
-}
-
-TEST_F(SceneTest, LeftAndRightBarsTakeTheFirstAndSecondColours) {
-    game.level->bars[0] = growingBar(game, kLeft, 8, 10);
-    game.level->bars[0].XEND -= 6;
-    game.level->bars[1] = growingBar(game, kRight, 8, 11);
-    game.level->bars[1].XEND += 6;
-    Picture p = draw();
-    EXPECT_EQ(p.at(136, 118), kRed);   // 6 pixels left of column 10
-    EXPECT_EQ(p.at(145, 118), kRed);   // inside the start cell
-    EXPECT_EQ(p.at(156, 118), kBlue);  // the first pixels of column 11
-    EXPECT_EQ(p.at(160, 118), kSilver);
-}
-
-TEST_F(SceneTest, BallCornersAreTransparentOverTheField) {
-    HBITMAP ball = makeBallBitmap();
-    ASSERT_TRUE(game.frames[0].useBitmap(ball));
-    game.level->balls[0].endOfList = 0;
-    game.level->balls[0].X = fieldX(100);
-    game.level->balls[0].Y = fieldY(100);
-    game.level->balls[1].endOfList = 1;
-    game.frame = 0;
-    Picture p = draw();
-    EXPECT_EQ(p.at(100, 100), kRed);
-    EXPECT_EQ(p.at(93, 93), kSilver);    // top-left corner of the 14 x 14 frame
-    EXPECT_EQ(p.at(106, 106), kSilver);  // bottom-right corner
-    EXPECT_EQ(p.at(96, 100), kRed);
-    game.frames[0].release();
-    DeleteObject(ball);
-}
-
-TEST_F(SceneTest, BallsAfterTheEndOfTheListAreNotDrawn) {
-    HBITMAP ball = makeBallBitmap();
-    ASSERT_TRUE(game.frames[0].useBitmap(ball));
-    game.level->balls[0].endOfList = 1;
-    game.level->balls[1].endOfList = 0;
-    game.level->balls[1].X = fieldX(100);
-    game.level->balls[1].Y = fieldY(100);
-    Picture p = draw();
-    EXPECT_EQ(p.at(100, 100), kSilver);
-    game.frames[0].release();
-    DeleteObject(ball);
-}
-
-class InformationTest : public SceneTest {
-  protected:
-    void SetUp() override {
-        SceneTest::SetUp();
-        menu = asRgb(GetSysColor(COLOR_MENU));
-        game.level->NBLLS = 3;
-        game.level->LOVES = 2;
-        game.level->SCORE = 12.7;
-        GameModel::gameRunning = 1;
-    }
-    // Pixels of text in one of the six places: line 0 to 2, left or right half.
-    int inkAt(const Picture& p, int line, bool right) const {
-        int top = kHeight + line * textLineHeight;
-        return right ? p.countOtherThan(menu, kWidth / 2, top, kWidth, top + textLineHeight)
-                     : p.countOtherThan(menu, 0, top, kWidth / 2, top + textLineHeight);
-    }
-    COLORREF menu = 0;
+struct PictureCase {
+    const char* name;
+    void (*arrange)(Game& game);
+    std::vector<Area> areas;
 };
 
-TEST_F(InformationTest, EmptyWhileNoLevelRuns) {
-    GameModel::gameRunning = 0;
-    Picture p = draw();
-    EXPECT_EQ(p.countOtherThan(menu, 0, kHeight, kWidth, kHeight + infoAreaHeight), 0);
+class PictureTest : public SceneTest, public ::testing::WithParamInterface<PictureCase> {};
+
+TEST_P(PictureTest, DrawsTheFieldWallsAndBars) {
+    GetParam().arrange(game);
+    expectAreas(GetParam().areas);
 }
 
-TEST_F(InformationTest, SixTextsWhileRunning) {
-    Picture p = draw();
-    for (int line = 0; line < 3; ++line) {
-        EXPECT_GT(inkAt(p, line, false), 0) << line;
-        EXPECT_GT(inkAt(p, line, true), 0) << line;
-    }
-    // Texts start ten pixels in.
-    EXPECT_EQ(p.countOtherThan(menu, 0, kHeight, 10, kHeight + infoAreaHeight), 0);
-}
+const PictureCase kPictures[] = {
+    // A cell still covered by a growing bar is drawn from the bars alone.
+    {"SilverFieldWithABlackOutline",
+     [](Game& g) { g.level->grid[2][3] = kCellBar; },
+     {{0, 0, 420, 1, kBlack},
+      {0, 279, 420, 280, kBlack},
+      {0, 0, 1, 280, kBlack},
+      {419, 0, 420, 280, kBlack},
+      {1, 1, 419, 279, kSilver}}},
+    {"GridLinesEveryCellWithGridOne",
+     [](Game& g) { g.level->GRID = 1; },
+     {{14, 1, 15, 279, kBlack},
+      {406, 1, 407, 279, kBlack},
+      {1, 14, 419, 15, kBlack},
+      {1, 266, 419, 267, kBlack},
+      {15, 15, 28, 28, kSilver},
+      {393, 253, 406, 266, kSilver}}},
+    {"WallCellIsABlack14By14Square",
+     [](Game& g) { g.level->grid[2][3] = kCellWall; },
+     {{42, 28, 56, 42, kBlack},
+      px(41, 35, kSilver),
+      px(56, 35, kSilver),
+      px(48, 27, kSilver),
+      px(48, 42, kSilver)}},
+    {"UpBarIsOneRedCellAtStart",
+     [](Game& g) { growBar(g, 0, kUp, 5, 5, 0, 0); },
+     {{71, 71, 83, 83, kRed},
+      px(70, 76, kBlack),
+      px(83, 76, kBlack),
+      px(76, 69, kSilver),
+      px(76, 84, kSilver)}},
+    {"UpBarGrowsWithItsEnd",
+     [](Game& g) { growBar(g, 0, kUp, 5, 5, 0, -4); },
+     {px(76, 67, kRed), px(76, 66, kBlack)}},
+    {"DownBarNotDrawnBeforeItsEndMoved",
+     [](Game& g) { growBar(g, 1, kDown, 6, 5, 0, 0); },
+     {{70, 84, 84, 98, kSilver}}},
+    {"DownBarIsBlue",
+     [](Game& g) { growBar(g, 1, kDown, 6, 5, 0, 5); },
+     {px(76, 84, kBlack), px(76, 86, kBlue), px(76, 88, kBlack), px(76, 89, kSilver)}},
+};
 
-TEST_F(InformationTest, OnlyThePausedLineWhilePaused) {
-    game.paused = 1;
-    Picture p = draw();
-    EXPECT_GT(inkAt(p, 0, false), 0);
-    EXPECT_EQ(inkAt(p, 1, false) + inkAt(p, 2, false) + inkAt(p, 2, true), 0);
-}
-
-TEST_F(InformationTest, TextsFollowTheGame) {
-    Picture before = draw();
-    game.level->LOVES = 1;
-    game.level->SCORE = 99.0;
-    Picture after = draw();
-    int changed = 0;
-    for (int y = kHeight; y < kHeight + infoAreaHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            changed += before.at(x, y) != after.at(x, y) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(changed, 0);
-}
+INSTANTIATE_TEST_SUITE_P(Scenes, PictureTest, ::testing::ValuesIn(kPictures),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 #ifdef ZEMBAL_TEST_HAVE_RESOURCES
-TEST_F(SceneTest, ClassicBallFromTheResourcesHasTransparentCorners) {
+TEST_F(SceneTest, ClassicBallHasTransparentCornersAndTheListEndsAtItsMark) {
     game.instance = GetModuleHandleA(nullptr);
     game.loadFrames();
     game.applyTheme(0);
-    ASSERT_EQ(game.frames[0].width(), 14);
-    ASSERT_EQ(game.frames[5].width(), 15);
-    game.level->balls[0].endOfList = 0;
-    game.level->balls[0].X = fieldX(100);
-    game.level->balls[0].Y = fieldY(100);
-    game.level->balls[1].endOfList = 1;
+    Ball* balls = game.level->balls;
+    balls[0].endOfList = 0;
+    balls[0].X = game.fieldLeft + 100;
+    balls[0].Y = game.fieldTop + 100;
+    balls[1].endOfList = 1;
+    balls[2].endOfList = 0;
+    balls[2].X = game.fieldLeft + 200;
+    balls[2].Y = game.fieldTop + 200;
     game.frame = 0;  // all red
-    Picture p = draw();
-    EXPECT_EQ(p.at(100, 100), kRed);
-    EXPECT_EQ(p.at(93, 93), kSilver);
-    EXPECT_EQ(p.at(106, 93), kSilver);
-    EXPECT_EQ(p.at(93, 106), kSilver);
-    EXPECT_EQ(p.at(106, 106), kSilver);
+    expectAreas({px(100, 100, kRed), px(93, 93, kSilver), px(106, 93, kSilver),
+                 px(93, 106, kSilver), px(106, 106, kSilver), px(200, 200, kSilver)});
 }
 #endif
+
+struct InfoCase {
+    const char* name;
+    int running, paused;
+    std::vector<bool> ink;  // lines 0 to 2, left half then right half
+};
+
+class InformationTest : public SceneTest, public ::testing::WithParamInterface<InfoCase> {};
+
+TEST_P(InformationTest, SixTextsWhileRunningOnlyThePausedLineWhilePaused) {
+    COLORREF menu = GetSysColor(COLOR_MENU);
+    game.level->NBLLS = 3;
+    game.level->LOVES = 2;
+    game.level->SCORE = 12.7;
+    GameModel::gameRunning = GetParam().running;
+    game.paused = GetParam().paused;
+    auto p = draw();
+    std::vector<bool> ink;
+    for (int line = 0; line < 3; ++line) {
+        int top = 280 + line * 13;
+        ink.push_back(p->countOtherThan(menu, 0, top, 210, top + 13) > 0);
+        ink.push_back(p->countOtherThan(menu, 210, top, 420, top + 13) > 0);
+    }
+    EXPECT_EQ(ink, GetParam().ink);
+    // Texts start ten pixels in.
+    EXPECT_EQ(p->countOtherThan(menu, 0, 280, 10, 280 + 39), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, InformationTest,
+    ::testing::Values(InfoCase{"Stopped", 0, 0, {false, false, false, false, false, false}},
+                      InfoCase{"Running", 1, 0, {true, true, true, true, true, true}},
+                      InfoCase{"Paused", 1, 1, {true, false, false, false, false, false}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A small bitmap painted from a row-major list of colours.
+HBITMAP paintBitmap(int width, int height, const std::vector<COLORREF>& pixels) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HDC context = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(context, bitmap);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            SetPixel(context, x, y, pixels[y * width + x]);
+        }
+    }
+    SelectObject(context, previous);
+    DeleteDC(context);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+TEST(SpriteTest, TheColourOfPixelZeroZeroBecomesTransparentEverywhere) {
+    const std::vector<COLORREF> pictures[] = {
+        {kGreen, kGreen, kGreen, kGreen, kGreen, kRed, kWhite, kGreen,  //
+         kGreen, kBlack, kGreen, kGreen, kGreen, kGreen, kGreen, kRed},
+        {kBlack, kBlack, kBlack, kBlack, kBlack, kRed, kBlack, kBlack,  //
+         kBlack, kBlack, kBlack, kWhite, kGreen, kBlack, kBlack, kBlack},
+    };
+    for (const auto& pixels : pictures) {
+        HBITMAP bitmap = paintBitmap(4, 4, pixels);
+        Sprite sprite;
+        ASSERT_TRUE(sprite.useBitmap(bitmap));
+        Canvas target(8, 8, kBlue);
+        // Drawn twice through the same mask; the top-left corner lands on (2, 2).
+        ASSERT_TRUE(sprite.drawCentred(target.context, 4, 4));
+        ASSERT_TRUE(sprite.drawCentred(target.context, 4, 4));
+        for (int y = 0; y < 4; ++y) {
+            for (int x = 0; x < 4; ++x) {
+                COLORREF pixel = pixels[y * 4 + x];
+                EXPECT_EQ(target.at(2 + x, 2 + y), pixel == pixels[0] ? kBlue : pixel)
+                    << x << "," << y;
+            }
+        }
+        EXPECT_EQ(target.countOtherThan(kBlue, 0, 0, 8, 2), 0);
+        sprite.release();
+        DeleteObject(bitmap);
+    }
+}
+
+TEST(SpriteTest, NoBitmapForIdZeroOrAMissingIdAndNothingDrawn) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (UINT id : {0u, 0x10000u, 9999u}) {
+        Sprite sprite;
+        EXPECT_FALSE(sprite.loadResource(instance, id)) << id;
+        EXPECT_EQ(sprite.bitmap, nullptr) << id;
+        Canvas target(4, 4, kGreen);
+        EXPECT_FALSE(sprite.drawCentred(target.context, 2, 2));
+        EXPECT_EQ(target.countOtherThan(kGreen, 0, 0, 4, 4), 0);
+    }
+}
+
+TEST(ThemeTest, EveryThemeUsesItsOwnFrameSetAndIndicesOutsideTheListGiveClassic) {
+    Game game;
+    struct Case {
+        int index, firstId, count;
+    };
+    const Case cases[] = {{0, 110, 8}, {1, 126, 3},  {2, 118, 8},   {3, 129, 4},
+                          {4, 133, 3}, {5, 136, 1},  {6, 137, 3},   {9, 110, 8},
+                          {7, 110, 8}, {-1, 110, 8}, {1000, 110, 8}};
+    for (const Case& c : cases) {
+        game.applyTheme(3);
+        game.frame = 2;
+        game.applyTheme(c.index);
+        EXPECT_EQ(game.currentFrames, &game.frames[c.firstId - IDB_BALL_FIRST]) << c.index;
+        EXPECT_EQ(game.frameCount, c.count) << c.index;
+        EXPECT_EQ(game.frame, 0) << c.index;
+        EXPECT_LE(c.firstId - IDB_BALL_FIRST + c.count, kBallFrameCount);
+        // Walls and bars stand out from the field.
+        EXPECT_NE(game.fieldColour, game.wallColour) << c.index;
+        EXPECT_NE(game.firstBarColour, game.secondBarColour) << c.index;
+        EXPECT_NE(game.fieldColour, game.firstBarColour) << c.index;
+        EXPECT_NE(game.fieldColour, game.secondBarColour) << c.index;
+        if (c.firstId == 110) {
+            EXPECT_EQ((std::vector<COLORREF>{game.fieldColour, game.wallColour, game.firstBarColour,
+                                             game.secondBarColour}),
+                      (std::vector<COLORREF>{kSilver, kBlack, kRed, kBlue}))
+                << c.index;
+        }
+    }
+}
+
+TEST(ThemeTest, ApplyingAThemeAgainDeletesTheFirstBrushes) {
+    Game game;
+    game.applyTheme(0);
+    HBRUSH first[4] = {game.fieldBrush, game.wallBrush, game.firstBarBrush, game.secondBarBrush};
+    for (HBRUSH brush : first) {
+        EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    }
+    game.applyTheme(4);
+    EXPECT_EQ(game.brushesCreated, 1);
+    for (HBRUSH brush : first) {
+        EXPECT_EQ(GetObjectType(brush), 0u);
+    }
+    LOGBRUSH field = {};
+    GetObjectA(game.fieldBrush, sizeof field, &field);
+    EXPECT_EQ(field.lbColor, game.fieldColour);
+    // Deleting them twice is harmless.
+    game.deleteThemeBrushes();
+    game.deleteThemeBrushes();
+    EXPECT_EQ(game.brushesCreated, 0);
+}
 
 }  // namespace

@@ -1,64 +1,33 @@
 // The frame routes each command to its action exactly once, whether it
 // comes from the menu or from a key, and ends the program cleanly.
-#include <windows.h>
+#include <utility>
 
-#include <cstring>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "presentation/dialog_runner.h"
-#include "presentation/game.h"
 #include "resources/resource.h"
 #include "shell/frame.h"
+#include "tests/win/presentation/presentation_fixture.h"
 
 namespace {
 
-std::vector<int> dialogRuns;
-
-int recordDialog(int id) {
-    dialogRuns.push_back(id);
-    return 0;
-}
-
-struct ViewCommand {
-    WPARAM wParam;
-    LPARAM lParam;
-};
+using ViewCommand = std::pair<WPARAM, LPARAM>;
 std::vector<ViewCommand> viewCommands;
 WNDPROC viewProcedure = nullptr;
 
 // Sits in front of the game view's procedure and records its commands.
 LRESULT CALLBACK recordViewCommands(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
-        viewCommands.push_back({wParam, lParam});
+        viewCommands.emplace_back(wParam, lParam);
     }
     return CallWindowProcA(viewProcedure, window, message, wParam, lParam);
 }
 
-// The six accelerators of the program.
-HACCEL makeAccelerators() {
-    ACCEL entries[] = {
-        {FVIRTKEY | FNOINVERT, VK_F1, IDM_HELP},
-        {FVIRTKEY | FNOINVERT, VK_F2, IDM_PAUSE},
-        {FVIRTKEY | FNOINVERT, VK_F3, IDM_DISPLAY_OPTIONS},
-        {FVIRTKEY | FNOINVERT, VK_F4, IDM_GAME_OPTIONS},
-        {FNOINVERT, 15, IDM_OPEN},
-        {FNOINVERT, 19, IDM_SAVE},
-    };
-    return CreateAcceleratorTableA(entries, 6);
-}
-
-class FrameTest : public ::testing::Test {
+class FrameTest : public SeamFixture {
   protected:
     void SetUp() override {
+        SeamFixture::SetUp();
         instance = GetModuleHandleA(nullptr);
         programInstance = instance;
         registerFrameClass(instance);
-        dialogRuns.clear();
         viewCommands.clear();
-        setDialogRunner(recordDialog);
         frame = createFrame(instance);
         ASSERT_NE(frame, nullptr);
         ASSERT_NE(gameViewWindow, nullptr);
@@ -67,40 +36,30 @@ class FrameTest : public ::testing::Test {
         KillTimer(gameViewWindow, kClockTimerId);
         viewProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
             gameViewWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(recordViewCommands)));
-        accelerators = makeAccelerators();
+        accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+        ASSERT_NE(accelerators, nullptr);
     }
     void TearDown() override {
         if (IsWindow(frame)) {
             DestroyWindow(frame);
         }
-        DestroyAcceleratorTable(accelerators);
-        setDialogRunner(nullptr);
         // Leave no quit message behind for the next test.
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
         EXPECT_EQ(theGame, nullptr);
         GameModel::gameRunning = 0;
+        SeamFixture::TearDown();
     }
-    // Handles what is queued through the program's loop step; true when
-    // the quit message came, with its code.
-    bool pump(int* exitCode = nullptr) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                if (exitCode != nullptr) {
-                    *exitCode = static_cast<int>(message.wParam);
-                }
-                return true;
-            }
-            processMessage(frame, accelerators, message);
-        }
-        return false;
-    }
+    // Presses a key in the game view and handles what it queued through
+    // the program's loop step.
     void pressKey(WPARAM key) {
         PostMessageA(gameViewWindow, WM_KEYDOWN, key, 1);
         PostMessageA(gameViewWindow, WM_KEYUP, key, 0xC0000001);
-        pump();
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
+            processMessage(frame, accelerators, message);
+        }
     }
 
     HINSTANCE instance = nullptr;
@@ -108,113 +67,91 @@ class FrameTest : public ::testing::Test {
     HACCEL accelerators = nullptr;
 };
 
-struct DialogCommand {
+// A command from the menu and the same command from its key; `dialog` 0
+// stands for the pause, which toggles.
+struct KeyCommand {
     int command;
     WPARAM key;
     int dialog;
 };
 
-class DialogCommandTest : public FrameTest, public ::testing::WithParamInterface<DialogCommand> {};
+class KeyCommandTest : public FrameTest, public ::testing::WithParamInterface<KeyCommand> {};
 
-TEST_P(DialogCommandTest, MenuAndKeyEachOpenTheDialogOnce) {
-    SendMessageA(frame, WM_COMMAND, GetParam().command, 0);
-    EXPECT_EQ(dialogRuns, std::vector<int>{GetParam().dialog});
+TEST_P(KeyCommandTest, MenuAndKeyEachReachTheActionOnce) {
+    const KeyCommand& c = GetParam();
+    const std::vector<int> once = c.dialog != 0 ? std::vector<int>{c.dialog} : std::vector<int>{};
+    SendMessageA(frame, WM_COMMAND, c.command, 0);
+    EXPECT_EQ(dialogRuns, once);
+    EXPECT_EQ(theGame->paused, c.dialog == 0 ? 1 : 0);
     EXPECT_TRUE(viewCommands.empty());
 
     dialogRuns.clear();
-    pressKey(GetParam().key);
-    EXPECT_EQ(dialogRuns, std::vector<int>{GetParam().dialog});
-    // The key's command went through the game view, which sent the bare
-    // command back to the frame.
-    ASSERT_EQ(viewCommands.size(), 1u);
-    EXPECT_EQ(viewCommands[0].wParam, MAKEWPARAM(GetParam().command, 1));
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, DialogCommandTest,
-                         ::testing::Values(DialogCommand{IDM_DISPLAY_OPTIONS, VK_F3,
-                                                         IDD_DISPLAY_OPTIONS},
-                                           DialogCommand{IDM_GAME_OPTIONS, VK_F4, IDD_GAME_OPTIONS},
-                                           DialogCommand{IDM_HELP, VK_F1, IDD_HELP}));
-
-TEST_F(FrameTest, PauseFromTheMenuAndFromF2TogglesOnce) {
-    SendMessageA(frame, WM_COMMAND, IDM_PAUSE, 0);
-    EXPECT_EQ(theGame->paused, 1);
-    pressKey(VK_F2);
+    pressKey(c.key);
+    EXPECT_EQ(dialogRuns, once);
     EXPECT_EQ(theGame->paused, 0);
-    pressKey(VK_F2);
-    EXPECT_EQ(theGame->paused, 1);
-    SendMessageA(frame, WM_COMMAND, IDM_PAUSE, 0);
-    EXPECT_EQ(theGame->paused, 0);
+    // The key's command went through the game view, which sent dialog
+    // commands back to the frame bare.
+    EXPECT_EQ(viewCommands, (std::vector<ViewCommand>{{MAKEWPARAM(c.command, 1), 0}}));
 }
 
-TEST_F(FrameTest, PKeySentToTheFrameReachesTheGameView) {
-    SendMessageA(frame, WM_KEYDOWN, 'P', 0);
-    EXPECT_EQ(theGame->paused, 1);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyCommandTest,
+    ::testing::Values(KeyCommand{IDM_DISPLAY_OPTIONS, VK_F3, IDD_DISPLAY_OPTIONS},
+                      KeyCommand{IDM_GAME_OPTIONS, VK_F4, IDD_GAME_OPTIONS},
+                      KeyCommand{IDM_HELP, VK_F1, IDD_HELP}, KeyCommand{IDM_PAUSE, VK_F2, 0}));
 
-TEST_F(FrameTest, FrameDialogCommandsOpenTheirDialogs) {
+TEST_F(FrameTest, FrameDialogsOpenAndOtherCommandsAndKeysReachTheGameViewUnchanged) {
     for (int command : {IDM_ABOUT, IDM_WALL_OF_FAME}) {
         SendMessageA(frame, WM_COMMAND, command, 0);
     }
     EXPECT_EQ(dialogRuns, (std::vector<int>{IDD_ABOUT, IDD_WALL_OF_FAME}));
     EXPECT_TRUE(viewCommands.empty());
-}
-
-TEST_F(FrameTest, OtherCommandsReachTheGameViewUnchanged) {
-    const ViewCommand sent[] = {
+    // With a notification code they are not the frame's own.
+    const std::vector<ViewCommand> sent = {
         {MAKEWPARAM(12345, 7), 0x1234},
         {MAKEWPARAM(IDM_WALL_OF_FAME, 1), 0},
         {MAKEWPARAM(IDM_EXIT, 1), 0},
         {MAKEWPARAM(IDM_ABOUT, 1), 0},
     };
     for (const ViewCommand& c : sent) {
-        SendMessageA(frame, WM_COMMAND, c.wParam, c.lParam);
+        SendMessageA(frame, WM_COMMAND, c.first, c.second);
     }
-    ASSERT_EQ(viewCommands.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(viewCommands[i].wParam, sent[i].wParam) << i;
-        EXPECT_EQ(viewCommands[i].lParam, sent[i].lParam) << i;
-    }
+    EXPECT_EQ(viewCommands, sent);
     EXPECT_TRUE(IsWindow(frame));
+    SendMessageA(frame, WM_KEYDOWN, 'P', 0);
+    EXPECT_EQ(theGame->paused, 1);
 }
 
-TEST_F(FrameTest, ExitEndsTheLoopWithCodeZero) {
-    SendMessageA(frame, WM_COMMAND, IDM_EXIT, 0);
-    EXPECT_FALSE(IsWindow(frame));
-    EXPECT_EQ(theGame, nullptr);
-    EXPECT_EQ(runMessageLoop(frame, accelerators), 0);
-}
+enum class Ending { ExitCommand, CloseBox, FatalErrorInAMove };
 
-TEST_F(FrameTest, CloseBoxEndsTheLoopWithCodeZero) {
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(runMessageLoop(frame, accelerators), 0);
-    EXPECT_FALSE(IsWindow(frame));
-}
+class EndingTest : public FrameTest, public ::testing::WithParamInterface<Ending> {};
 
-// Answers the fatal error's box as soon as it shows.
-LRESULT CALLBACK answerBox(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        char className[16] = {};
-        GetClassNameA(reinterpret_cast<HWND>(wParam), className, sizeof className);
-        if (std::strcmp(className, "#32770") == 0) {
-            PostMessageA(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDOK, 0);
-        }
+TEST_P(EndingTest, EndsTheLoopWithCodeZeroAndTheGameDestroyed) {
+    switch (GetParam()) {
+        case Ending::ExitCommand:
+            SendMessageA(frame, WM_COMMAND, IDM_EXIT, 0);
+            EXPECT_FALSE(IsWindow(frame));
+            break;
+        case Ending::CloseBox:
+            PostMessageA(frame, WM_CLOSE, 0, 0);
+            break;
+        case Ending::FatalErrorInAMove:
+            theGame->level->balls[0].DRCT = 9;
+            SendMessageA(gameViewWindow, WM_TIMER, kGameTimerId, 0);
+            EXPECT_NE(theGame, nullptr);
+            EXPECT_EQ(boxTexts, std::vector<std::string>{"tryMove - invalid direction"});
+            break;
     }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-TEST_F(FrameTest, FatalErrorInAMoveEndsTheProgramWithCodeZero) {
-    HHOOK hook = SetWindowsHookExA(WH_CBT, answerBox, nullptr, GetCurrentThreadId());
-    theGame->level->balls[0].DRCT = 9;
-    SendMessageA(gameViewWindow, WM_TIMER, kGameTimerId, 0);
-    EXPECT_NE(theGame, nullptr);
     EXPECT_EQ(runMessageLoop(frame, accelerators), 0);
     EXPECT_FALSE(IsWindow(frame));
     EXPECT_EQ(theGame, nullptr);
-    UnhookWindowsHookEx(hook);
 }
 
-TEST_F(FrameTest, CreatingTheGameViewRegistersItsClasses) {
+INSTANTIATE_TEST_SUITE_P(Ways, EndingTest,
+                         ::testing::Values(Ending::ExitCommand, Ending::CloseBox,
+                                           Ending::FatalErrorInAMove));
+
+TEST_F(FrameTest, FrameAndGameViewWithTheirClassesAndStyles) {
     WNDCLASSEXA info = {};
     info.cbSize = sizeof info;
     for (const char* name : {"ZEMBAL_WINDOW", "FRAME_CLASS", "ToolTipClass"}) {
@@ -222,29 +159,18 @@ TEST_F(FrameTest, CreatingTheGameViewRegistersItsClasses) {
     }
     GetClassInfoExA(instance, "ZEMBAL_WINDOW", &info);
     EXPECT_EQ(info.style, 0u);
+    GetClassInfoExA(instance, kFrameClassName, &info);
+    EXPECT_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
+    char title[32] = {};
+    GetWindowTextA(frame, title, sizeof title);
+    EXPECT_STREQ(title, "Zembal");
+    EXPECT_EQ(GetWindowLongA(frame, GWL_STYLE) & (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN),
+              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
     EXPECT_EQ(GetParent(gameViewWindow), frame);
     EXPECT_EQ(GetWindowLongA(gameViewWindow, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_BORDER),
               WS_CHILD | WS_VISIBLE | WS_BORDER);
     EXPECT_EQ(GetWindowLongA(gameViewWindow, GWL_EXSTYLE) & WS_EX_CONTROLPARENT,
               WS_EX_CONTROLPARENT);
-}
-
-TEST_F(FrameTest, FrameClassAndWindowStyle) {
-    WNDCLASSA info = {};
-    ASSERT_TRUE(GetClassInfoA(instance, kFrameClassName, &info));
-    EXPECT_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
-    char title[32] = {};
-    GetWindowTextA(frame, title, sizeof title);
-    EXPECT_STREQ(title, "Zembal");
-    LONG style = GetWindowLongA(frame, GWL_STYLE);
-    EXPECT_EQ(style & (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN),
-              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
-    ASSERT_NE(GetMenu(frame), nullptr);
-    // The View menu's check marks follow the bars.
-    HMENU view = GetSubMenu(GetMenu(frame), 1);
-    EXPECT_EQ(GetMenuState(view, IDM_TOOLBAR, MF_BYCOMMAND) == MF_CHECKED, theGame->toolbarShown());
-    EXPECT_EQ(GetMenuState(view, IDM_STATUS_BAR, MF_BYCOMMAND) == MF_CHECKED,
-              theGame->statusBarShown());
 }
 
 TEST(WebPagesTest, HelpMenuPagesOpenThroughTheUrlHandler) {
@@ -258,10 +184,6 @@ TEST(WebPagesTest, HelpMenuPagesOpenThroughTheUrlHandler) {
     EXPECT_NE(std::string(webPageCommandLine(IDM_WEB_MAKER)),
               std::string(webPageCommandLine(IDM_WEB_PRODUCT)));
 }
-
-}  // namespace
-
-namespace {
 
 TEST(ProgramTest, WithoutAFrameTheProgramEndsInsteadOfWaiting) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
