@@ -8,6 +8,7 @@ namespace dialogs {
 HWND dialogOwner = nullptr;
 int currentDialog = 0;
 int acceptedFlag = 0;
+HWND runningDialog = nullptr;
 
 namespace {
 
@@ -28,6 +29,7 @@ void centreOnDesktop(HWND dialog) {
 }
 
 void onInitDialog(HWND dialog) {
+    runningDialog = dialog;
     centreOnDesktop(dialog);
     const DialogHandlers* handlers = dialogHandlersFor(currentDialog);
     if (handlers != nullptr && handlers->initialise != nullptr) {
@@ -83,10 +85,16 @@ int runDialog(int dialogId) {
     const int savedPaused = theGame->paused;
     const int savedDialog = currentDialog;
     const int savedAccepted = acceptedFlag;
+    const HWND savedRunning = runningDialog;
+    // A dialog run from another one belongs to it: the outer dialog stays
+    // disabled meanwhile and gets the focus back when the inner one closes.
+    const HWND owner =
+        runningDialog != nullptr && IsWindow(runningDialog) ? runningDialog : dialogOwner;
     theGame->setPaused(1);
     currentDialog = dialogId;
     acceptedFlag = 0;
-    DialogBoxParamA(theGame->instance, MAKEINTRESOURCEA(dialogId), dialogOwner, dialogProc, 0);
+    DialogBoxParamA(theGame->instance, MAKEINTRESOURCEA(dialogId), owner, dialogProc, 0);
+    runningDialog = savedRunning;
     const int result = acceptedFlag;
     if (theGame != nullptr) {
         theGame->setPaused(savedPaused);

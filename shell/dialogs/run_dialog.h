@@ -14,6 +14,9 @@ extern HWND dialogOwner;
 extern int currentDialog;
 // 1 once the running dialog was closed by its accept button.
 extern int acceptedFlag;
+// The innermost dialog on screen, null while none runs; a dialog run from
+// a handler is owned by it.
+extern HWND runningDialog;
 
 // Runs the dialog from its resource id and returns 1 when it was accepted,
 // otherwise 0. A handler may run another dialog; the outer one carries on
