@@ -10,49 +10,52 @@
 
 namespace {
 
-TEST(SavedGamesFolder, IsTheProgramsFolderFollowedByGames) {
-    char folder[kPathBufferSize];
-    EXPECT_TRUE(buildSavedGamesFolder("C:\\Games\\Zembal\\zembal.exe", folder, sizeof folder));
-    EXPECT_STREQ(folder, "C:\\Games\\Zembal\\games");
-    EXPECT_TRUE(buildSavedGamesFolder("/opt/zembal/zembal", folder, sizeof folder));
-    EXPECT_STREQ(folder, "/opt/zembal/games");
-    EXPECT_FALSE(buildSavedGamesFolder("zembal.exe", folder, sizeof folder));
-    EXPECT_STREQ(folder, "");
-}
-
-TEST(SavedGamesFolder, APathThatDoesNotFitIsRefusedNotCut) {
-    char folder[kPathBufferSize];
-    const std::string fits = "C:\\" + std::string(kPathBufferSize - 10, 'a') + "\\z.exe";
-    EXPECT_TRUE(buildSavedGamesFolder(fits.c_str(), folder, sizeof folder));
-    EXPECT_EQ(std::strlen(folder), kPathBufferSize - 10 + 4 + 5u);
-    const std::string tooLong = "C:\\" + std::string(kPathBufferSize, 'a') + "\\z.exe";
-    EXPECT_FALSE(buildSavedGamesFolder(tooLong.c_str(), folder, sizeof folder));
-    EXPECT_STREQ(folder, "");
+TEST(SavedGamesFolder, IsTheProgramsFolderFollowedByGamesOrNothing) {
+    const std::string longName(kPathBufferSize - 10, 'a');
+    const struct {
+        std::string program;
+        std::string folder;  // empty: refused
+    } cases[] = {
+        {"C:\\Games\\Zembal\\zembal.exe", "C:\\Games\\Zembal\\games"},
+        {"/opt/zembal/zembal", "/opt/zembal/games"},
+        {"zembal.exe", ""},
+        {"C:\\" + longName + "\\z.exe", "C:\\" + longName + "\\games"},  // 519 characters
+        {"C:\\" + longName + "aaaaaaaaaa\\z.exe", ""},                   // refused, not cut
+    };
+    for (const auto& c : cases) {
+        char folder[kPathBufferSize];
+        EXPECT_EQ(buildSavedGamesFolder(c.program.c_str(), folder, sizeof folder),
+                  !c.folder.empty());
+        EXPECT_EQ(folder, c.folder) << c.program.substr(0, 30);
+    }
 }
 
 TEST(SlotPath, NamesTheFilesOneToTen) {
-    char path[kPathBufferSize];
     const std::string sep(1, kPathSeparator);
-    EXPECT_TRUE(slotPath("games", 0, path, sizeof path));
-    EXPECT_EQ(std::string(path), "games" + sep + "1.zmb");
-    EXPECT_TRUE(slotPath("games", 9, path, sizeof path));
-    EXPECT_EQ(std::string(path), "games" + sep + "10.zmb");
-    EXPECT_FALSE(slotPath("games", -1, path, sizeof path));
-    EXPECT_FALSE(slotPath("games", 10, path, sizeof path));
-    EXPECT_FALSE(slotPath("", 0, path, sizeof path));
-    EXPECT_FALSE(slotPath(std::string(kPathBufferSize - 6, 'a').c_str(), 9, path, sizeof path));
-    EXPECT_STREQ(path, "");
+    const std::string longFolder(kPathBufferSize - 6, 'a');
+    const struct {
+        std::string folder;
+        int index;
+        std::string path;  // empty: refused
+    } cases[] = {{"games", 0, "games" + sep + "1.zmb"},
+                 {"games", 9, "games" + sep + "10.zmb"},
+                 {"games", -1, ""},
+                 {"games", 10, ""},
+                 {"", 0, ""},
+                 {longFolder, 9, ""}};
+    for (const auto& c : cases) {
+        char path[kPathBufferSize];
+        EXPECT_EQ(slotPath(c.folder.c_str(), c.index, path, sizeof path), !c.path.empty());
+        EXPECT_EQ(path, c.path) << c.index;
+    }
 }
 
 // Dates of slot files as the platform would give them.
 class DatedFiles : public FileSystem {
   public:
     bool fileDate(const std::string& path, FileDate* date) override {
-        if (!exists(path)) {
-            return false;
-        }
         *date = FileDate{5, 11, 2026};
-        return true;
+        return exists(path);
     }
 };
 
@@ -60,113 +63,104 @@ class SlotIndex : public testing::Test {
   protected:
     std::string slotFile(int index) {
         char path[kPathBufferSize];
-        slotPath(folder.path("games").c_str(), index, path, sizeof path);
+        slotPath(games.c_str(), index, path, sizeof path);
         return path;
     }
     void load(const std::string& text) {
         IniProfile profile = IniProfile::fromText(text);
-        loadSlotIndex(profile, folder.path("games").c_str(), files, slots);
+        loadSlotIndex(profile, games.c_str(), files, slots);
+    }
+    // Level, date and description of every slot that is used or described.
+    std::string describe() {
+        std::string text;
+        for (int i = 0; i < kSlotCount; ++i) {
+            const SavedGameSlot& s = slots.slots[i];
+            if (s.level >= 0 || s.description[0] != '\0') {
+                char date[32];
+                formatSlotDate(s, date, sizeof date);
+                text += std::to_string(i) + ": " + std::to_string(s.level) + " " +
+                        (s.level >= 0 ? date : "") + " " + s.description + "; ";
+            }
+        }
+        return text;
     }
 
     ScratchFolder folder;
+    std::string games = folder.path("games");
     DatedFiles files;
     SlotTable slots;
 };
 
-TEST_F(SlotIndex, ALevelWithItsFileIsListedWithTheFilesDate) {
-    std::filesystem::create_directories(folder.path("games"));
+TEST_F(SlotIndex, ListsALevelOnlyWithItsFileAndTheFilesDate) {
+    load("");
+    EXPECT_EQ(describe(), "");
+    EXPECT_FALSE(hasSavedGames(slots));
+    EXPECT_EQ(firstUsedSlot(slots), -1);
+
+    std::filesystem::create_directories(games);
     writeBytes(slotFile(3), "x");
-    load("[Files]\r\nLevel_3=5\r\nDesc_3=castle\r\nLevel_4=6\r\nDesc_4=gone\r\nDesc_0=orphan\r\n");
-    EXPECT_EQ(slots.slots[3].level, 5);
-    EXPECT_EQ(slots.slots[3].day, 5);
-    EXPECT_EQ(slots.slots[3].month, 11);
-    EXPECT_EQ(slots.slots[3].year, 2026);
-    EXPECT_STREQ(slots.slots[3].description, "castle");
-    // A level whose file is gone: the slot is empty, its description kept.
-    EXPECT_EQ(slots.slots[4].level, -1);
-    EXPECT_STREQ(slots.slots[4].description, "gone");
-    EXPECT_EQ(slots.slots[0].level, -1);
-    EXPECT_STREQ(slots.slots[0].description, "orphan");
+    load(
+        "[Files]\r\nLevel_3=5\r\nDesc_3=castle\r\nLevel_4=6\r\nDesc_4=gone\r\nDesc_0=orphan\r\n"
+        "Desc_1=" +
+        std::string(60, 'd') + "\r\n");
+    EXPECT_EQ(describe(), "0: -1  orphan; 1: -1  " + std::string(49, 'd') +
+                              "; 3: 5 5-Dec-2026 castle; 4: -1  gone; ");
     EXPECT_EQ(firstUsedSlot(slots), 3);
     EXPECT_EQ(firstEmptySlot(slots), 0);
     EXPECT_TRUE(hasSavedGames(slots));
 }
 
-TEST_F(SlotIndex, NoSettingsAndNoFolderGiveTenEmptySlots) {
-    load("");
-    for (const SavedGameSlot& slot : slots.slots) {
-        EXPECT_EQ(slot.level, -1);
-        EXPECT_STREQ(slot.description, "");
-    }
-    EXPECT_FALSE(hasSavedGames(slots));
-    EXPECT_EQ(firstUsedSlot(slots), -1);
-}
-
-TEST_F(SlotIndex, DescriptionsAreCutTo49Characters) {
-    load("[Files]\r\nDesc_0=" + std::string(60, 'd') + "\r\n");
-    EXPECT_EQ(std::string(slots.slots[0].description), std::string(49, 'd'));
-}
-
 TEST_F(SlotIndex, StoresLevelsOfFilesThatExistNow) {
-    std::filesystem::create_directories(folder.path("games"));
+    std::filesystem::create_directories(games);
     writeBytes(slotFile(1), "x");
     slots.slots[1].level = 8;
     std::strcpy(slots.slots[1].description, " two ");
     slots.slots[2].level = 9;  // its file was deleted during the run
     IniProfile profile = IniProfile::fromText("");
-    storeSlotIndex(profile, folder.path("games").c_str(), files, slots);
-    char value[64];
-    profile.getString("Files", "Level_1", "", value, sizeof value);
-    EXPECT_STREQ(value, "8");
-    profile.getString("Files", "Desc_1", "", value, sizeof value);
-    EXPECT_STREQ(value, " two ");
-    profile.getString("Files", "Level_2", "", value, sizeof value);
-    EXPECT_STREQ(value, "-1");
-    profile.getString("Files", "Desc_9", "missing", value, sizeof value);
-    EXPECT_STREQ(value, "");
+    storeSlotIndex(profile, games.c_str(), files, slots);
+    std::string expected = "[Files]\r\n";
+    for (int i = 0; i < kSlotCount; ++i) {
+        expected += "Level_" + std::to_string(i) + (i == 1 ? "=8" : "=-1") + "\r\nDesc_" +
+                    std::to_string(i) + (i == 1 ? "=\" two \"" : "=") + "\r\n";
+    }
+    EXPECT_EQ(profile.text(), expected);
 }
 
 TEST_F(SlotIndex, TheFirstSaveCreatesTheFolderAndOpensAgain) {
     RecordingGame game;
     game.newGame();
-    const std::string games = folder.path("games");
-    ASSERT_FALSE(std::filesystem::exists(games));
     ASSERT_TRUE(saveGameToSlot(slots, 0, std::string(60, 'x').c_str(), games.c_str(), game, files,
                                FileDate{5, 11, 2026}));
-    EXPECT_TRUE(std::filesystem::exists(slotFile(0)));
     EXPECT_TRUE(slotFileExists(games.c_str(), 0, files));
-    EXPECT_EQ(slots.slots[0].level, 1);
-    EXPECT_EQ(std::strlen(slots.slots[0].description), 49u);
-    EXPECT_EQ(openGameFromSlot(
-                  0, games.c_str(), game, [] {}, files),
-              ReadResult::kRead);
-    EXPECT_EQ(openGameFromSlot(
-                  1, games.c_str(), game, [] {}, files),
-              ReadResult::kNotOpened);
-    EXPECT_EQ(openGameFromSlot(
-                  10, games.c_str(), game, [] {}, files),
-              ReadResult::kNotOpened);
+    EXPECT_EQ(describe(), "0: 1 5-Dec-2026 " + std::string(49, 'x') + "; ");
+    const auto open = [&](int index) {
+        return openGameFromSlot(
+            index, games.c_str(), game, [] {}, files);
+    };
+    EXPECT_EQ(open(0), ReadResult::kRead);
+    EXPECT_EQ(open(1), ReadResult::kNotOpened);
+    EXPECT_EQ(open(10), ReadResult::kNotOpened);
     EXPECT_FALSE(saveGameToSlot(slots, 10, "bad", games.c_str(), game, files, FileDate{}));
+    EXPECT_FALSE(saveGameToSlot(slots, -1, "bad", games.c_str(), game, files, FileDate{}));
 }
 
 TEST(SlotDate, ShowsDayMonthNameAndYear) {
+    const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul",
+                                  "Aug", "Sep", "Oct", "Nov", "Dec", "",    ""};
+    const int32_t monthNumbers[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, -1};
+    for (int i = 0; i < 14; ++i) {
+        EXPECT_STREQ(monthName(monthNumbers[i]), months[i]) << monthNumbers[i];
+    }
     SavedGameSlot slot;
     slot.day = 5;
-    slot.month = 11;
     slot.year = 2026;
     char text[32];
-    formatSlotDate(slot, text, sizeof text);
-    EXPECT_STREQ(text, "5-Dec-2026");
-    const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    for (int m = 0; m < 12; ++m) {
-        EXPECT_STREQ(monthName(m), months[m]);
+    for (const auto& [month, shown] :
+         {std::pair<int32_t, const char*>{11, "5-Dec-2026"}, {40, "5--2026"}}) {
+        slot.month = month;  // never an index out of the table
+        formatSlotDate(slot, text, sizeof text);
+        EXPECT_STREQ(text, shown);
     }
-    EXPECT_STREQ(monthName(12), "");
-    EXPECT_STREQ(monthName(-1), "");
-    slot.month = 40;  // never an index out of the table
-    formatSlotDate(slot, text, sizeof text);
-    EXPECT_STREQ(text, "5--2026");
 }
 
 }  // namespace

@@ -1,75 +1,67 @@
-// Shared pieces of the persistence tests: a game that records its hooks and
-// runs on a clock the test sets, a scratch folder, and file helpers.
+// Shared pieces of the persistence tests: a game that records its hooks, a
+// known game with the exact file the writer makes of it, a scratch folder
+// and file helpers.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "model/game_model.h"
+#include "tests/host/persistence/test_game.h"
 
-class ManualClock : public GameClock {
+class RecordingGame : public TestGame {
   public:
-    int32_t nowMs() override { return now; }
-    int64_t calendarSeconds() override { return 1000; }
-    int32_t now = 0;
-};
-
-// Built as the game builds its model: 20 by 30 cells of 14 pixels at
-// (10, 10), balls of radius 7.
-class RecordingGame : public GameModel {
-  public:
-    RecordingGame();
-
-    void onPauseChanged(int paused) override { record("onPauseChanged", paused); }
-    void onLevelStarted() override { record("onLevelStarted"); }
-    void onGameOver(int reason, int rank) override { record("onGameOver", reason, rank); }
-    void onLevelCompleted() override { record("onLevelCompleted"); }
-    void onLifeLost() override { record("onLifeLost"); }
-    void onGameEnding() override { record("onGameEnding"); }
-    int askPlayerName(char*, int rank) override {
-        record("askPlayerName", rank);
-        return 0;
-    }
-    void showMessage(const char* text) override {
-        calls.push_back(std::string("showMessage ") + text);
-    }
-    void fatalError(const char* text) override {
-        calls.push_back(std::string("fatalError ") + text);
-    }
-    void showStatus(const char* text) override {
-        calls.push_back(std::string("showStatus ") + text);
-    }
+    // The hooks a saved game can set off.
+    void onLevelStarted() override { calls.push_back("onLevelStarted"); }
+    void onGameOver(int, int) override { calls.push_back("onGameOver"); }
+    void onLifeLost() override { calls.push_back("onLifeLost"); }
+    void fatalError(const char* text) override { calls.push_back(text); }
 
     // The game's setFieldSize(-1, -1); the view's layout may then move the
     // field by (layoutShiftX, layoutShiftY).
-    void recomputeGeometry();
+    void recomputeGeometry() {
+        calls.push_back("recomputeGeometry");
+        placeField(fieldLeft + layoutShiftX, fieldTop + layoutShiftY);
+    }
 
     // Every value the game holds that a saved game can touch, as text.
     std::string snapshot() const;
 
-    Level theLevel;
-    ManualClock clock;
     std::vector<std::string> calls;
     int layoutShiftX = 0;
     int layoutShiftY = 0;
-
-  private:
-    void record(const char* hook, int a = 0, int b = 0);
 };
+
+// A 15 by 20 game at level 2: walls in two corners, a growing bar, a cell
+// of -1, two balls, the clock at 6000.
+void setUpSampleGame(RecordingGame& game);
+
+// The file of that game, byte for byte.
+std::string sampleSavedGame();
+
+// The sample file with each (lines, replacement) applied in turn: the first
+// run of whole lines equal to `lines` (CR LF between them) becomes
+// `replacement`, or goes when it is empty. Fails the test when none matches.
+using LineEdits = std::vector<std::pair<std::string, std::string>>;
+std::string editedSample(const LineEdits& edits);
 
 // A folder of its own under the system's temporary folder, removed again.
 class ScratchFolder {
   public:
     ScratchFolder();
     ~ScratchFolder();
-    std::string path(const std::string& name) const;
-    const std::filesystem::path& root() const { return root_; }
+    std::string path(const std::string& name) const { return (root_ / name).string(); }
+    // The names of the files in a folder below the scratch folder.
+    std::vector<std::string> list(const std::string& folder) const;
 
   private:
     std::filesystem::path root_;
 };
+
+// The files of a folder of the fuzzers' corpus ("saved_game",
+// "regressions/settings", ...).
+std::vector<std::string> corpusFiles(const std::string& folder);
 
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
