@@ -10,179 +10,67 @@
 
 namespace {
 
-// The placement generator written out independently: 64-bit arithmetic
-// reduced modulo 2^32.
-struct ReferenceLcg {
-    uint64_t state;
-    int next() {
-        state = (state * 214013ull + 2531011ull) % 4294967296ull;
-        return static_cast<int>((state >> 16) & 0x7FFF);
-    }
-};
-
-TEST(Generator, SeedOneGivesTheKnownSequence) {
-    RandomGenerator generator;
-    generator.seed(1);
-    const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
-    for (int value : expected) {
-        EXPECT_EQ(generator.next(), value);
-    }
-}
-
-TEST(Generator, MatchesTheFormulaForManySeeds) {
-    for (uint32_t seed : {0u, 7u, 12345u, 0xDEADBEEFu, 0xFFFFFFFFu}) {
-        RandomGenerator generator;
-        generator.seed(seed);
-        ReferenceLcg reference{seed};
-        for (int i = 0; i < 1000; ++i) {
-            int value = generator.next();
-            ASSERT_EQ(value, reference.next()) << "seed " << seed << " draw " << i;
-            ASSERT_GE(value, 0);
-            ASSERT_LE(value, 32767);
+TEST(Generator, GivesTheKnownSequenceAndIsSeededFromTheCalendar) {
+    const std::vector<int> seedOne{41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962};
+    TestGame g;
+    for (int64_t calendar : {int64_t{1}, int64_t{1700000000}}) {
+        g.clk.calendar = calendar;
+        g.initGeometry();
+        std::vector<int> drawn;
+        for (size_t i = 0; i < seedOne.size(); ++i) {
+            drawn.push_back(g.generator().next());
+        }
+        if (calendar == 1) {
+            EXPECT_EQ(drawn, seedOne);
+        } else {
+            EXPECT_EQ(drawn[0], 28462);
         }
     }
 }
 
-TEST(Generator, InitGeometrySeedsFromTheCalendarSeconds) {
+TEST(Geometry, TheFieldIsCutDownToWholeCellsAndTheGoalTruncates) {
     TestGame g;
-    g.clk.calendar = 1;
-    g.initGeometry();
-    EXPECT_EQ(g.generator().next(), 41);
-    g.clk.calendar = 1700000000;
-    g.initGeometry();
-    ReferenceLcg reference{1700000000u};
-    EXPECT_EQ(g.generator().next(), reference.next());
-    EXPECT_EQ(g.generator().next(), reference.next());
-}
-
-TEST(Construction, DefaultsOfTheModel) {
-    GameModel::gameRunning = 1;
-    TestGame g{TestGame::BareTag{}};
-    EXPECT_EQ(GameModel::gameRunning, 1);  // the constructor leaves the flag alone
-    EXPECT_EQ(g.timeLimit, 120);
-    EXPECT_EQ(g.wallOfFame, nullptr);
-    EXPECT_EQ(g.frameCount, 0);
-    EXPECT_EQ(g.frameTick, 0);
-    EXPECT_EQ(g.percentToComplete, 75);
-    EXPECT_EQ(g.barStep, 1);
-    EXPECT_EQ(g.ballStep, 1);
-    EXPECT_EQ(g.frame, 0);
-    EXPECT_EQ(g.horizontalBars, 0);
-    EXPECT_EQ(g.ballRadius, 3);
-    EXPECT_EQ(g.rows, 50);
-    EXPECT_EQ(g.cols, 50);
-    EXPECT_EQ(g.ticksPerFrame, 10);
-    GameModel::gameRunning = 0;
-}
-
-TEST(Geometry, InitGeometryDividesAndSnapsTheField) {
-    TestGame g;
-    EXPECT_EQ(g.cellWidth, 14);
-    EXPECT_EQ(g.cellHeight, 14);
-    EXPECT_EQ(g.fieldRight, 430);
-    EXPECT_EQ(g.fieldBottom, 290);
-    EXPECT_EQ(g.cellsToComplete, 450);
-    EXPECT_EQ(g.frameCount, 8);
-    EXPECT_EQ(g.frame, 0);
-
-    // A rectangle that does not divide evenly is cut down to whole cells.
-    g.fieldLeft = 10;
     g.fieldTop = 20;
     g.fieldRight = 10 + 30 * 16 + 9;
-    g.fieldBottom = 20 + 20 * 15 + 19;
+    g.fieldBottom = 20 + 20 * 15 + 14;
     g.initGeometry();
-    EXPECT_EQ(g.cellWidth, 16);
-    EXPECT_EQ(g.cellHeight, 15);
-    EXPECT_EQ(g.fieldRight, 10 + 30 * 16);
-    EXPECT_EQ(g.fieldBottom, 20 + 20 * 15);
-}
-
-struct GoalCase {
-    int rows, cols, percent, cells;
-};
-
-class CellsToComplete : public ::testing::TestWithParam<GoalCase> {};
-
-TEST_P(CellsToComplete, IsTheTruncatedShareOfTheField) {
-    const GoalCase& c = GetParam();
-    TestGame g(c.rows, c.cols);
-    g.percentToComplete = c.percent;
-    g.computeCellsToComplete();
-    EXPECT_EQ(g.cellsToComplete, c.cells);
-}
-
-INSTANTIATE_TEST_SUITE_P(FieldSizes, CellsToComplete,
-                         ::testing::Values(GoalCase{15, 20, 70, 210}, GoalCase{15, 20, 90, 270},
-                                           GoalCase{20, 30, 75, 450}, GoalCase{20, 30, 85, 510},
-                                           GoalCase{25, 35, 70, 612}, GoalCase{25, 35, 75, 656},
-                                           GoalCase{25, 35, 85, 743}, GoalCase{25, 35, 90, 787},
-                                           GoalCase{30, 40, 75, 900}, GoalCase{30, 40, 90, 1080}));
-
-TEST(Conversions, PixelToCellTruncatesTowardZero) {
-    TestGame g;
-    EXPECT_EQ(g.rowOf(10), 0);
-    EXPECT_EQ(g.rowOf(23), 0);
-    EXPECT_EQ(g.rowOf(24), 1);
-    EXPECT_EQ(g.rowOf(289), 19);
-    EXPECT_EQ(g.rowOf(290), 20);
-    EXPECT_EQ(g.colOf(219), 14);
-    EXPECT_EQ(g.colOf(220), 15);
-    EXPECT_EQ(g.colOf(429), 29);
-    EXPECT_EQ(g.colOf(430), 30);
-    // Left of or above the field: toward zero, not down to -1.
-    EXPECT_EQ(g.colOf(0), 0);
-    EXPECT_EQ(g.rowOf(3), 0);
-    EXPECT_EQ(g.cellX(15), 220);
-    EXPECT_EQ(g.cellY(11), 164);
-}
-
-TEST(Conversions, EveryPixelMapsToTheCellThatCoversIt) {
-    for (auto size : {std::make_pair(15, 20), std::make_pair(30, 40)}) {
-        TestGame g(size.first, size.second);
-        for (int y = g.fieldTop; y < g.fieldBottom; ++y) {
-            ASSERT_EQ(g.rowOf(y), (y - g.fieldTop) / 14) << y;
-        }
-        for (int x = g.fieldLeft; x < g.fieldRight; ++x) {
-            ASSERT_EQ(g.colOf(x), (x - g.fieldLeft) / 14) << x;
-        }
+    EXPECT_EQ((std::vector<int>{g.cellWidth, g.cellHeight, g.fieldRight, g.fieldBottom}),
+              (std::vector<int>{16, 15, 490, 320}));
+    struct {
+        int rows, cols, percent, cells;
+    } goals[] = {{15, 20, 70, 210}, {20, 30, 75, 450}, {25, 35, 75, 656},
+                 {25, 35, 85, 743}, {25, 35, 90, 787}, {30, 40, 90, 1080}};
+    for (auto c : goals) {
+        TestGame s(c.rows, c.cols);
+        s.percentToComplete = c.percent;
+        s.computeCellsToComplete();
+        EXPECT_EQ(s.cellsToComplete, c.cells) << c.rows << "x" << c.cols << " " << c.percent;
     }
 }
 
-TEST(Progress, PercentDoneTruncates) {
+TEST(Conversions, PixelsTruncateToCellsAndProgressTruncates) {
     TestGame g;
     g.clearField();
-    struct {
-        int released, percent;
-    } cases[] = {{0, 0},
-                 {5, 0},
-                 {6, 1},
-                 {449, 74},
-                 {450, 75},
-                 {599, 99},
-                 {600, 100},
-                 // The share is divided before it is multiplied by 100.
-                 {174, 28}};
-    for (auto c : cases) {
-        g.lvl.CLDNE = c.released;
-        EXPECT_EQ(g.percentDone(), c.percent) << c.released << " of 600";
+    const std::vector<int> rows{g.rowOf(3), g.rowOf(23), g.rowOf(24), g.rowOf(289), g.rowOf(290)};
+    EXPECT_EQ(rows, (std::vector<int>{0, 0, 1, 19, 20}));  // toward zero, not down to -1
+    const std::vector<int> cols{g.colOf(0), g.colOf(219), g.colOf(220), g.colOf(429)};
+    EXPECT_EQ(cols, (std::vector<int>{0, 14, 15, 29}));
+    // The share is divided before it is multiplied by 100: 174 of 600 is 28.
+    std::vector<int> percent;
+    for (int released : {5, 6, 174, 449, 450, 600}) {
+        g.lvl.CLDNE = released;
+        percent.push_back(g.percentDone());
     }
+    EXPECT_EQ(percent, (std::vector<int>{0, 1, 28, 74, 75, 100}));
 }
 
-TEST(Progress, ElapsedSecondsCountsWholeUnpausedSeconds) {
+TEST(Conversions, ElapsedSecondsCountsWholeUnpausedSeconds) {
     TestGame g;
     g.clearField();
     struct {
         int start, last, pausedMs, seconds;
-    } cases[] = {{1000, 1000, 0, 0},
-                 {1000, 1999, 0, 0},
-                 {1000, 2000, 0, 1},
-                 {1000, 31999, 0, 30},
-                 {0, 130000, 10000, 120},
-                 {0, 129999, 10000, 119},
-                 {500000, 620000, 0, 120},
-                 {0, 15000, 15000, 0},
-                 // A clock behind the level start truncates toward zero.
-                 {5000, 3500, 0, -1}};
+    } cases[] = {{1000, 1999, 0, 0},      {1000, 2000, 0, 1},   {0, 130000, 10000, 120},
+                 {0, 129999, 10000, 119}, {0, 15000, 15000, 0}, {5000, 3500, 0, -1}};
     for (auto c : cases) {
         g.lvl.SLVTM = c.start;
         g.lvl.LEVTM = c.last;
@@ -191,178 +79,102 @@ TEST(Progress, ElapsedSecondsCountsWholeUnpausedSeconds) {
     }
 }
 
-struct Placement {
-    int R, C, X, Y, DRCT;
-};
-
-void expectPlacement(const TestGame& g, const std::vector<Placement>& expected) {
-    ASSERT_EQ(g.ballCount(), static_cast<int>(expected.size()));
-    for (size_t i = 0; i < expected.size(); ++i) {
+// Each ball: R, C, X, Y, DRCT.
+std::vector<std::vector<int>> placements(const TestGame& g) {
+    std::vector<std::vector<int>> out;
+    for (int i = 0; i < g.ballCount(); ++i) {
         const Ball& b = g.lvl.balls[i];
-        EXPECT_EQ(b.R, expected[i].R) << "ball " << i;
-        EXPECT_EQ(b.C, expected[i].C) << "ball " << i;
-        EXPECT_EQ(b.ROLD, expected[i].R) << "ball " << i;
-        EXPECT_EQ(b.COLD, expected[i].C) << "ball " << i;
-        EXPECT_EQ(b.X, expected[i].X) << "ball " << i;
-        EXPECT_EQ(b.Y, expected[i].Y) << "ball " << i;
-        EXPECT_EQ(b.DRCT, expected[i].DRCT) << "ball " << i;
+        EXPECT_EQ(b.ROLD * 100 + b.COLD, b.R * 100 + b.C);
+        out.push_back({b.R, b.C, b.X, b.Y, b.DRCT});
     }
+    return out;
 }
 
 // Seed 1 draws 41, 18467 (row 0: refused), 6334, 26500 (row 3: refused),
 // 19169, 15724 (row 11, column 14: taken), then 11478 (mod 4 = 2: down-left).
-TEST(Placement, FixedSeedPlacesTheFirstBall) {
+TEST(Placement, AFixedSeedPlacesKnownBalls) {
     TestGame g;
-    g.clk.calendar = 1;
-    g.initGeometry();
     g.newGame();
-    expectPlacement(g, {{11, 14, 206, 164, kDownLeft}});
-}
-
-TEST(Placement, FixedSeedPlacesLaterLevels) {
-    TestGame g;
-    g.clearField();
+    EXPECT_EQ(placements(g), (std::vector<std::vector<int>>{{11, 14, 206, 164, kDownLeft}}));
     g.seedGenerator(1);
-    g.lvl.NBLLS = 1;
     g.startLevel();
-    expectPlacement(g, {{11, 14, 206, 164, kDownLeft}, {14, 5, 80, 206, kUpRight}});
-
+    EXPECT_EQ(placements(g), (std::vector<std::vector<int>>{{11, 14, 206, 164, kDownLeft},
+                                                            {14, 5, 80, 206, kUpRight}}));
     // Row 15 and column 25 are the last ones taken on 20 x 30.
     g.seedGenerator(12345);
-    g.lvl.NBLLS = 2;
     g.startLevel();
-    expectPlacement(
-        g,
-        {{15, 20, 290, 220, kUpLeft}, {14, 25, 360, 206, kUpRight}, {9, 13, 192, 136, kDownRight}});
+    EXPECT_EQ(placements(g), (std::vector<std::vector<int>>{{15, 20, 290, 220, kUpLeft},
+                                                            {14, 25, 360, 206, kUpRight},
+                                                            {9, 13, 192, 136, kDownRight}}));
 }
 
-struct RangeCase {
-    int rows, cols;
-};
-
-class PlacementRange : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(PlacementRange, BallsStayFiveCellsInsideTheEdges) {
-    const RangeCase& c = GetParam();
-    TestGame g(c.rows, c.cols);
-    int minRow = 99, maxRow = -1, minCol = 99, maxCol = -1;
-    std::set<int> directions;
-    for (uint32_t seed = 1; seed <= 30; ++seed) {
-        g.clearField();
-        g.seedGenerator(seed);
-        g.lvl.NBLLS = 198;
-        g.startLevel();
-        ASSERT_EQ(g.ballCount(), 199);
-        ASSERT_EQ(g.lvl.balls[199].endOfList, 1);
-        for (int i = 0; i < 199; ++i) {
-            const Ball& b = g.lvl.balls[i];
-            ASSERT_GE(b.R, 5);
-            ASSERT_LE(b.R, c.rows - 5);
-            ASSERT_GE(b.C, 5);
-            ASSERT_LE(b.C, c.cols - 5);
-            ASSERT_EQ(b.X, g.fieldLeft + b.C * 14);
-            ASSERT_EQ(b.Y, g.fieldTop + b.R * 14);
-            ASSERT_EQ(b.ROLD, b.R);
-            ASSERT_EQ(b.COLD, b.C);
-            minRow = std::min(minRow, b.R);
-            maxRow = std::max(maxRow, b.R);
-            minCol = std::min(minCol, b.C);
-            maxCol = std::max(maxCol, b.C);
-            directions.insert(b.DRCT);
+TEST(Placement, BallsStayFiveCellsInsideTheEdgesAndReachBothEnds) {
+    for (auto size : {std::make_pair(15, 20), std::make_pair(20, 30)}) {
+        TestGame g(size.first, size.second);
+        std::set<int> rowsUsed, colsUsed, directions;
+        for (uint32_t seed = 1; seed <= 30; ++seed) {
+            g.clearField(1, 198);
+            g.seedGenerator(seed);
+            g.startLevel();
+            ASSERT_EQ(g.ballCount(), 199);
+            for (const auto& p : placements(g)) {
+                rowsUsed.insert(p[0]);
+                colsUsed.insert(p[1]);
+                directions.insert(p[4]);
+                ASSERT_EQ(p[2] * 10000 + p[3], g.cellX(p[1]) * 10000 + g.cellY(p[0]));
+            }
         }
+        EXPECT_EQ(*rowsUsed.begin(), 5);
+        EXPECT_EQ(*rowsUsed.rbegin(), size.first - 5);
+        EXPECT_EQ(*colsUsed.begin(), 5);
+        EXPECT_EQ(*colsUsed.rbegin(), size.second - 5);
+        EXPECT_EQ(directions, (std::set<int>{kUpLeft, kUpRight, kDownLeft, kDownRight}));
     }
-    // Both ends of the range are reached.
-    EXPECT_EQ(minRow, 5);
-    EXPECT_EQ(maxRow, c.rows - 5);
-    EXPECT_EQ(minCol, 5);
-    EXPECT_EQ(maxCol, c.cols - 5);
-    EXPECT_EQ(directions, (std::set<int>{kUpLeft, kUpRight, kDownLeft, kDownRight}));
 }
 
-INSTANTIATE_TEST_SUITE_P(FieldSizes, PlacementRange,
-                         ::testing::Values(RangeCase{15, 20}, RangeCase{20, 30}));
-
-class LevelNumber : public ::testing::TestWithParam<int> {};
-
-TEST_P(LevelNumber, LevelNHasNBallsAndNLives) {
-    const int n = GetParam();
-    TestGame g;
-    g.clearField();
-    g.clk.now = 4321;
-    g.lvl.NBLLS = n - 1;
-    g.lvl.CLDNE = 77;
-    g.lvl.pausedTotal = 900;
-    g.lvl.LEVTM = 1;
-    g.paused = 1;
-    g.lvl.bars[0].ACTIVE = 0;
-    g.lvl.bars[1].ACTIVE = 0;
-    g.lvl.bars[1].RSTART = 12;
-    g.setCell(3, 4, kCellWall);
-    g.setCell(19, 29, kCellBar);
-    GameModel::gameRunning = 0;
-    g.startLevel();
-
-    EXPECT_EQ(g.lvl.NBLLS, n);
-    EXPECT_EQ(g.lvl.LOVES, n);
-    EXPECT_EQ(g.ballCount(), n);
-    EXPECT_EQ(g.lvl.CLDNE, 0);
-    EXPECT_EQ(g.lvl.SLVTM, 4321);
-    EXPECT_EQ(g.lvl.LEVTM, 4321);
-    EXPECT_EQ(g.lvl.pausedTotal, 0);
-    EXPECT_EQ(g.paused, 0);
-    EXPECT_EQ(g.lvl.bars[0].ACTIVE, 1);
-    EXPECT_EQ(g.lvl.bars[1].ACTIVE, 1);
-    EXPECT_EQ(g.lvl.bars[1].RSTART, 12);  // only ACTIVE is reset
-    EXPECT_EQ(g.countCells(kCellFree), 600);
-    EXPECT_EQ(GameModel::gameRunning, 1);
-    ASSERT_EQ(g.hookNames(), std::vector<std::string>{"onLevelStarted"});
-    // The hook runs before play resumes.
-    EXPECT_EQ(g.calls[0].running, 0);
-    EXPECT_EQ(g.calls[0].balls, n);
+TEST(LevelStart, LevelNHasNBallsAndNLivesOnAClearedField) {
+    for (int n : {1, 2, 10, 199}) {
+        TestGame g;
+        g.clearField(1, n - 1);
+        g.clk.now = 4321;
+        g.lvl.CLDNE = 77;
+        g.lvl.pausedTotal = 900;
+        g.paused = 1;
+        g.lvl.bars[1].ACTIVE = 0;
+        g.lvl.bars[1].RSTART = 12;
+        g.setCell(3, 4, kCellWall);
+        g.setCell(19, 29, kCellBar);
+        GameModel::gameRunning = 0;
+        g.startLevel();
+        EXPECT_EQ((std::vector<int>{g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), g.lvl.CLDNE,
+                                    g.lvl.SLVTM, g.lvl.LEVTM, g.lvl.pausedTotal, g.paused,
+                                    g.lvl.bars[1].ACTIVE, g.lvl.bars[1].RSTART,
+                                    g.countCells(kCellFree), GameModel::gameRunning}),
+                  (std::vector<int>{n, n, n, 0, 4321, 4321, 0, 0, 1, 12, 600, 1}));
+        ASSERT_EQ(g.hookNames(), Names{"onLevelStarted"});
+        EXPECT_EQ(g.calls[0].running, 0);  // the hook runs before play resumes
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, LevelNumber, ::testing::Values(1, 2, 3, 10, 57, 199));
-
-TEST(LastLevel, Level200EndsTheGameWithReasonZeroAndStartsANewOne) {
+TEST(LevelStart, Level200EndsTheGameWithReasonZeroAndStartsANewOne) {
     TestGame g;
-    g.clearField();
-    g.wallOfFame = nullptr;  // the level bonus alone would earn a place
-    g.lvl.NBLLS = 198;
-    g.lvl.LOVES = 198;
+    g.clearField(198, 198);
     g.completeLevel();  // level 199: the last one that is played
-    EXPECT_EQ(g.lvl.NBLLS, 199);
     EXPECT_EQ(g.ballCount(), 199);
-
     g.calls.clear();
-    g.completeLevel();
-    EXPECT_EQ(g.endReason, kEndNoMoreBalls);
-    EXPECT_EQ(g.hookNames(), (std::vector<std::string>{"onLevelCompleted", "onGameEnding",
-                                                       "onGameOver", "onLevelStarted"}));
-    const HookCall* over = g.last("onGameOver");
-    ASSERT_NE(over, nullptr);
-    EXPECT_EQ(over->a, kEndNoMoreBalls);
-    EXPECT_EQ(over->b, -1);
-    // A new game at level 1.
-    EXPECT_EQ(g.lvl.NBLLS, 1);
-    EXPECT_EQ(g.lvl.LOVES, 1);
-    EXPECT_EQ(g.ballCount(), 1);
-    EXPECT_EQ(GameModel::gameRunning, 1);
-    for (const auto& call : g.calls) {
-        EXPECT_LT(call.balls, 200);
-    }
-    EXPECT_EQ(g.lvl.balls[199].endOfList, 1);
-}
-
-TEST(LastLevel, TheLevelReachedIsEnteredInTheWallOfFame) {
-    TestGame g;
-    g.clearField();
-    g.lvl.NBLLS = 199;
+    int mostBalls = 0;
+    g.duringHook = [&](const std::string&) { mostBalls = std::max(mostBalls, g.ballCount()); };
     g.lvl.SCORE = 321.7;
-    g.startLevel();
-    EXPECT_EQ(g.fame.entries[0].score, 321);
-    EXPECT_EQ(g.fame.entries[0].level, 200);
+    g.completeLevel();
+    EXPECT_EQ(g.hookNames(), (Names{"onLevelCompleted", "onGameEnding", "askPlayerName",
+                                    "onGameOver", "onLevelStarted"}));
+    EXPECT_EQ(g.last("onGameOver")->a, kEndNoMoreBalls);
     EXPECT_EQ(g.last("onGameOver")->b, 0);
-    EXPECT_EQ(g.lvl.NBLLS, 1);
+    EXPECT_EQ(g.fame.entries[0].level, 200);
+    EXPECT_EQ(mostBalls, 199);
+    EXPECT_EQ(g.lvl.balls[199].endOfList, 1);
+    EXPECT_EQ((std::vector<int>{g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), GameModel::gameRunning}),
+              (std::vector<int>{1, 1, 1, 1}));
 }
 
 }  // namespace

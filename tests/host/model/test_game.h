@@ -1,6 +1,6 @@
 // A game for the model's tests: it records every hook call, owns its Level,
-// a Wall of Fame table and a clock the test moves by hand, and can be set
-// up the way the program's Game sets itself up.
+// a Wall of Fame table and a clock the test moves by hand, and is set up
+// the way the program's Game sets itself up.
 #pragma once
 
 #include <cstdint>
@@ -18,95 +18,71 @@ class FakeClock : public GameClock {
     int64_t calendarSeconds() override { return calendar; }
 };
 
-// One hook call with the arguments it got and the state it saw.
+// One hook call with its arguments and the state it saw.
 struct HookCall {
     std::string name;
-    int a = 0;
-    int b = 0;
+    int a = 0, b = 0;
     std::string text;
-    int32_t running = 0;  // GameModel::gameRunning
-    int32_t lives = 0;
-    int32_t levelNumber = 0;
-    int32_t released = 0;  // CLDNE
-    int32_t endReason = 0;
+    int32_t running = 0, lives = 0, levelNumber = 0, released = 0;
     double score = 0.0;
-    int balls = 0;
 };
+
+using Names = std::vector<std::string>;
 
 class TestGame : public GameModel {
   public:
-    // Sets up like the program's Game: 20 x 30 cells of 14 pixels at
-    // (10, 10), ball radius 7, eight frames, its own Wall of Fame.
-    TestGame() : TestGame(20, 30) {}
-    TestGame(int rows, int cols);
-    // A model with the constructor's defaults only.
-    struct BareTag {};
-    explicit TestGame(BareTag);
+    // 20 x 30 cells of 14 pixels at (10, 10), ball radius 7, eight frames.
+    TestGame(int rows = 20, int cols = 30);
 
-    // Re-lays the field out with the program's geometry.
-    void setUpLikeGame(int rows, int cols);
-
-    void onPauseChanged(int paused) override;
-    void onLevelStarted() override;
-    void onGameOver(int reason, int rank) override;
-    void onLevelCompleted() override;
-    void onLifeLost() override;
-    void onGameEnding() override;
+    void onPauseChanged(int p) override { record("onPauseChanged", p); }
+    void onLevelStarted() override { record("onLevelStarted"); }
+    void onGameOver(int reason, int rank) override { record("onGameOver", reason, rank); }
+    void onLevelCompleted() override { record("onLevelCompleted"); }
+    void onLifeLost() override { record("onLifeLost"); }
+    void onGameEnding() override { record("onGameEnding"); }
     int askPlayerName(char* nameOut, int rank) override;
     void showMessage(const char* text) override;
     void fatalError(const char* text) override;
-    void showStatus(const char* text) override;
+    void showStatus(const char* text) override { record("showStatus", 0, 0, text); }
 
     // A level in play on an empty field: no ball, both bars idle, the
-    // clocks at the current time.
+    // clocks at the current time, no hook calls recorded.
     void clearField(int lives = 3, int levelNumber = 1);
-    // Appends a ball to the list and keeps the list terminated.
     Ball& addBall(int x, int y, int direction);
     void setCell(int row, int col, int value) { lvl.grid[row][col] = value; }
     int cell(int row, int col) const { return lvl.grid[row][col]; }
-    void wallRow(int row, int fromCol, int toCol);
     void wallColumn(int col, int fromRow, int toRow);
-    // A bar that has finished: its cells are walls.
-    Bar& finishedBar(int index, int direction, int rowStart, int colStart, int rowEnd, int colEnd);
-    // A bar that grows: its cells hold 2 and its ends are consistent.
-    Bar& growingBar(int index, int direction, int rowStart, int colStart, int rowEnd, int colEnd);
+    // A finished bar (its cells are walls) or a growing one (cells hold 2).
+    Bar& finishedBar(int index, int direction, int r0, int c0, int r1, int c1);
+    Bar& growingBar(int index, int direction, int r0, int c0, int r1, int c1);
 
     int ballCount() const;
-    int countCells(int value) const;
-    // Clicks the middle of a cell.
-    void clickCell(int row, int col);
-    void runTicks(int n, int msPerTick = 0);
+    // Cells of `value` in rows r0..r1, columns c0..c1 (the whole field by default).
+    int countCells(int value, int r0 = 0, int r1 = 99, int c0 = 0, int c1 = 99) const;
+    void clickCell(int row, int col) { shoot(cellX(col) + 7, cellY(row) + 7); }
+    void runTicks(int n, int msPerTick = 2);
 
-    std::vector<std::string> statuses() const;
-    std::vector<std::string> hookNames() const;
+    Names statuses() const;
+    Names hookNames() const;
     int count(const std::string& hook) const;
     const HookCall* last(const std::string& hook) const;
-    void clearCalls() { calls.clear(); }
 
     Level lvl;
     FakeClock clk;
     WallOfFameTable fame;
     std::vector<HookCall> calls;
-    // When false only the counters below are kept (long runs).
-    bool keepCalls = true;
-    int fatalCount = 0;
-    int messageCount = 0;
-    std::string lastFatal;
-    std::string lastMessage;
-    // Runs after a hook call is recorded, like the modal loop of a dialog
-    // that the program shows from that hook.
+    int fatalCount = 0, messageCount = 0;
+    std::string lastFatal, lastMessage;
+    // Runs after a hook call is recorded, like a dialog's modal loop.
     std::function<void(const std::string& hook)> duringHook;
-    // What the player answers to the name question.
-    int askAnswer = 1;
+    int askAnswer = 1;  // what the player answers to the name question
     std::string playerName = "Tester";
 
   private:
-    void record(const char* name, int a = 0, int b = 0, const char* text = nullptr);
+    void record(const char* name, int a = 0, int b = 0, const char* text = "");
+    Bar& describeBar(int index, int direction, int r0, int c0, int r1, int c1, int value);
     int nextBall_ = 0;
 };
 
-// Field-by-field equality of two levels.
-bool sameLevel(const Level& a, const Level& b, std::string* difference = nullptr);
-
-// Points for n released cells as the score weighting defines them.
-double pointsFor(int n, int speed, int grid, int rows, int cols);
+// Grid, balls, bars, counters and clocks of two levels are equal.
+bool sameLevel(const Level& a, const Level& b);

@@ -3,204 +3,162 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "tests/host/model/test_game.h"
 
 namespace {
 
+// Entry i is named "Pi" and reached level i + 1.
 void fill(WallOfFameTable& table, const std::vector<int>& scores) {
     clearWallOfFame(table);
     for (size_t i = 0; i < scores.size(); ++i) {
-        std::string name = "P" + std::to_string(i);
-        std::strcpy(table.entries[i].name, name.c_str());
+        copyName(table.entries[i].name, kNameBufferSize, ("P" + std::to_string(i)).c_str());
         table.entries[i].score = scores[i];
         table.entries[i].level = static_cast<int>(i) + 1;
     }
 }
 
-std::vector<int> scoresOf(const WallOfFameTable& table) {
-    std::vector<int> out;
-    for (const auto& entry : table.entries) {
-        out.push_back(entry.score);
-    }
-    return out;
-}
-
-std::vector<std::string> namesOf(const WallOfFameTable& table) {
+// "name score level" of every entry.
+std::vector<std::string> entries(const WallOfFameTable& table) {
     std::vector<std::string> out;
-    for (const auto& entry : table.entries) {
-        out.push_back(entry.name);
+    for (const auto& e : table.entries) {
+        out.push_back(std::string(e.name) + " " + std::to_string(e.score) + " " +
+                      std::to_string(e.level));
     }
     return out;
 }
 
-TEST(WallOfFame, ClearingEmptiesEveryEntry) {
-    WallOfFameTable table;
-    fill(table, {500, 400, 300, 200, 100, 90, 80, 70, 60, 50});
-    clearWallOfFame(table);
-    for (const auto& entry : table.entries) {
-        EXPECT_STREQ(entry.name, "");
-        EXPECT_EQ(entry.score, -1);
+TEST(WallOfFame, InsertionKeepsTheTableOrdered) {
+    const std::vector<int> full{1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
+    struct {
+        const char* what;
+        std::vector<int> before;
+        int score, place;
+        std::vector<int> after;  // scores; -1 is empty
+        int askedRank;           // -1: no name asked
+    } cases[] = {
+        {"empty table", {}, 1, 0, {1, -1, -1, -1, -1, -1, -1, -1, -1, -1}, 0},
+        {"an equal score goes below",
+         {500, 400, 300},
+         400,
+         2,
+         {500, 400, 400, 300, -1, -1, -1, -1, -1, -1},
+         2},
+        {"full table, equal to the last", full, 100, 10, full, -1},
+        {"full table, just better",
+         full,
+         101,
+         9,
+         {1000, 900, 800, 700, 600, 500, 400, 300, 200, 101},
+         9},
+        {"full table, best",
+         full,
+         5000,
+         0,
+         {5000, 1000, 900, 800, 700, 600, 500, 400, 300, 200},
+         0},
+        {"an entry without a score is overwritten",
+         {500, 0, 300},
+         100,
+         1,
+         {500, 100, 300, -1, -1, -1, -1, -1, -1, -1},
+         1},
+        // The walk stops at the first lower score, so 300 moves and the
+        // entry without a score after it is pushed along.
+        {"a zero entry further down moves",
+         {500, 400, 300, 0},
+         350,
+         2,
+         {500, 400, 350, 300, 0, -1, -1, -1, -1, -1},
+         2},
+    };
+    for (const auto& c : cases) {
+        TestGame g;
+        fill(g.fame, c.before);
+        std::vector<std::string> expected = entries(g.fame);
+        EXPECT_EQ(addToWallOfFame(g.fame, g, c.score, 42), c.place) << c.what;
+        std::vector<int> scores;
+        for (const auto& e : g.fame.entries) {
+            scores.push_back(e.score);
+        }
+        EXPECT_EQ(scores, c.after) << c.what;
+        EXPECT_EQ(g.count("askPlayerName"), c.askedRank >= 0 ? 1 : 0) << c.what;
+        if (c.askedRank >= 0) {
+            EXPECT_EQ(g.calls[0].a, c.askedRank) << c.what;
+            // The new entry is in its place and everything below it moved
+            // down by one, names and levels too.
+            expected.insert(expected.begin() + c.place,
+                            "Tester " + std::to_string(c.score) + " 42");
+            expected.resize(kWallOfFameSize);
+            if (c.before.size() > static_cast<size_t>(c.place) && c.before[c.place] == 0) {
+                expected.erase(expected.begin() + c.place + 1);
+                expected.push_back(" -1 0");
+            }
+            EXPECT_EQ(entries(g.fame), expected) << c.what;
+        }
     }
 }
 
-TEST(WallOfFame, TheFirstGameOfAnEmptyTableTakesTheTop) {
-    TestGame g;
-    clearWallOfFame(g.fame);
-    g.playerName = "Ann";
-    EXPECT_EQ(addToWallOfFame(g.fame, g, 1, 2), 0);
-    EXPECT_EQ(g.hookNames(), std::vector<std::string>{"askPlayerName"});
-    EXPECT_EQ(g.calls[0].a, 0);
-    EXPECT_STREQ(g.fame.entries[0].name, "Ann");
-    EXPECT_EQ(g.fame.entries[0].score, 1);
-    EXPECT_EQ(g.fame.entries[0].level, 2);
-    EXPECT_EQ(g.fame.entries[1].score, -1);
-}
-
-TEST(WallOfFame, AnEqualScoreGoesBelowAndLowerOnesMoveDown) {
+TEST(WallOfFame, ACancelledNameLeavesTheTableAndLongNamesAreCut) {
     TestGame g;
     fill(g.fame, {500, 400, 300});
-    g.playerName = "New";
-    EXPECT_EQ(addToWallOfFame(g.fame, g, 400, 9), 2);
-    EXPECT_EQ(g.calls[0].a, 2);
-    EXPECT_EQ(scoresOf(g.fame), (std::vector<int>{500, 400, 400, 300, -1, -1, -1, -1, -1, -1}));
-    EXPECT_EQ(namesOf(g.fame)[2], "New");
-    EXPECT_EQ(namesOf(g.fame)[3], "P2");
-    EXPECT_EQ(g.fame.entries[2].level, 9);
-    EXPECT_EQ(g.fame.entries[3].level, 3);
-}
-
-TEST(WallOfFame, AFullTableTakesOnlyABetterScore) {
-    TestGame g;
-    const std::vector<int> full{1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
-    fill(g.fame, full);
-    EXPECT_EQ(addToWallOfFame(g.fame, g, 100, 4), 10);
-    EXPECT_TRUE(g.calls.empty());  // no name is asked
-    EXPECT_EQ(scoresOf(g.fame), full);
-
-    EXPECT_EQ(addToWallOfFame(g.fame, g, 101, 4), 9);
-    EXPECT_EQ(scoresOf(g.fame),
-              (std::vector<int>{1000, 900, 800, 700, 600, 500, 400, 300, 200, 101}));
-    EXPECT_STREQ(g.fame.entries[9].name, "Tester");
-
-    EXPECT_EQ(addToWallOfFame(g.fame, g, 5000, 4), 0);
-    EXPECT_EQ(scoresOf(g.fame),
-              (std::vector<int>{5000, 1000, 900, 800, 700, 600, 500, 400, 300, 200}));
-    EXPECT_EQ(namesOf(g.fame)[9], "P8");
-}
-
-TEST(WallOfFame, ACancelledNameLeavesTheTableButKeepsThePlace) {
-    TestGame g;
-    fill(g.fame, {500, 400, 300});
-    WallOfFameTable before = g.fame;
+    const std::vector<std::string> before = entries(g.fame);
     g.askAnswer = 0;
     EXPECT_EQ(addToWallOfFame(g.fame, g, 450, 3), 1);
-    EXPECT_EQ(g.count("askPlayerName"), 1);
-    EXPECT_EQ(std::memcmp(&before, &g.fame, sizeof before), 0);
-}
+    EXPECT_EQ(g.hookNames(), Names{"askPlayerName"});
+    EXPECT_EQ(entries(g.fame), before);
 
-TEST(WallOfFame, AnEntryWithoutAScoreIsOverwrittenNotMoved) {
-    TestGame g;
-    fill(g.fame, {500, 0, 300});
-    EXPECT_EQ(addToWallOfFame(g.fame, g, 100, 6), 1);
-    EXPECT_EQ(scoresOf(g.fame), (std::vector<int>{500, 100, 300, -1, -1, -1, -1, -1, -1, -1}));
-
-    fill(g.fame, {500, 400, 300, 0});
-    EXPECT_EQ(addToWallOfFame(g.fame, g, 350, 6), 2);
-    // The walk stops at the first lower score, so 300 moves and the
-    // entry without a score after it is pushed along.
-    EXPECT_EQ(scoresOf(g.fame), (std::vector<int>{500, 400, 350, 300, 0, -1, -1, -1, -1, -1}));
-}
-
-TEST(WallOfFame, NamesKeepAtMost29Characters) {
-    TestGame g;
-    clearWallOfFame(g.fame);
+    g.askAnswer = 1;
     g.playerName = std::string(35, 'x');
-    EXPECT_EQ(addToWallOfFame(g.fame, g, 10, 1), 0);
-    EXPECT_EQ(std::string(g.fame.entries[0].name), std::string(29, 'x'));
-
-    char target[kNameBufferSize];
-    std::memset(target, '#', sizeof target);
-    copyName(target, kNameBufferSize, std::string(40, 'y').c_str());
-    EXPECT_EQ(std::string(target), std::string(29, 'y'));
-    copyName(target, kNameBufferSize, "Bo");
-    EXPECT_STREQ(target, "Bo");
+    EXPECT_EQ(addToWallOfFame(g.fame, g, 10, 1), 3);
+    EXPECT_EQ(std::string(g.fame.entries[3].name), std::string(29, 'x'));
+    clearWallOfFame(g.fame);
+    EXPECT_EQ(entries(g.fame), std::vector<std::string>(10, " -1 0"));
 }
 
-struct Ending {
-    double score;
-    bool tableSet;
-    int rank;     // handed to onGameOver
-    int entered;  // the score in entry 0, or -1
-};
-
-class GameOverEntry : public ::testing::TestWithParam<Ending> {};
-
-TEST_P(GameOverEntry, EntersTheTruncatedScoreWithTheLevelReached) {
-    const Ending& c = GetParam();
-    TestGame g;
+// The end of a game enters the truncated score with the level reached (7),
+// stored before the new game resets it.
+TEST(GameOver, EntersTheTruncatedScoreWithTheLevelReached) {
+    struct {
+        double score;
+        std::vector<int> table;
+        int askAnswer, rank;
+        const char* entry;  // entry 0 afterwards
+    } cases[] = {
+        {0.9, {}, 1, -1, " -1 0"},
+        {0.0, {}, 1, -1, " -1 0"},
+        {-4.5, {}, 1, -1, " -1 0"},
+        {1.0, {}, 1, 0, "Tester 1 7"},
+        {75.9, {}, 1, 0, "Tester 75 7"},
+        {350.0, {500, 400, 300}, 0, 2, "P0 500 1"},
+        {100.99, {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}, 1, 10, "P0 1000 1"},
+    };
+    for (const auto& c : cases) {
+        TestGame g;
+        g.clearField(2, 7);
+        fill(g.fame, c.table);
+        g.askAnswer = c.askAnswer;
+        g.lvl.SCORE = c.score;
+        g.endGame(kEndTimeExpired);
+        Names hooks{"onGameEnding", "askPlayerName", "onGameOver", "onLevelStarted"};
+        if (c.rank < 0 || c.rank == 10) {
+            hooks.erase(hooks.begin() + 1);
+        }
+        EXPECT_EQ(g.hookNames(), hooks) << c.score;
+        EXPECT_EQ(g.calls[0].running, 0);
+        EXPECT_EQ(g.last("onGameOver")->a, kEndTimeExpired);
+        EXPECT_EQ(g.last("onGameOver")->b, c.rank) << c.score;
+        EXPECT_EQ(g.last("onGameOver")->levelNumber, 0) << c.score;
+        EXPECT_EQ(entries(g.fame)[0], c.entry) << c.score;
+        EXPECT_EQ(g.lvl.NBLLS, 1);
+    }
+    TestGame g;  // without a table nothing is entered
     g.clearField(2, 7);
-    clearWallOfFame(g.fame);
-    if (!c.tableSet) {
-        g.wallOfFame = nullptr;
-    }
-    g.lvl.SCORE = c.score;
+    g.wallOfFame = nullptr;
+    g.lvl.SCORE = 50.0;
     g.endGame(kEndNoMoreLives);
-    const HookCall* over = g.last("onGameOver");
-    ASSERT_NE(over, nullptr);
-    EXPECT_EQ(over->a, kEndNoMoreLives);
-    EXPECT_EQ(over->b, c.rank);
-    EXPECT_EQ(g.count("askPlayerName"), c.entered >= 0 ? 1 : 0);
-    EXPECT_EQ(g.fame.entries[0].score, c.entered);
-    if (c.entered >= 0) {
-        EXPECT_EQ(g.fame.entries[0].level, 7);
-    }
-    EXPECT_EQ(g.lvl.NBLLS, 1);  // a new game runs
-}
-
-INSTANTIATE_TEST_SUITE_P(Scores, GameOverEntry,
-                         ::testing::Values(Ending{0.9, true, -1, -1}, Ending{0.0, true, -1, -1},
-                                           Ending{-4.5, true, -1, -1}, Ending{1.0, true, 0, 1},
-                                           Ending{75.9, true, 0, 75}, Ending{50.0, false, -1, -1}));
-
-TEST(GameOver, HooksComeInOrderAndTheLevelIsStoredBeforeTheReset) {
-    TestGame g;
-    g.clearField(2, 12);
-    clearWallOfFame(g.fame);
-    g.lvl.SCORE = 33.3;
-    g.endGame(kEndTimeExpired);
-    EXPECT_EQ(g.hookNames(), (std::vector<std::string>{"onGameEnding", "askPlayerName",
-                                                       "onGameOver", "onLevelStarted"}));
-    EXPECT_EQ(g.calls[0].running, 0);
-    EXPECT_EQ(g.calls[1].levelNumber, 12);
-    EXPECT_EQ(g.calls[1].endReason, kEndTimeExpired);
-    EXPECT_EQ(g.calls[2].levelNumber, 0);
-    EXPECT_EQ(g.fame.entries[0].level, 12);
-    EXPECT_EQ(g.fame.entries[0].score, 33);
-    EXPECT_EQ(g.endReason, kEndTimeExpired);
-}
-
-TEST(GameOver, ACancelledNameStillGivesThePlace) {
-    TestGame g;
-    g.clearField(2, 5);
-    fill(g.fame, {500, 400, 300});
-    g.askAnswer = 0;
-    g.lvl.SCORE = 350.0;
-    g.endGame(kEndNoMoreLives);
-    EXPECT_EQ(g.last("onGameOver")->b, 2);
-    EXPECT_EQ(scoresOf(g.fame), (std::vector<int>{500, 400, 300, -1, -1, -1, -1, -1, -1, -1}));
-}
-
-TEST(GameOver, ALowScoreOnAFullTableGetsRankTen) {
-    TestGame g;
-    g.clearField(2, 5);
-    fill(g.fame, {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
-    g.lvl.SCORE = 100.99;
-    g.endGame(kEndNoMoreLives);
-    EXPECT_EQ(g.last("onGameOver")->b, 10);
-    EXPECT_EQ(g.count("askPlayerName"), 0);
+    EXPECT_EQ(g.hookNames(), (Names{"onGameEnding", "onGameOver", "onLevelStarted"}));
+    EXPECT_EQ(g.last("onGameOver")->b, -1);
 }
 
 }  // namespace
