@@ -1,12 +1,12 @@
 #include "tests/win/presentation/presentation_fixture.h"
 
+#include "shell/frame.h"
+
 std::vector<const void*> SeamFixture::played;
 std::vector<int> SeamFixture::dialogRuns;
 std::vector<std::string> SeamFixture::boxTexts;
 std::vector<int> SeamFixture::pausedAtBox;
 int SeamFixture::boxButton = IDOK;
-std::vector<WPARAM> ViewFixture::frameCommands;
-HWND ViewFixture::frameView = nullptr;
 
 namespace {
 
@@ -101,57 +101,32 @@ void pumpMessages() {
     }
 }
 
-LRESULT CALLBACK ViewFixture::frameStandInProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-    if (message == WM_SIZE && frameView != nullptr) {
-        SendMessageA(frameView, WM_SIZE, wParam, lParam);
-    } else if (message == WM_COMMAND) {
-        frameCommands.push_back(wParam);
-        EXPECT_EQ(lParam, 0);
-    } else {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return 0;
-}
-
 void ViewFixture::SetUp() {
     SeamFixture::SetUp();
     programInstance = GetModuleHandleA(nullptr);
-    WNDCLASSA frameClass = {};
-    frameClass.lpfnWndProc = frameStandInProc;
-    frameClass.hInstance = programInstance;
-    frameClass.lpszClassName = "ZembalTestFrame";
-    RegisterClassA(&frameClass);
-    registerGameViewClass(programInstance);
-    frameCommands.clear();
-    frameView = nullptr;
-    frame = CreateWindowExA(0, "ZembalTestFrame", "Test frame", WS_OVERLAPPEDWINDOW, 0, 0, 720, 540,
-                            nullptr, nullptr, programInstance, nullptr);
+    registerFrameClass(programInstance);
+    frame = createFrame(programInstance);
     ASSERT_NE(frame, nullptr);
-    RECT client;
-    GetClientRect(frame, &client);
-    view = CreateWindowExA(WS_EX_CONTROLPARENT, kGameViewClassName, "",
-                           WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, client.right, client.bottom,
-                           frame, nullptr, programInstance, nullptr);
-    ASSERT_NE(view, nullptr);
     ASSERT_NE(theGame, nullptr);
-    frameView = view;
+    view = gameViewWindow;
+    KillTimer(view, kGameTimerId);
+    KillTimer(view, kClockTimerId);
     game().setClock(clock);
     static const char images[4] = {'s', 'd', 'c', 'l'};
     game().levelStartSound.data = &images[0];
     game().levelDoneSound.data = &images[1];
     game().clickSound.data = &images[2];
     game().lifeLostSound.data = &images[3];
-    // Nothing but the test moves the game.
-    KillTimer(view, kGameTimerId);
-    KillTimer(view, kClockTimerId);
     resetRecords();
 }
 
 void ViewFixture::TearDown() {
-    frameView = nullptr;
     if (IsWindow(frame)) {
         DestroyWindow(frame);
+    }
+    // Leave no quit message behind for the next test.
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     }
     EXPECT_EQ(theGame, nullptr);
     GameModel::gameRunning = 0;

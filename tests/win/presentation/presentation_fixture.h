@@ -1,6 +1,6 @@
 // What the Win32 tests of the game share: seams that record sounds and
 // dialogs and answer message boxes, a memory canvas read pixel by pixel,
-// and a stand-in frame holding a real game view.
+// and the frame holding the game view.
 #pragma once
 
 #include <windows.h>
@@ -67,9 +67,9 @@ class Canvas {
 // Handles every message waiting for this thread.
 void pumpMessages();
 
-// A top-level window standing in for the frame: it passes size changes to
-// the game view, as the frame does, and records the commands it gets. The
-// game's sounds get distinct stand-in images so a test can tell them apart.
+// The program's frame with its game view, the game's timers stopped so
+// only the test moves it, and its sounds given distinct stand-in images so
+// a test can tell them apart.
 class ViewFixture : public SeamFixture {
   protected:
     void SetUp() override;
@@ -81,9 +81,4 @@ class ViewFixture : public SeamFixture {
     HWND frame = nullptr;
     HWND view = nullptr;
     FakeClock clock;
-    static std::vector<WPARAM> frameCommands;
-    static HWND frameView;
-
-  private:
-    static LRESULT CALLBACK frameStandInProc(HWND, UINT, WPARAM, LPARAM);
 };

@@ -20,50 +20,27 @@ LRESULT CALLBACK recordViewCommands(HWND window, UINT message, WPARAM wParam, LP
     return CallWindowProcA(viewProcedure, window, message, wParam, lParam);
 }
 
-class FrameTest : public SeamFixture {
+class FrameTest : public ViewFixture {
   protected:
     void SetUp() override {
-        SeamFixture::SetUp();
-        instance = GetModuleHandleA(nullptr);
-        programInstance = instance;
-        registerFrameClass(instance);
+        ViewFixture::SetUp();
         viewCommands.clear();
-        frame = createFrame(instance);
-        ASSERT_NE(frame, nullptr);
-        ASSERT_NE(gameViewWindow, nullptr);
-        ASSERT_NE(theGame, nullptr);
-        KillTimer(gameViewWindow, kGameTimerId);
-        KillTimer(gameViewWindow, kClockTimerId);
-        viewProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-            gameViewWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(recordViewCommands)));
-        accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+        viewProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(recordViewCommands)));
+        accelerators = LoadAcceleratorsA(programInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
         ASSERT_NE(accelerators, nullptr);
-    }
-    void TearDown() override {
-        if (IsWindow(frame)) {
-            DestroyWindow(frame);
-        }
-        // Leave no quit message behind for the next test.
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        EXPECT_EQ(theGame, nullptr);
-        GameModel::gameRunning = 0;
-        SeamFixture::TearDown();
     }
     // Presses a key in the game view and handles what it queued through
     // the program's loop step.
     void pressKey(WPARAM key) {
-        PostMessageA(gameViewWindow, WM_KEYDOWN, key, 1);
-        PostMessageA(gameViewWindow, WM_KEYUP, key, 0xC0000001);
+        PostMessageA(view, WM_KEYDOWN, key, 1);
+        PostMessageA(view, WM_KEYUP, key, 0xC0000001);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
             processMessage(frame, accelerators, message);
         }
     }
 
-    HINSTANCE instance = nullptr;
-    HWND frame = nullptr;
     HACCEL accelerators = nullptr;
 };
 
@@ -137,7 +114,7 @@ TEST_P(EndingTest, EndsTheLoopWithCodeZeroAndTheGameDestroyed) {
             break;
         case Ending::FatalErrorInAMove:
             theGame->level->balls[0].DRCT = 9;
-            SendMessageA(gameViewWindow, WM_TIMER, kGameTimerId, 0);
+            SendMessageA(view, WM_TIMER, kGameTimerId, 0);
             EXPECT_NE(theGame, nullptr);
             EXPECT_EQ(boxTexts, std::vector<std::string>{"tryMove - invalid direction"});
             break;
@@ -155,22 +132,21 @@ TEST_F(FrameTest, FrameAndGameViewWithTheirClassesAndStyles) {
     WNDCLASSEXA info = {};
     info.cbSize = sizeof info;
     for (const char* name : {"ZEMBAL_WINDOW", "FRAME_CLASS", "ToolTipClass"}) {
-        EXPECT_TRUE(GetClassInfoExA(instance, name, &info)) << name;
+        EXPECT_TRUE(GetClassInfoExA(programInstance, name, &info)) << name;
     }
-    GetClassInfoExA(instance, "ZEMBAL_WINDOW", &info);
+    GetClassInfoExA(programInstance, "ZEMBAL_WINDOW", &info);
     EXPECT_EQ(info.style, 0u);
-    GetClassInfoExA(instance, kFrameClassName, &info);
+    GetClassInfoExA(programInstance, kFrameClassName, &info);
     EXPECT_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
     char title[32] = {};
     GetWindowTextA(frame, title, sizeof title);
     EXPECT_STREQ(title, "Zembal");
     EXPECT_EQ(GetWindowLongA(frame, GWL_STYLE) & (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN),
               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
-    EXPECT_EQ(GetParent(gameViewWindow), frame);
-    EXPECT_EQ(GetWindowLongA(gameViewWindow, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_BORDER),
+    EXPECT_EQ(GetParent(view), frame);
+    EXPECT_EQ(GetWindowLongA(view, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_BORDER),
               WS_CHILD | WS_VISIBLE | WS_BORDER);
-    EXPECT_EQ(GetWindowLongA(gameViewWindow, GWL_EXSTYLE) & WS_EX_CONTROLPARENT,
-              WS_EX_CONTROLPARENT);
+    EXPECT_EQ(GetWindowLongA(view, GWL_EXSTYLE) & WS_EX_CONTROLPARENT, WS_EX_CONTROLPARENT);
 }
 
 TEST(WebPagesTest, HelpMenuPagesOpenThroughTheUrlHandler) {
