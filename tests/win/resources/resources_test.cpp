@@ -19,128 +19,66 @@ HINSTANCE module() {
     return GetModuleHandleA(nullptr);
 }
 
-// One menu entry: a command, a separator or a submenu. A null text accepts
-// any non-empty text (the wording of the web-page items is free).
-struct MenuEntry {
-    enum Kind { Command, Separator, Submenu };
-    Kind kind;
-    const char* text;
-    UINT id;
-    std::vector<MenuEntry> items;
-};
-
-MenuEntry command(const char* text, UINT id) {
-    return {MenuEntry::Command, text, id, {}};
-}
-MenuEntry separator() {
-    return {MenuEntry::Separator, "", 0, {}};
-}
-MenuEntry submenu(const char* text, std::vector<MenuEntry> items) {
-    return {MenuEntry::Submenu, text, 0, std::move(items)};
-}
-
-std::string itemText(HMENU menu, int position) {
-    char text[128] = {};
-    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
-void expectMenu(HMENU menu, const std::vector<MenuEntry>& expected, const std::string& where) {
-    ASSERT_NE(menu, nullptr) << where;
-    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(expected.size())) << where;
-    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
-        const MenuEntry& e = expected[static_cast<std::size_t>(i)];
-        const std::string at = where + " item " + std::to_string(i);
+// The items as "text id", "-" for a separator, "text(items)" for a submenu,
+// separated by "|".
+std::string listMenu(HMENU menu) {
+    std::string list;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = {};
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
-        ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) << at;
-        EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, e.kind == MenuEntry::Separator) << at;
-        EXPECT_EQ(info.hSubMenu != nullptr, e.kind == MenuEntry::Submenu) << at;
-        const std::string text = itemText(menu, i);
-        if (e.kind == MenuEntry::Command) {
-            EXPECT_EQ(info.wID, e.id) << at;
-        }
-        if (e.kind != MenuEntry::Separator) {
-            if (e.text != nullptr) {
-                EXPECT_EQ(text, e.text) << at;
-            } else {
-                EXPECT_NE(text.find('&'), std::string::npos) << at << ": \"" << text << "\"";
-            }
-        }
-        if (e.kind == MenuEntry::Submenu) {
-            expectMenu(info.hSubMenu, e.items, at + " (" + text + ")");
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+        list += i > 0 ? "|" : "";
+        if (info.fType & MFT_SEPARATOR) {
+            list += "-";
+        } else if (info.hSubMenu != nullptr) {
+            list += std::string(text) + "(" + listMenu(info.hSubMenu) + ")";
+        } else {
+            list += std::string(text) + " " + std::to_string(info.wID);
         }
     }
+    return list;
 }
 
 TEST(MainMenu, HasTheGameViewAndHelpMenusWithEveryItemInOrder) {
-    const std::vector<MenuEntry> bar = {
-        submenu("&Game", {command("&Restart", IDM_RESTART), command("&Pause\tF2", IDM_PAUSE),
-                          submenu("Op&tions", {command("&Display\tF3", IDM_DISPLAY_OPTIONS),
-                                               command("&Game\tF4", IDM_GAME_OPTIONS)}),
-                          command("The &Wall of Fame", IDM_WALL_OF_FAME), separator(),
-                          command("&Open\tCtrl+O", IDM_OPEN), command("&Save\tCtrl+S", IDM_SAVE),
-                          separator(), command("E&xit", IDM_EXIT)}),
-        submenu("&View",
-                {command("&Toolbar", IDM_TOOLBAR), command("&Status Bar", IDM_STATUS_BAR)}),
-        submenu("&Help", {command("&About", IDM_ABOUT), command("&Help\tF1", IDM_HELP), separator(),
-                          submenu(nullptr, {command("&Product's Home Page", IDM_WEB_PRODUCT),
-                                            separator(), command(nullptr, IDM_WEB_EDITION_1),
-                                            command(nullptr, IDM_WEB_EDITION_2), separator(),
-                                            command(nullptr, IDM_WEB_MAKER)})})};
     HMENU menu = LoadMenuA(module(), MAKEINTRESOURCEA(IDR_MAIN_MENU));
-    expectMenu(menu, bar, "menu bar");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(
+        listMenu(menu),
+        "&Game(&Restart 40010|&Pause\tF2 40006|Op&tions(&Display\tF3 40012|&Game\tF4 40013)|"
+        "The &Wall of Fame 40009|-|&Open\tCtrl+O 40019|&Save\tCtrl+S 40018|-|E&xit 8)|"
+        "&View(&Toolbar 40016|&Status Bar 40017)|"
+        "&Help(&About 40002|&Help\tF1 40014|-|Zembal on the &Web(&Product's Home Page 40008|-|"
+        "Zembal for &Linux 40011|Zembal for Pocket &Devices 40015|-|"
+        "The &Maker's Home Page 40007))");
     DestroyMenu(menu);
 }
 
 TEST(Accelerators, HoldTheSixKeysWithoutMenuHighlight) {
+    const ACCEL expected[] = {{FVIRTKEY | FNOINVERT, VK_F1, 40014},
+                              {FVIRTKEY | FNOINVERT, VK_F2, 40006},
+                              {FVIRTKEY | FNOINVERT, VK_F3, 40012},
+                              {FVIRTKEY | FNOINVERT, VK_F4, 40013},
+                              {FNOINVERT, 15, 40019},   // Ctrl+O
+                              {FNOINVERT, 19, 40018}};  // Ctrl+S
     HACCEL table = LoadAcceleratorsA(module(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     ASSERT_NE(table, nullptr);
-    ASSERT_EQ(CopyAcceleratorTableA(table, nullptr, 0), 6);
-    ACCEL entries[6] = {};
-    ASSERT_EQ(CopyAcceleratorTableA(table, entries, 6), 6);
-    const ACCEL expected[6] = {{FVIRTKEY | FNOINVERT, VK_F1, IDM_HELP},
-                               {FVIRTKEY | FNOINVERT, VK_F2, IDM_PAUSE},
-                               {FVIRTKEY | FNOINVERT, VK_F3, IDM_DISPLAY_OPTIONS},
-                               {FVIRTKEY | FNOINVERT, VK_F4, IDM_GAME_OPTIONS},
-                               {FNOINVERT, 15, IDM_OPEN},
-                               {FNOINVERT, 19, IDM_SAVE}};
+    ACCEL entries[8] = {};
+    ASSERT_EQ(CopyAcceleratorTableA(table, entries, 8), 6);
+    DestroyAcceleratorTable(table);
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(entries[i].fVirt & 0x7F, expected[i].fVirt) << i;  // 0x80 ends the table
         EXPECT_EQ(entries[i].key, expected[i].key) << i;
         EXPECT_EQ(entries[i].cmd, expected[i].cmd) << i;
     }
-    DestroyAcceleratorTable(table);
 }
 
-struct LoadedBitmap {
-    HBITMAP handle;
-    BITMAP info;
-};
-
-LoadedBitmap loadFrame(int id) {
-    LoadedBitmap b{static_cast<HBITMAP>(LoadImageA(module(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0,
-                                                   0, LR_DEFAULTCOLOR)),
-                   {}};
-    if (b.handle != nullptr) {
-        GetObjectA(b.handle, sizeof b.info, &b.info);
-    }
-    return b;
-}
-
-TEST(BallFrames, EveryFrameLoadsWithItsSize) {
-    for (int id = IDB_BALL_FIRST; id <= IDB_BALL_LAST; ++id) {
-        const LoadedBitmap b = loadFrame(id);
-        ASSERT_NE(b.handle, nullptr) << id;
-        const int size = (id == 115 || id == 123) ? 15 : 14;
-        EXPECT_EQ(b.info.bmWidth, size) << id;
-        EXPECT_EQ(b.info.bmHeight, size) << id;
-        DeleteObject(b.handle);
-    }
-}
-
-TEST(BallFrames, ClassicFramesReadBackWithTheirColours) {
+// Every frame loads at its size; the Classic ones read back with their
+// colours (black key corner, red and white halves).
+TEST(BallFrames, EveryFrameLoadsWithItsSizeAndColours) {
     const COLORREF black = RGB(0, 0, 0), red = RGB(255, 0, 0), white = RGB(255, 255, 255);
     const struct {
         int id, x, y;
@@ -150,64 +88,45 @@ TEST(BallFrames, ClassicFramesReadBackWithTheirColours) {
                   {114, 13, 13, black}, {116, 3, 7, white},  {116, 10, 7, red},
                   {115, 0, 0, black},   {115, 14, 7, red},   {115, 7, 7, white}};
     HDC dc = CreateCompatibleDC(nullptr);
-    for (const auto& p : points) {
-        const LoadedBitmap b = loadFrame(p.id);
-        ASSERT_NE(b.handle, nullptr) << p.id;
-        HGDIOBJ old = SelectObject(dc, b.handle);
-        EXPECT_EQ(GetPixel(dc, p.x, p.y), p.colour) << p.id << " at " << p.x << "," << p.y;
+    for (int id = 110; id <= 139; ++id) {
+        HBITMAP frame = static_cast<HBITMAP>(
+            LoadImageA(module(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        ASSERT_NE(frame, nullptr) << id;
+        BITMAP info{};
+        GetObjectA(frame, sizeof info, &info);
+        const int size = (id == 115 || id == 123) ? 15 : 14;
+        EXPECT_EQ(info.bmWidth, size) << id;
+        EXPECT_EQ(info.bmHeight, size) << id;
+        HGDIOBJ old = SelectObject(dc, frame);
+        for (const auto& p : points) {
+            if (p.id == id) {
+                EXPECT_EQ(GetPixel(dc, p.x, p.y), p.colour) << id << " at " << p.x << "," << p.y;
+            }
+        }
         SelectObject(dc, old);
-        DeleteObject(b.handle);
+        DeleteObject(frame);
     }
     DeleteDC(dc);
 }
 
-TEST(Icons, EveryIconLoadsAtItsSizes) {
+// Each icon group holds an image of exactly each size the program asks
+// for, so the platform never has to scale one.
+TEST(Icons, EveryIconHoldsItsSizes) {
     const struct {
         int id;
-        int size;
-    } cases[] = {{IDI_ZEMBAL, 16},
-                 {IDI_ZEMBAL, 32},
-                 {IDI_ZEMBAL, 48},
-                 {IDI_TOOL_EXIT, 16},
-                 {IDI_TOOL_DISPLAY_OPTIONS, 16},
-                 {IDI_TOOL_PLAY, 16},
-                 {IDI_TOOL_PAUSE, 16},
-                 {IDI_TOOL_OPEN, 16},
-                 {IDI_TOOL_SAVE, 16},
-                 {IDI_SAVE_HINT, 16},
-                 {IDI_SAVE_HINT, 32}};
+        std::vector<int> sizes;
+    } cases[] = {{102, {16, 32, 48}}, {134, {16}}, {135, {16}}, {136, {16}},
+                 {137, {16}},         {146, {32}}, {148, {16}}, {149, {16}}};
     for (const auto& c : cases) {
-        HICON icon = static_cast<HICON>(LoadImageA(module(), MAKEINTRESOURCEA(c.id), IMAGE_ICON,
-                                                   c.size, c.size, LR_DEFAULTCOLOR));
-        ASSERT_NE(icon, nullptr) << c.id << " at " << c.size;
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(icon, &info)) << c.id;
-        BITMAP colour{};
-        ASSERT_NE(info.hbmColor, nullptr) << c.id;
-        GetObjectA(info.hbmColor, sizeof colour, &colour);
-        EXPECT_EQ(colour.bmWidth, c.size) << c.id;
-        EXPECT_EQ(colour.bmHeight, c.size) << c.id;
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(icon);
-    }
-}
-
-TEST(Sounds, EveryWaveResourceIsACompleteRiffWaveImage) {
-    for (int id : {IDW_LEVEL_START, IDW_LEVEL_DONE, IDW_CLICK, IDW_LIFE_LOST}) {
-        HRSRC found = FindResourceA(module(), MAKEINTRESOURCEA(id), "WAVE");
-        ASSERT_NE(found, nullptr) << id;
-        HGLOBAL loaded = LoadResource(module(), found);
-        ASSERT_NE(loaded, nullptr) << id;
-        const auto* bytes = static_cast<const unsigned char*>(LockResource(loaded));
-        ASSERT_NE(bytes, nullptr) << id;
-        const DWORD size = SizeofResource(module(), found);
-        ASSERT_GE(size, 44u) << id;
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes), 4), "RIFF") << id;
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes) + 8, 4), "WAVE") << id;
-        DWORD riffSize = 0;
-        memcpy(&riffSize, bytes + 4, 4);
-        EXPECT_EQ(riffSize + 8, size) << id;
+        HRSRC found = FindResourceA(module(), MAKEINTRESOURCEA(c.id), RT_GROUP_ICON);
+        ASSERT_NE(found, nullptr) << c.id;
+        const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module(), found)));
+        std::vector<int> sizes;  // each entry: 14 bytes after a 6-byte header
+        for (int i = 0; i < (group[4] | group[5] << 8); ++i) {
+            sizes.push_back(group[6 + 14 * i]);
+        }
+        EXPECT_EQ(sizes, c.sizes) << c.id;
+        EXPECT_NE(LoadIconA(module(), MAKEINTRESOURCEA(c.id)), nullptr) << c.id;
     }
 }
 
@@ -221,35 +140,36 @@ test_files::Bytes waveResource(int id) {
     return test_files::Bytes(bytes, bytes + SizeofResource(module(), found));
 }
 
-// The click is the one compressed sound: the platform's own ADPCM decoder
-// (the one sndPlaySoundA goes through) must turn it into the same samples
-// as a decoder written from the format's description.
-TEST(Sounds, PlatformDecodesTheClickLikeTheFormatSays) {
-    const test_files::Bytes file = waveResource(IDW_CLICK);
-    const auto chunks = test_files::riffChunks(file);
-    const test_files::Chunk* fmt = test_files::findChunk(chunks, "fmt ");
-    const test_files::Chunk* data = test_files::findChunk(chunks, "data");
-    ASSERT_TRUE(fmt != nullptr && data != nullptr);
-    ASSERT_EQ(test_files::u16(fmt->body, 0), WAVE_FORMAT_ADPCM);
+// Every sound is a whole RIFF WAVE image with its format and its samples.
+TEST(Sounds, EveryWaveResourceIsACompleteRiffWaveImage) {
+    for (int id : {139, 140, 141, 142}) {
+        const auto chunks = test_files::riffChunks(waveResource(id));
+        EXPECT_EQ(chunks.count("fmt ") + chunks.count("data"), 2u) << id;
+    }
+}
 
-    WAVEFORMATEX pcm{};
-    pcm.wFormatTag = WAVE_FORMAT_PCM;
-    pcm.nChannels = 2;
-    pcm.nSamplesPerSec = 22050;
-    pcm.wBitsPerSample = 16;
-    pcm.nBlockAlign = 4;
-    pcm.nAvgBytesPerSec = 22050 * 4;
-    auto* adpcm = reinterpret_cast<WAVEFORMATEX*>(const_cast<std::uint8_t*>(fmt->body.data()));
+// The click is the one compressed sound: the platform's own ADPCM decoder
+// (the one sndPlaySoundA goes through) must turn its one 1024-byte block
+// into the same 1012 stereo samples as a decoder written from the format's
+// description.
+TEST(Sounds, PlatformDecodesTheClickLikeTheFormatSays) {
+    auto chunks = test_files::riffChunks(waveResource(IDW_CLICK));
+    const test_files::Bytes& fmt = chunks["fmt "];
+    test_files::Bytes& data = chunks["data"];
+    ASSERT_GE(fmt.size(), 50u);
+    ASSERT_EQ(test_files::u16(fmt, 0), WAVE_FORMAT_ADPCM);
+
+    WAVEFORMATEX pcm{WAVE_FORMAT_PCM, 2, 22050, 22050 * 4, 4, 16, 0};
+    auto* adpcm = reinterpret_cast<WAVEFORMATEX*>(const_cast<std::uint8_t*>(fmt.data()));
     HACMSTREAM stream = nullptr;
     ASSERT_EQ(
         acmStreamOpen(&stream, nullptr, adpcm, &pcm, nullptr, 0, 0, ACM_STREAMOPENF_NONREALTIME),
         0u);
-    std::vector<std::uint8_t> source(data->body);
     std::vector<std::int16_t> decoded(2 * 1012 + 64);
     ACMSTREAMHEADER header{};
     header.cbStruct = sizeof header;
-    header.pbSrc = source.data();
-    header.cbSrcLength = static_cast<DWORD>(source.size());
+    header.pbSrc = data.data();
+    header.cbSrcLength = static_cast<DWORD>(data.size());
     header.pbDst = reinterpret_cast<LPBYTE>(decoded.data());
     header.cbDstLength = static_cast<DWORD>(decoded.size() * 2);
     ASSERT_EQ(acmStreamPrepareHeader(stream, &header, 0), 0u);
@@ -259,17 +179,16 @@ TEST(Sounds, PlatformDecodesTheClickLikeTheFormatSays) {
               0u);
     acmStreamUnprepareHeader(stream, &header, 0);
     acmStreamClose(stream, 0);
-
     EXPECT_EQ(header.cbSrcLengthUsed, 1024u);
     ASSERT_EQ(header.cbDstLengthUsed, 1012u * 4);
     decoded.resize(2 * 1012);
 
-    test_files::AdpcmFormat format{2, 1024, {}};
+    std::vector<std::pair<int, int>> coefficients;
     for (int i = 0; i < 7; ++i) {
-        format.coefficients.push_back(
-            {test_files::s16(fmt->body, 22 + 4 * i), test_files::s16(fmt->body, 24 + 4 * i)});
+        coefficients.emplace_back(test_files::s16(fmt, 22 + 4 * i),
+                                  test_files::s16(fmt, 24 + 4 * i));
     }
-    const auto expected = test_files::decodeMsAdpcm(data->body, format);
+    const auto expected = test_files::decodeMsAdpcm(data, 2, 1024, coefficients);
     ASSERT_EQ(expected.size(), decoded.size());
     int loud = 0;
     for (std::size_t i = 0; i < decoded.size(); ++i) {
