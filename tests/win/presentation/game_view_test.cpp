@@ -12,52 +12,44 @@ HCURSOR systemCursor(int id) {
     return LoadCursorA(nullptr, MAKEINTRESOURCEA(id));
 }
 
-struct ClickCase {
-    int running, paused;
-    bool shoots;
-};
-
-class LeftClickTest : public ViewFixture, public ::testing::WithParamInterface<ClickCase> {};
-
-TEST_P(LeftClickTest, LaunchesBarsWithAClickOnlyWhileALevelRunsUnpaused) {
-    game().paused = GetParam().paused;
-    GameModel::gameRunning = GetParam().running;
-    // Row 1 is at least four cells away from every ball of level 1.
-    SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, cellPoint(1, 2));
-    const Bar& bar = game().level->bars[0];
-    if (GetParam().shoots) {
-        EXPECT_EQ(played, std::vector<const void*>{game().clickSound.data});
-        EXPECT_EQ((std::vector<int>{bar.ACTIVE, bar.RSTART, bar.CSTART}),
-                  (std::vector<int>{0, 1, 2}));
-        EXPECT_STREQ(game().statusText, "You created bars");
-    } else {
-        EXPECT_TRUE(played.empty());
-        EXPECT_EQ(bar.ACTIVE, 1);
-        EXPECT_EQ(game().level->bars[1].ACTIVE, 1);
+TEST_F(GameViewTest, LeftClickLaunchesBarsWithAClickOnlyWhileALevelRunsUnpaused) {
+    struct Case {
+        int running, paused;
+    };
+    // The launching case comes last: its bars would stop the others.
+    for (Case c : {Case{1, 1}, Case{0, 0}, Case{0, 1}, Case{1, 0}}) {
+        resetRecords();
+        game().paused = c.paused;
+        GameModel::gameRunning = c.running;
+        // Row 1 is at least four cells away from every ball of level 1.
+        SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, cellPoint(1, 2));
+        const Bar& bar = game().level->bars[0];
+        bool shoots = c.running == 1 && c.paused == 0;
+        EXPECT_EQ(played, std::vector<const void*>(shoots ? 1 : 0, game().clickSound.data));
+        EXPECT_EQ(bar.ACTIVE, shoots ? 0 : 1);
+        if (shoots) {
+            EXPECT_EQ((std::vector<int>{bar.RSTART, bar.CSTART}), (std::vector<int>{1, 2}));
+            EXPECT_STREQ(game().statusText, "You created bars");
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(States, LeftClickTest,
-                         ::testing::Values(ClickCase{1, 0, true}, ClickCase{1, 1, false},
-                                           ClickCase{0, 0, false}, ClickCase{0, 1, false}));
-
-class RightClickTest : public ViewFixture, public ::testing::WithParamInterface<int> {};
-
-TEST_P(RightClickTest, FlipsOrientationAndCursorWithAClickAlsoWhilePaused) {
-    game().setPaused(GetParam());
-    SendMessageA(view, WM_SETCURSOR, reinterpret_cast<WPARAM>(view), HTCLIENT);
-    EXPECT_EQ(GetCursor(), systemCursor(32645));  // up and down arrows
-    SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, cellPoint(3, 3));
-    EXPECT_EQ(game().horizontalBars, 1);
-    EXPECT_EQ(GetCursor(), systemCursor(32644));  // left and right arrows
-    SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, cellPoint(3, 3));
-    EXPECT_EQ(game().horizontalBars, 0);
-    EXPECT_EQ(GetCursor(), systemCursor(32645));
-    EXPECT_EQ(played, (std::vector<const void*>{game().clickSound.data, game().clickSound.data}));
-    EXPECT_EQ(game().paused, GetParam());
+TEST_F(GameViewTest, RightClickFlipsOrientationAndCursorWithAClickAlsoWhilePaused) {
+    for (int paused : {1, 0}) {
+        resetRecords();
+        game().setPaused(paused);
+        SendMessageA(view, WM_SETCURSOR, reinterpret_cast<WPARAM>(view), HTCLIENT);
+        EXPECT_EQ(GetCursor(), systemCursor(32645));  // up and down arrows
+        SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, cellPoint(3, 3));
+        EXPECT_EQ(game().horizontalBars, 1);
+        EXPECT_EQ(GetCursor(), systemCursor(32644));  // left and right arrows
+        SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, cellPoint(3, 3));
+        EXPECT_EQ(game().horizontalBars, 0);
+        EXPECT_EQ(GetCursor(), systemCursor(32645));
+        EXPECT_EQ(played, std::vector<const void*>(2, game().clickSound.data));
+        EXPECT_EQ(game().paused, paused);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(PausedOrNot, RightClickTest, ::testing::Values(0, 1));
 
 TEST_F(GameViewTest, KeysAndCommandsPauseOrGoBackToTheFrameForItsDialogs) {
     struct Step {
@@ -207,31 +199,22 @@ TEST_F(GameViewTest, BoxesPauseTheGameAndRestoreThePreviousState) {
     EXPECT_FALSE(game().askYesNo(view, "Stop current game ?"));
 }
 
-class FatalErrorTest : public ViewFixture, public ::testing::WithParamInterface<bool> {};
-
-TEST_P(FatalErrorTest, ShowsItsBoxAndClosesOnlyAfterTheCallerReturned) {
-    if (GetParam()) {
-        // A ball with a direction outside the eight makes the motion check fail.
-        game().level->balls[0].DRCT = 9;
-        clock.now += 10;
-        SendMessageA(view, WM_TIMER, kGameTimerId, 0);
-        EXPECT_EQ(boxTexts, std::vector<std::string>{"tryMove - invalid direction"});
-        EXPECT_TRUE(game().failed());
-    } else {
-        game().fatalError("tryMove");
-        EXPECT_EQ(boxTexts, std::vector<std::string>{"tryMove"});
-        EXPECT_EQ(game().paused, 0);
-    }
+TEST_F(GameViewTest, FatalErrorShowsItsBoxAndClosesOnlyAfterTheFailedTickReturned) {
+    // A ball with a direction outside the eight makes the motion check fail.
+    game().level->balls[0].DRCT = 9;
+    clock.now += 10;
+    SendMessageA(view, WM_TIMER, kGameTimerId, 0);
+    EXPECT_EQ(boxTexts, std::vector<std::string>{"tryMove - invalid direction"});
     EXPECT_EQ(pausedAtBox, std::vector<int>{1});
-    // The model operation that failed still runs on this Game.
+    // The tick that failed ran on to its end on this Game.
     ASSERT_NE(theGame, nullptr);
+    EXPECT_TRUE(game().failed());
+    EXPECT_EQ(game().paused, 0);
     EXPECT_TRUE(IsWindow(frame));
     pumpMessages();
     EXPECT_FALSE(IsWindow(frame));
     EXPECT_FALSE(IsWindow(view));
     EXPECT_EQ(theGame, nullptr);
 }
-
-INSTANTIATE_TEST_SUITE_P(DirectOrInATick, FatalErrorTest, ::testing::Bool());
 
 }  // namespace
