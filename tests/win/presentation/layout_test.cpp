@@ -20,7 +20,7 @@ struct LayoutCase {
     const char* name;
     void (*act)(HWND frame, Game& game);
     int frameWidth, frameHeight;  // 0: the needed size, centred on the desktop
-    int rows, cols;
+    int rows, cols, goal;
 };
 
 class LayoutTest : public ViewFixture, public ::testing::WithParamInterface<LayoutCase> {};
@@ -68,47 +68,40 @@ TEST_P(LayoutTest, FrameSizeFieldCentringAndPiecesFollowingTheField) {
     int top = (client.bottom - infoAreaHeight - c.rows * 14) / 2;
     EXPECT_EQ((std::vector<int>{g.fieldLeft, g.fieldTop, g.fieldRight, g.fieldBottom}),
               (std::vector<int>{left, top, left + c.cols * 14, top + c.rows * 14}));
-    if (g.rows == 20) {
-        EXPECT_EQ(offsets(), before);
-    } else {
-        // A new size starts a new game with its own goal.
-        EXPECT_EQ((std::vector<int>{g.rows, g.cols, g.cellsToComplete}),
-                  (std::vector<int>{c.rows, c.cols, 900}));
-    }
+    EXPECT_EQ(offsets(), before);
+    EXPECT_EQ((std::vector<int>{g.rows, g.cols, g.cellsToComplete}),
+              (std::vector<int>{c.rows, c.cols, c.goal}));
 }
 
 const LayoutCase kCases[] = {
-    {"AsCreated", [](HWND, Game&) {}, 0, 0, 20, 30},
-    {"Enlarged", [](HWND f, Game&) { MoveWindow(f, 5, 5, 900, 700, TRUE); }, 900, 700, 20, 30},
+    {"AsCreated", [](HWND, Game&) {}, 0, 0, 20, 30, 450},
+    {"Enlarged", [](HWND f, Game&) { MoveWindow(f, 5, 5, 900, 700, TRUE); }, 900, 700, 20, 30, 450},
     {"ForcedAfterEnlarging",
      [](HWND f, Game& g) {
          MoveWindow(f, 5, 5, 900, 700, TRUE);
          g.layout(1);
      },
-     0, 0, 20, 30},
-    {"TooSmall", [](HWND f, Game&) { MoveWindow(f, 5, 5, 300, 200, TRUE); }, 0, 0, 20, 30},
+     0, 0, 20, 30, 450},
+    {"TooSmall", [](HWND f, Game&) { MoveWindow(f, 5, 5, 300, 200, TRUE); }, 0, 0, 20, 30, 450},
     {"MinimisedAndRestored",
      [](HWND f, Game&) {
          ShowWindow(f, SW_SHOW);
          ShowWindow(f, SW_MINIMIZE);
          ShowWindow(f, SW_RESTORE);
      },
-     0, 0, 20, 30},
-    {"NewFieldSize", [](HWND, Game& g) { g.setFieldSize(30, 40); }, 0, 0, 30, 40},
+     0, 0, 20, 30, 450},
+    {"NewFieldSize", [](HWND, Game& g) { g.setFieldSize(30, 40); }, 0, 0, 30, 40, 900},
+    // Minus one keeps the size but realigns the rectangle and the goal.
+    {"SameFieldSize",
+     [](HWND, Game& g) {
+         g.percentToComplete = 80;
+         g.fieldRight += 3;
+         g.setFieldSize(-1, -1);
+     },
+     0, 0, 20, 30, 480},
 };
 
 INSTANTIATE_TEST_SUITE_P(Changes, LayoutTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-using FieldSizeTest = ViewFixture;
-
-TEST_F(FieldSizeTest, MinusOneKeepsTheSizeAndRealignsTheRectangleAndTheGoal) {
-    Game& g = game();
-    g.percentToComplete = 80;
-    g.fieldRight += 3;
-    g.setFieldSize(-1, -1);
-    EXPECT_EQ((std::vector<int>{g.rows, g.cols, g.fieldRight - g.fieldLeft, g.cellsToComplete}),
-              (std::vector<int>{20, 30, 420, 480}));
-}
 
 }  // namespace

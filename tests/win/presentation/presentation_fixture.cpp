@@ -85,7 +85,7 @@ int Canvas::countOtherThan(COLORREF colour, int left, int top, int right, int bo
     int count = 0;
     for (int y = top; y < bottom && y < height_; ++y) {
         for (int x = left; x < right && x < width_; ++x) {
-            count += at(x, y) != colour ? 1 : 0;
+            count += at(x, y) != colour;
         }
     }
     return count;
@@ -124,10 +124,7 @@ void ViewFixture::TearDown() {
     if (IsWindow(frame)) {
         DestroyWindow(frame);
     }
-    // Leave no quit message behind for the next test.
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    pumpMessages();  // and drop the quit message
     EXPECT_EQ(theGame, nullptr);
     GameModel::gameRunning = 0;
     SeamFixture::TearDown();
