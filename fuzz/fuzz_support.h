@@ -1,59 +1,23 @@
-// Pieces the fuzz targets share: a game with silent hooks built as the
-// program builds its model, and a file system that keeps written files in
-// memory.
+// Pieces the fuzz targets share: the tests' game model with a clock fixed
+// at ten minutes, and a file system that keeps written files in memory.
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <string>
 
-#include "model/game_model.h"
 #include "persistence/file_system.h"
+#include "tests/host/persistence/test_game.h"
 
-class FixedClock : public GameClock {
-  public:
-    int32_t nowMs() override { return 600000; }
-    int64_t calendarSeconds() override { return 1; }
-};
-
-class FuzzGame : public GameModel {
+class FuzzGame : public TestGame {
   public:
     FuzzGame() {
-        level = &theLevel;
-        setClock(clock);
-        rows = 20;
-        cols = 30;
-        fieldLeft = 10;
-        fieldTop = 10;
-        ballRadius = 7;
-        setFrameCount(kAnimationFrames);
-        fieldRight = fieldLeft + cols * kCellPixels;
-        fieldBottom = fieldTop + rows * kCellPixels;
-        initGeometry();
+        clock.now = 600000;
+        clock.calendar = 1;
     }
-    void onPauseChanged(int) override {}
-    void onLevelStarted() override {}
-    void onGameOver(int, int) override {}
-    void onLevelCompleted() override {}
-    void onLifeLost() override {}
-    void onGameEnding() override {}
-    int askPlayerName(char*, int) override { return 0; }
-    void showMessage(const char*) override {}
-    void fatalError(const char*) override {}
-    void showStatus(const char*) override {}
 
     // setFieldSize(-1, -1) of the program, with a layout that moves the
     // field as a larger field would move it in the view.
-    void recomputeGeometry() {
-        fieldLeft = 10 + (40 - cols) * 7;
-        fieldTop = 10 + (30 - rows) * 7;
-        fieldRight = fieldLeft + cols * kCellPixels;
-        fieldBottom = fieldTop + rows * kCellPixels;
-        computeCellsToComplete();
-    }
-
-    Level theLevel;
-    FixedClock clock;
+    void recomputeGeometry() { placeField(10 + (40 - cols) * 7, 10 + (30 - rows) * 7); }
 };
 
 // Files written into memory; the handle is only a token.

@@ -63,18 +63,16 @@ TEST_F(SavedGame, WritesOneBlockPerBallInPlayAndAlwaysTwoBars) {
     game.level->NBLLS = 2;
     game.startLevel();  // level 3: three balls, no bar growing
     const std::string text = write(game);
-    const auto count = [&](const std::string& line) {
+    std::string counts;
+    for (const char* line : {"<BALL>\r\n", "<BAR>\r\n", "\nDATA:", "\nLEVTM:", "\n", "\r\n"}) {
         int n = 0;
         for (size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) {
             ++n;
         }
-        return n;
-    };
-    EXPECT_EQ(count("<BALL>\r\n"), 3);
-    EXPECT_EQ(count("<BAR>\r\n"), 2);
-    EXPECT_EQ(count("\nDATA:"), 20);
-    EXPECT_EQ(count("\nLEVTM:"), 2);
-    EXPECT_EQ(count("\n"), count("\r\n"));
+        counts += std::to_string(n) + " ";
+    }
+    // 8 head lines, 20 rows, 10 body lines, 3 balls of 10 lines, 2 bars of 12.
+    EXPECT_EQ(counts, "3 2 20 2 92 92 ");
 }
 
 // What a test of the reader looks at, as "name values |" fields.
@@ -345,7 +343,7 @@ TEST(FuzzCorpus, SavedGameSeedsLoadAndFindingsAreReadSafely) {
             applySavedGame(*staging, game, [&] { game.recomputeGeometry(); });
             EXPECT_FALSE(game.failed()) << input;
         } else {
-            EXPECT_EQ(game.snapshot(), before) << input;
+            EXPECT_TRUE(game.snapshot() == before) << input;
         }
     }
 }

@@ -47,20 +47,6 @@ TEST(Text, DecimalsReadAsTheCLibraryReadsThemAndSaturate) {
     }
 }
 
-TEST(Text, CopiesAreCutToTheCapacityAndTerminated) {
-    const struct {
-        int capacity;
-        const char* source;
-        const char* copied;
-    } cases[] = {{6, "abcdefghij", "abcde"}, {6, "ab", "ab"}, {1, "ab", ""}, {6, nullptr, ""}};
-    for (const auto& c : cases) {
-        char buffer[6];
-        std::memset(buffer, 'x', sizeof buffer);
-        EXPECT_EQ(copyText(buffer, c.capacity, c.source), static_cast<int>(std::strlen(c.copied)));
-        EXPECT_STREQ(buffer, c.copied);
-    }
-}
-
 TEST(IniProfile, ReadsValuesAsThePlatformDoes) {
     IniProfile profile = IniProfile::fromText(
         "; comment line\r\n[General]\r\nGrid=Yes\r\n  Speed  =   2   \r\nTheme=\r\n"

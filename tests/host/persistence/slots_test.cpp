@@ -10,43 +10,34 @@
 
 namespace {
 
-TEST(SavedGamesFolder, IsTheProgramsFolderFollowedByGamesOrNothing) {
-    const std::string longName(kPathBufferSize - 10, 'a');
-    const struct {
-        std::string program;
-        std::string folder;  // empty: refused
-    } cases[] = {
+TEST(SlotFiles, LiveInGamesBesideTheProgramAsOneToTenZmb) {
+    const std::string sep(1, kPathSeparator), name510(kPathBufferSize - 10, 'a');
+    char text[kPathBufferSize];
+    // The program's path and the folder; empty when refused (never cut).
+    // clang-format off
+    const std::pair<std::string, std::string> folders[] = {
         {"C:\\Games\\Zembal\\zembal.exe", "C:\\Games\\Zembal\\games"},
-        {"/opt/zembal/zembal", "/opt/zembal/games"},
-        {"zembal.exe", ""},
-        {"C:\\" + longName + "\\z.exe", "C:\\" + longName + "\\games"},  // 519 characters
-        {"C:\\" + longName + "aaaaaaaaaa\\z.exe", ""},                   // refused, not cut
-    };
-    for (const auto& c : cases) {
-        char folder[kPathBufferSize];
-        EXPECT_EQ(buildSavedGamesFolder(c.program.c_str(), folder, sizeof folder),
-                  !c.folder.empty());
-        EXPECT_EQ(folder, c.folder) << c.program.substr(0, 30);
+        {"/opt/zembal/zembal", "/opt/zembal/games"}, {"zembal.exe", ""},
+        {"C:\\" + name510 + "\\z.exe", "C:\\" + name510 + "\\games"},  // 519 characters
+        {"C:\\" + name510 + "aaaaaaaaaa\\z.exe", ""}};
+    // clang-format on
+    for (const auto& [program, folder] : folders) {
+        EXPECT_EQ(buildSavedGamesFolder(program.c_str(), text, sizeof text), !folder.empty());
+        EXPECT_EQ(text, folder) << program.substr(0, 30);
     }
-}
-
-TEST(SlotPath, NamesTheFilesOneToTen) {
-    const std::string sep(1, kPathSeparator);
-    const std::string longFolder(kPathBufferSize - 6, 'a');
     const struct {
         std::string folder;
         int index;
         std::string path;  // empty: refused
-    } cases[] = {{"games", 0, "games" + sep + "1.zmb"},
+    } paths[] = {{"games", 0, "games" + sep + "1.zmb"},
                  {"games", 9, "games" + sep + "10.zmb"},
                  {"games", -1, ""},
                  {"games", 10, ""},
                  {"", 0, ""},
-                 {longFolder, 9, ""}};
-    for (const auto& c : cases) {
-        char path[kPathBufferSize];
-        EXPECT_EQ(slotPath(c.folder.c_str(), c.index, path, sizeof path), !c.path.empty());
-        EXPECT_EQ(path, c.path) << c.index;
+                 {name510 + "aaaa", 9, ""}};
+    for (const auto& p : paths) {
+        EXPECT_EQ(slotPath(p.folder.c_str(), p.index, text, sizeof text), !p.path.empty());
+        EXPECT_EQ(text, p.path) << p.index;
     }
 }
 
@@ -145,22 +136,18 @@ TEST_F(SlotIndex, TheFirstSaveCreatesTheFolderAndOpensAgain) {
 }
 
 TEST(SlotDate, ShowsDayMonthNameAndYear) {
-    const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul",
-                                  "Aug", "Sep", "Oct", "Nov", "Dec", "",    ""};
-    const int32_t monthNumbers[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, -1};
-    for (int i = 0; i < 14; ++i) {
-        EXPECT_STREQ(monthName(monthNumbers[i]), months[i]) << monthNumbers[i];
+    std::string months;
+    for (int32_t month = -1; month <= 12; ++month) {
+        months += std::string(monthName(month)) + "|";
     }
-    SavedGameSlot slot;
-    slot.day = 5;
-    slot.year = 2026;
+    EXPECT_EQ(months, "|Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec||");
+    SavedGameSlot slot{"", 1, 5, 11, 2026};
     char text[32];
-    for (const auto& [month, shown] :
-         {std::pair<int32_t, const char*>{11, "5-Dec-2026"}, {40, "5--2026"}}) {
-        slot.month = month;  // never an index out of the table
-        formatSlotDate(slot, text, sizeof text);
-        EXPECT_STREQ(text, shown);
-    }
+    formatSlotDate(slot, text, sizeof text);
+    EXPECT_STREQ(text, "5-Dec-2026");
+    slot.month = 40;  // never an index out of the table
+    formatSlotDate(slot, text, sizeof text);
+    EXPECT_STREQ(text, "5--2026");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class RecordingGame : public TestGame {
         placeField(fieldLeft + layoutShiftX, fieldTop + layoutShiftY);
     }
 
-    // Every value the game holds that a saved game can touch, as text.
+    // Every value the game holds that a saved game can touch.
     std::string snapshot() const;
 
     std::vector<std::string> calls;
