@@ -15,30 +15,23 @@ TEST_F(KitTest, HoverReportsReachTheFrameThroughThePanel) {
     } cases[] = {{2, 10, TOOL_LEAVE},  {3, 10, TOOL_HOVER},  {20, 10, TOOL_HOVER},
                  {21, 10, TOOL_LEAVE}, {10, 2, TOOL_LEAVE},  {10, 3, TOOL_HOVER},
                  {10, 20, TOOL_HOVER}, {10, 21, TOOL_LEAVE}, {-1, 10, TOOL_LEAVE}};
-    TestToolbar toolbar;
-    buildToolbar(toolbar);
-    HWND button = toolbar.buttons[TestToolbar::kDisplayOptions].window;
+    HWND options = button(TestToolbar::kDisplayOptions);
     for (const auto& c : cases) {
         commands.clear();
-        SendMessageA(button, WM_MOUSEMOVE, 0, point(c.x, c.y));
-        const std::vector<RecordedCommand> reports = hoverReports();
-        ASSERT_EQ(reports.size(), 1u) << c.x << ", " << c.y;
-        EXPECT_EQ(reports[0].wParam, MAKEWPARAM(0, c.expected)) << c.x << ", " << c.y;
-        EXPECT_EQ(reports[0].lParam, reinterpret_cast<LPARAM>(button));
+        SendMessageA(options, WM_MOUSEMOVE, 0, point(c.x, c.y));
+        ASSERT_EQ(commands.size(), 1u) << c.x << ", " << c.y;
+        EXPECT_EQ(commands[0].wParam, MAKEWPARAM(0, c.expected)) << c.x << ", " << c.y;
+        EXPECT_EQ(commands[0].lParam, reinterpret_cast<LPARAM>(options));
     }
     commands.clear();
     ToolButton plain;
     ASSERT_NE(plain.create(&toolbar.panel, "Plain", 130, 1, 24, 24, 77), nullptr);
     SendMessageA(plain.window, WM_MOUSEMOVE, 0, point(10, 10));
-    EXPECT_TRUE(hoverReports().empty());
+    EXPECT_TRUE(commands.empty());
 }
 
 TEST_F(KitTest, ClickReachesTheFrameAndAnOrphanPanelSwallowsCommands) {
-    TestToolbar toolbar;
-    buildToolbar(toolbar);
-    HWND pause = toolbar.buttons[TestToolbar::kPause].window;
-    EXPECT_EQ(GetWindowLongPtrA(pause, GWLP_WNDPROC),
-              reinterpret_cast<LONG_PTR>(&WindowHook::dispatch));
+    HWND pause = button(TestToolbar::kPause);
     EXPECT_TRUE(GetWindowLongA(pause, GWL_STYLE) & BS_ICON);
 
     SendMessageA(pause, BM_CLICK, 0, 0);
@@ -55,29 +48,23 @@ TEST_F(KitTest, ClickReachesTheFrameAndAnOrphanPanelSwallowsCommands) {
     DestroyWindow(orphan.window);
 }
 
-struct SeenMessages {
-    int moves = 0;
-    int destroys = 0;
-};
-
-void countingHook(WindowHook* record, HWND, UINT message, WPARAM, LPARAM) {
-    auto* seen = reinterpret_cast<SeenMessages*>(record->userValue);
-    seen->moves += message == WM_MOUSEMOVE ? 1 : 0;
-    seen->destroys += message == WM_DESTROY ? 1 : 0;
+// Records the mouse moves and the destruction a hook sees.
+void recordingHook(WindowHook* record, HWND, UINT message, WPARAM, LPARAM) {
+    if (message == WM_MOUSEMOVE || message == WM_DESTROY) {
+        reinterpret_cast<std::vector<UINT>*>(record->userValue)->push_back(message);
+    }
 }
 
 TEST_F(KitTest, HookSeesMessagesFirstRefusesASecondAndGoesCleanly) {
     HWND label = CreateWindowExA(0, "STATIC", "text", WS_CHILD, 0, 0, 50, 20, frame, nullptr,
                                  instance, nullptr);
     const LONG_PTR ownProc = GetWindowLongPtrA(label, GWLP_WNDPROC);
-    SeenMessages seen;
-    EXPECT_EQ(WindowHook::install(nullptr, countingHook, reinterpret_cast<LONG_PTR>(&seen)),
-              nullptr);
+    std::vector<UINT> seen;
+    const LONG_PTR log = reinterpret_cast<LONG_PTR>(&seen);
+    EXPECT_EQ(WindowHook::install(nullptr, recordingHook, log), nullptr);
 
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(
-                  WindowHook::install(label, countingHook, reinterpret_cast<LONG_PTR>(&seen))),
-              ownProc);
-    EXPECT_EQ(WindowHook::install(label, countingHook, 0), nullptr);  // the first one stays
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(WindowHook::install(label, recordingHook, log)), ownProc);
+    EXPECT_EQ(WindowHook::install(label, recordingHook, 0), nullptr);  // the first one stays
     SendMessageA(label, WM_MOUSEMOVE, 0, 0);
     // The window's own procedure still works behind the hook.
     SendMessageA(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("changed"));
@@ -88,17 +75,14 @@ TEST_F(KitTest, HookSeesMessagesFirstRefusesASecondAndGoesCleanly) {
     EXPECT_EQ(GetWindowLongPtrA(label, GWLP_USERDATA), 0);
     SendMessageA(label, WM_MOUSEMOVE, 0, 0);
 
-    ASSERT_NE(WindowHook::install(label, countingHook, reinterpret_cast<LONG_PTR>(&seen)), nullptr);
+    ASSERT_NE(WindowHook::install(label, recordingHook, log), nullptr);
     DestroyWindow(label);
-    EXPECT_EQ(seen.moves, 1);
-    EXPECT_EQ(seen.destroys, 1);
+    EXPECT_EQ(seen, (std::vector<UINT>{WM_MOUSEMOVE, WM_DESTROY}));
 }
 
 // setVisible takes effect at once, so hiding the leaving button before
 // showing the coming one never puts both up.
 TEST_F(KitTest, PlayAndPauseAreNeverVisibleTogether) {
-    TestToolbar toolbar;
-    buildToolbar(toolbar);
     ToolButton& play = toolbar.buttons[TestToolbar::kPlay];
     ToolButton& pause = toolbar.buttons[TestToolbar::kPause];
     EXPECT_EQ(rectInParent(play.window).left, rectInParent(pause.window).left);

@@ -51,6 +51,7 @@ void KitTest::SetUp() {
                             nullptr, nullptr, instance, nullptr);
     ASSERT_NE(frame, nullptr);
     SetWindowLongPtrA(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&commands));
+    buildToolbar();
 }
 
 void KitTest::TearDown() {
@@ -64,7 +65,7 @@ HWND KitTest::createView(int width, int height) {
                            height, frame, nullptr, instance, nullptr);
 }
 
-void KitTest::buildToolbar(TestToolbar& toolbar) {
+void KitTest::buildToolbar() {
     toolbar.panel.edgeKind = 3;
     ASSERT_NE(toolbar.panel.create(kPanelClassName, "", WS_CHILD, 0, 0, 400, kToolbarHeight, frame,
                                    0, instance, 0),
@@ -76,17 +77,6 @@ void KitTest::buildToolbar(TestToolbar& toolbar) {
         button.setImage(MAKEINTRESOURCEA(row.icon), 16);
         ASSERT_NE(button.create(&toolbar.panel, row.text, row.x, 1, 24, 24, row.command), nullptr);
     }
-}
-
-std::vector<RecordedCommand> KitTest::hoverReports() const {
-    std::vector<RecordedCommand> reports;
-    for (const RecordedCommand& command : commands) {
-        const WORD code = HIWORD(command.wParam);
-        if (code == TOOL_HOVER || code == TOOL_LEAVE) {
-            reports.push_back(command);
-        }
-    }
-    return reports;
 }
 
 RECT rectInParent(HWND window) {

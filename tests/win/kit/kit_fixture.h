@@ -30,18 +30,18 @@ class KitTest : public ::testing::Test {
   protected:
     static constexpr int kToolbarHeight = 28;
 
-    // A borderless 400 x 300 frame.
+    // A borderless 400 x 300 frame with the toolbar.
     void SetUp() override;
     void TearDown() override;
 
     // A plain child of the frame below the toolbar, as the game view.
     HWND createView(int width, int height);
-    void buildToolbar(TestToolbar& toolbar);
-    // Commands carrying TOOL_HOVER or TOOL_LEAVE.
-    std::vector<RecordedCommand> hoverReports() const;
+    void buildToolbar();
+    HWND button(int index) const { return toolbar.buttons[index].window; }
 
     HINSTANCE instance = nullptr;
     HWND frame = nullptr;
+    TestToolbar toolbar;
     std::vector<RecordedCommand> commands;
 };
 

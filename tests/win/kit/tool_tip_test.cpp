@@ -23,7 +23,6 @@ class ToolTipTest : public KitTest {
   protected:
     void SetUp() override {
         KitTest::SetUp();
-        buildToolbar(toolbar);
         view = createView(400, 300 - kToolbarHeight - 21);
         statusBar.create("FRAME_CLASS", "", WS_CHILD, 0, 0, 1, 1, frame, 0, instance, 0);
         statusBar.arrange();
@@ -32,9 +31,6 @@ class ToolTipTest : public KitTest {
         ASSERT_NE(tip.create(view), nullptr);
     }
 
-    HWND button(int index) const { return toolbar.buttons[index].window; }
-
-    TestToolbar toolbar;
     StatusBar statusBar;
     ToolTip tip;
     HWND view = nullptr;
