@@ -20,8 +20,6 @@ TEST(BallMotion, TakesTheFirstFreeDirectionOfItsList) {
         std::vector<int> expected;
         int wallRow, wallCol;
     } cases[] = {
-        {"free", 100, 100, kUpRight, 1, {101, 99, kUpRight}, -1, 0},
-        {"free at step 4", 100, 100, kDownLeft, 4, {96, 104, kDownLeft}, -1, 0},
         {"up-left at top", 100, 18, kUpLeft, 1, {99, 19, kDownLeft}, -1, 0},
         {"up-left at left", 18, 100, kUpLeft, 1, {19, 99, kUpRight}, -1, 0},
         {"up-left in corner", 18, 18, kUpLeft, 1, {19, 19, kDownRight}, -1, 0},
@@ -117,24 +115,6 @@ TEST(BallMotion, ABallTouchingAGrowingBarBreaksItAndWaits) {
     EXPECT_EQ(g.moveBalls(), 0);  // with the bar gone the ball moves on
     EXPECT_EQ(where(ball), (std::vector<int>{185, 103, kDownRight}));
     EXPECT_EQ(g.lvl.LOVES, 2);
-}
-
-TEST(BallMotion, ABreakWithTheLastLifeStopsTheOtherBalls) {
-    TestGame g;
-    g.clearField(1, 2);
-    g.growingBar(0, kUp, 8, 13, 5, 13).YEND = 80;
-    g.addBall(184, 102, kDownRight);
-    g.addBall(300, 200, kDownRight);
-    const Ball second = g.lvl.balls[1];
-    g.duringHook = [&](const std::string& hook) {
-        if (hook == "onGameEnding") {
-            EXPECT_EQ(where(g.lvl.balls[1]), where(second));  // not moved in that step
-        }
-    };
-    EXPECT_EQ(g.moveBalls(), 1);
-    EXPECT_EQ(g.last("onGameOver")->a, kEndNoMoreLives);
-    EXPECT_EQ(g.count("onLifeLost"), 0);
-    EXPECT_EQ(g.lvl.NBLLS, 1);
 }
 
 TEST(BallMotion, BlockedBallsWaitAndBallsPassThroughEachOther) {

@@ -156,86 +156,49 @@ TEST(Shoot, AClickNearABallCostsALife) {
     EXPECT_EQ(g.countCells(kCellBar), 0);
 }
 
-// Up from y 150 to 10, down from 164 to 290, left from x 220 to 10, right
-// from 234 to 430: a last step that overshoots is cut at the edge.
-TEST(BarMove, BothBarsGrowToTheEdges) {
-    struct {
-        int step, horizontal, firstMoves, secondMoves;
-    } cases[] = {{1, 0, 140, 126}, {2, 0, 70, 63},  {4, 0, 35, 32},
-                 {1, 1, 210, 196}, {2, 1, 105, 98}, {4, 1, 53, 49}};
-    for (auto c : cases) {
-        TestGame g;
-        g.clearField();
-        g.barStep = c.step;
-        g.horizontalBars = c.horizontal;
-        g.clickCell(10, 15);
-        EXPECT_EQ(growUntilStopped(g, g.lvl.bars[0]), std::make_pair(c.firstMoves, 0));
-        EXPECT_EQ(growUntilStopped(g, g.lvl.bars[1]), std::make_pair(c.secondMoves, 0));
-        if (c.horizontal == 0) {
-            EXPECT_EQ(fields(g.lvl.bars[0]),
-                      (std::vector<int>{1, kUp, 14, 10, 15, 0, 15, 220, 150, 220, 10}));
-            EXPECT_EQ(fields(g.lvl.bars[1]),
-                      (std::vector<int>{1, kDown, 14, 11, 15, 19, 15, 220, 164, 220, 290}));
-            EXPECT_EQ(g.countCells(kCellBar, 0, 19, 15, 15), 20);
-        } else {
-            EXPECT_EQ(fields(g.lvl.bars[0]),
-                      (std::vector<int>{1, kLeft, 14, 10, 15, 10, 0, 220, 150, 10, 150}));
-            EXPECT_EQ(fields(g.lvl.bars[1]),
-                      (std::vector<int>{1, kRight, 14, 10, 16, 10, 29, 234, 150, 430, 150}));
-            EXPECT_EQ(g.countCells(kCellBar, 10, 10, 0, 29), 30);
-        }
-        EXPECT_EQ(g.statuses(), Names{"You created bars"});
-    }
-}
-
-TEST(BarMove, TheEndCellFollowsTheMovingEnd) {
-    TestGame g;
-    g.clearField();
-    g.clickCell(10, 15);
-    g.lvl.bars[0].move(g);  // one pixel up is already in row 9
-    EXPECT_EQ(g.lvl.bars[0].REND, 9);
-    EXPECT_EQ(g.cell(9, 15), kCellBar);
-    std::vector<int> downEnds;  // down from 164: row 12 begins at y 178
-    for (int i = 0; i < 14; ++i) {
-        g.lvl.bars[1].move(g);
-        downEnds.push_back(g.lvl.bars[1].REND * 1000 + g.lvl.bars[1].YEND);
-    }
-    EXPECT_EQ(downEnds[12], 11177);
-    EXPECT_EQ(downEnds[13], 12178);
-    EXPECT_EQ(g.countCells(kCellBar, 11, 12, 15, 15), 2);
-}
-
-// Walls in rows 5 and 15 of column 15 and columns 5 and 25 of row 10 (row
-// 5 is y 80..93, row 15 y 220..233, column 5 x 80..93, column 25 x
-// 360..373): the end stops inside the wall cell, up to a step deep, and the
+// From cell (10, 15) a bar grows up from y 150 to 10, down from 164 to
+// 290, left from x 220 to 10 or right from 234 to 430; a last step that
+// overshoots is cut at the edge. With walls in rows 5 and 15 of column 15
+// and columns 5 and 25 of row 10 (y 80..93, y 220..233, x 80..93, x
+// 360..373) the end stops inside the wall cell, up to a step deep, and the
 // bar ends on the last free cell.
-TEST(BarMove, ABarStoppedByAWallEndsOnTheLastFreeCell) {
+TEST(BarMove, ABarGrowsToTheEdgeOrStopsOnTheLastFreeCell) {
     struct {
-        int step, direction, moves, end, endCell, firstCell;
-    } cases[] = {
-        {1, kUp, 57, 93, 6, 10},     {2, kUp, 29, 92, 6, 10},       {4, kUp, 15, 90, 6, 10},
-        {1, kDown, 56, 220, 14, 11}, {4, kDown, 14, 220, 14, 11},   {1, kLeft, 127, 93, 6, 15},
-        {4, kLeft, 32, 92, 6, 15},   {1, kRight, 126, 360, 24, 16}, {4, kRight, 32, 362, 24, 16}};
+        bool walls;
+        int step, direction, moves, end, endCell;
+    } cases[] = {{false, 1, kUp, 140, 10, 0},     {false, 2, kUp, 70, 10, 0},
+                 {false, 4, kUp, 35, 10, 0},      {false, 1, kDown, 126, 290, 19},
+                 {false, 4, kDown, 32, 290, 19},  {false, 1, kLeft, 210, 10, 0},
+                 {false, 4, kLeft, 53, 10, 0},    {false, 2, kRight, 98, 430, 29},
+                 {false, 4, kRight, 49, 430, 29}, {true, 1, kUp, 57, 93, 6},
+                 {true, 2, kUp, 29, 92, 6},       {true, 4, kUp, 15, 90, 6},
+                 {true, 1, kDown, 56, 220, 14},   {true, 4, kDown, 14, 220, 14},
+                 {true, 1, kLeft, 127, 93, 6},    {true, 4, kLeft, 32, 92, 6},
+                 {true, 1, kRight, 126, 360, 24}, {true, 4, kRight, 32, 362, 24}};
     for (auto c : cases) {
         TestGame g;
         g.clearField();
         g.barStep = c.step;
-        for (auto wall : {std::make_pair(5, 15), std::make_pair(15, 15), std::make_pair(10, 5),
-                          std::make_pair(10, 25)}) {
-            g.setCell(wall.first, wall.second, kCellWall);
+        for (int i = 0; c.walls && i < 4; ++i) {
+            g.setCell(i < 2 ? 5 + 10 * i : 10, i < 2 ? 15 : 5 + 20 * (i - 2), kCellWall);
         }
         const bool vertical = c.direction <= kDown;
         g.horizontalBars = vertical ? 0 : 1;
         g.clickCell(10, 15);
         Bar& bar = g.lvl.bars[(c.direction == kUp || c.direction == kLeft) ? 0 : 1];
-        EXPECT_EQ(growUntilStopped(g, bar), std::make_pair(c.moves, 0)) << c.direction << c.step;
-        EXPECT_EQ(vertical ? bar.YEND : bar.XEND, c.end) << c.direction << c.step;
-        EXPECT_EQ(vertical ? bar.REND : bar.CEND, c.endCell) << c.direction << c.step;
-        const int lo = std::min(c.endCell, c.firstCell), hi = std::max(c.endCell, c.firstCell);
+        const int firstCell = vertical ? bar.RSTART : bar.CSTART;
+        SCOPED_TRACE(std::to_string(c.direction) + (c.walls ? " walls" : "") + " step " +
+                     std::to_string(c.step));
+        EXPECT_EQ(growUntilStopped(g, bar), std::make_pair(c.moves, 0));
+        EXPECT_EQ(bar.ACTIVE, 1);
+        EXPECT_EQ(vertical ? bar.YEND : bar.XEND, c.end);
+        EXPECT_EQ(vertical ? bar.REND : bar.CEND, c.endCell);
+        const int lo = std::min(c.endCell, firstCell), hi = std::max(c.endCell, firstCell);
         EXPECT_EQ(vertical ? g.countCells(kCellBar, lo, hi, 15, 15)
                            : g.countCells(kCellBar, 10, 10, lo, hi),
                   hi - lo + 1);
-        EXPECT_EQ(g.countCells(kCellWall), 4);
+        EXPECT_EQ(g.countCells(kCellBar), hi - lo + 2);  // and the other bar's first cell
+        EXPECT_EQ(g.statuses(), Names{"You created bars"});
     }
 }
 
@@ -255,7 +218,8 @@ TEST(BarMove, AFinishingBarTouchedByABallIsBroken) {
 }
 
 // A ball above the up bar moves up more slowly than the bar grows: at the
-// fifth tick the bar's end reaches the ball's bottom edge point.
+// fifth tick the bar's end reaches the ball's bottom edge point. Breaking
+// one bar leaves the other growing.
 TEST(BarMove, ABarGrowingIntoABallBreaks) {
     for (int lives : {2, 1}) {
         TestGame g;
@@ -286,50 +250,9 @@ TEST(BarMove, ABarGrowingIntoABallBreaks) {
     }
 }
 
-TEST(BarMove, BreakingOneBarLeavesTheOtherGrowing) {
+// Writing a bar whose cells hold a wall stops there and tells the player.
+TEST(SetBarTo, StopsAtAWallInsideTheBar) {
     TestGame g;
-    g.clearField(3);
-    g.clickCell(10, 15);
-    // The ball's bottom-right corner meets the up bar at the 17th tick.
-    g.addBall(206, 110, kDownRight);
-    g.calls.clear();
-    g.runTicks(17);
-    EXPECT_EQ(g.statuses(), Names{"Ball meets bar"});
-    EXPECT_EQ(g.lvl.balls[0].X, 222);
-    EXPECT_EQ(g.lvl.bars[0].ACTIVE, 1);
-    EXPECT_EQ(fields(g.lvl.bars[1])[0], 0);
-    EXPECT_EQ(g.lvl.bars[1].YEND, 164 + 17);
-    EXPECT_EQ(g.countCells(kCellFree, 0, 10, 15, 15), 11);
-    EXPECT_EQ(g.countCells(kCellBar), 2);
-
-    g.releasedThisShot = 5;  // no new pair while the down bar grows
-    g.clickCell(3, 3);
-    EXPECT_EQ(g.releasedThisShot, 5);
-    // The down bar finishes at the 126th tick; the field stays one region
-    // with the ball in it, so only its own nine cells count.
-    g.releasedThisShot = 0;
-    g.calls.clear();
-    g.runTicks(108);
-    EXPECT_EQ(g.lvl.bars[1].ACTIVE, 0);
-    g.runTicks(1);
-    EXPECT_EQ(g.lvl.bars[1].ACTIVE, 1);
-    EXPECT_EQ(g.countCells(kCellWall, 11, 19, 15, 15), 9);
-    EXPECT_EQ(g.lvl.CLDNE, 9);
-    EXPECT_EQ(g.statuses(), Names{"You released 9 cells"});
-}
-
-TEST(SetBarTo, WritesFromStartToEndAndReportsWallsInside) {
-    TestGame g;
-    g.clearField();
-    EXPECT_EQ(g.setBarTo(g.growingBar(0, kUp, 10, 15, 4, 15), kCellWall), 7);
-    EXPECT_EQ(g.countCells(kCellWall, 4, 10, 15, 15), 7);
-    Bar right = g.growingBar(1, kRight, 2, 3, 2, 8);
-    EXPECT_EQ(g.setBarTo(right, kCellFree), 6);
-    EXPECT_EQ(g.countCells(kCellFree, 2, 2, 3, 8), 6);
-    right.CEND = 1;  // an end before the start writes nothing
-    EXPECT_EQ(g.setBarTo(right, kCellWall), 0);
-    EXPECT_TRUE(g.calls.empty());
-
     struct {
         int direction, r0, c0, r1, c1, wallRow, wallCol;
         const char* message;
@@ -364,23 +287,6 @@ TEST(SetBarTo, ACellOutsideTheFieldOrABadDirectionIsFatal) {
     EXPECT_EQ(h.lvl.bars[0].move(h), Bar::kFailed);
     EXPECT_EQ(h.lastFatal, "Bar::move");
     EXPECT_TRUE(sameLevel(before, h.lvl));
-}
-
-TEST(BallMeetsBar, LosesALifeAndFreesOnlyThatBar) {
-    TestGame g;
-    g.clearField(3);
-    g.growingBar(0, kUp, 10, 15, 6, 15);
-    g.growingBar(1, kDown, 11, 15, 14, 15);
-    EXPECT_EQ(g.ballMeetsBar(&g.lvl.bars[1]), 0);
-    EXPECT_EQ(g.lvl.LOVES, 2);
-    EXPECT_EQ(g.lvl.bars[0].ACTIVE * 10 + g.lvl.bars[1].ACTIVE, 1);
-    EXPECT_EQ(g.countCells(kCellFree, 11, 14, 15, 15), 4);
-    EXPECT_EQ(g.countCells(kCellBar, 6, 10, 15, 15), 5);
-    EXPECT_EQ(g.ballMeetsBar(nullptr), 0);
-    EXPECT_EQ(g.countCells(kCellBar), 5);
-    EXPECT_EQ(g.ballMeetsBar(nullptr), 1);
-    EXPECT_EQ(g.hookNames(), (Names{"showStatus", "onLifeLost", "showStatus", "onLifeLost",
-                                    "showStatus", "onGameEnding", "onGameOver", "onLevelStarted"}));
 }
 
 }  // namespace

@@ -90,18 +90,15 @@ Bar& TestGame::describeBar(int index, int direction, int r0, int c0, int r1, int
     bar.REND = r1;
     bar.CEND = c1;
     bar.SIZE = direction <= kDown ? cellWidth : cellHeight;
-    bar.XSTART = bar.XEND = cellX(c0);
-    bar.YSTART = bar.YEND = cellY(r0);
+    bar.XSTART = cellX(c0);
+    bar.YSTART = cellY(r0);
     // The growing end sits on the far edge of the last cell reached.
-    if (direction == kUp) {
-        bar.YEND = cellY(r1);
-    } else if (direction == kDown) {
-        bar.YEND = cellY(r1) + cellHeight - 1;
-    } else if (direction == kLeft) {
-        bar.XEND = cellX(c1);
-    } else {
-        bar.XEND = cellX(c1) + cellWidth - 1;
-    }
+    bar.XEND = direction == kLeft    ? cellX(c1)
+               : direction == kRight ? cellX(c1) + cellWidth - 1
+                                     : bar.XSTART;
+    bar.YEND = direction == kUp     ? cellY(r1)
+               : direction == kDown ? cellY(r1) + cellHeight - 1
+                                    : bar.YSTART;
     for (int r = std::min(r0, r1); r <= std::max(r0, r1); ++r) {
         for (int c = std::min(c0, c1); c <= std::max(c0, c1); ++c) {
             lvl.grid[r][c] = value;
@@ -109,14 +106,6 @@ Bar& TestGame::describeBar(int index, int direction, int r0, int c0, int r1, int
     }
     bar.ACTIVE = value == kCellWall ? 1 : 0;
     return bar;
-}
-
-Bar& TestGame::finishedBar(int index, int direction, int r0, int c0, int r1, int c1) {
-    return describeBar(index, direction, r0, c0, r1, c1, kCellWall);
-}
-
-Bar& TestGame::growingBar(int index, int direction, int r0, int c0, int r1, int c1) {
-    return describeBar(index, direction, r0, c0, r1, c1, kCellBar);
 }
 
 int TestGame::ballCount() const {
@@ -160,11 +149,6 @@ Names TestGame::hookNames() const {
         out.push_back(call.name);
     }
     return out;
-}
-
-int TestGame::count(const std::string& hook) const {
-    return static_cast<int>(std::count_if(calls.begin(), calls.end(),
-                                          [&hook](const HookCall& c) { return c.name == hook; }));
 }
 
 const HookCall* TestGame::last(const std::string& hook) const {

@@ -3,6 +3,7 @@
 // the way the program's Game sets itself up.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -53,8 +54,12 @@ class TestGame : public GameModel {
     int cell(int row, int col) const { return lvl.grid[row][col]; }
     void wallColumn(int col, int fromRow, int toRow);
     // A finished bar (its cells are walls) or a growing one (cells hold 2).
-    Bar& finishedBar(int index, int direction, int r0, int c0, int r1, int c1);
-    Bar& growingBar(int index, int direction, int r0, int c0, int r1, int c1);
+    Bar& finishedBar(int index, int direction, int r0, int c0, int r1, int c1) {
+        return describeBar(index, direction, r0, c0, r1, c1, kCellWall);
+    }
+    Bar& growingBar(int index, int direction, int r0, int c0, int r1, int c1) {
+        return describeBar(index, direction, r0, c0, r1, c1, kCellBar);
+    }
 
     int ballCount() const;
     // Cells of `value` in rows r0..r1, columns c0..c1 (the whole field by default).
@@ -64,7 +69,10 @@ class TestGame : public GameModel {
 
     Names statuses() const;
     Names hookNames() const;
-    int count(const std::string& hook) const;
+    int count(const std::string& hook) const {
+        const Names names = hookNames();
+        return static_cast<int>(std::count(names.begin(), names.end(), hook));
+    }
     const HookCall* last(const std::string& hook) const;
 
     Level lvl;
