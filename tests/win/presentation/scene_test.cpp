@@ -175,21 +175,13 @@ INSTANTIATE_TEST_SUITE_P(
                       InfoCase{"Paused", 1, 1, {true, false, false, false, false, false}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A small bitmap painted from a row-major list of colours.
-HBITMAP paintBitmap(int width, int height, const std::vector<COLORREF>& pixels) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HDC context = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(context, bitmap);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            SetPixel(context, x, y, pixels[y * width + x]);
-        }
+// A small bitmap made from a row-major list of colours.
+HBITMAP makeBitmap(int width, int height, const std::vector<COLORREF>& pixels) {
+    std::vector<uint32_t> bits;
+    for (COLORREF c : pixels) {
+        bits.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
     }
-    SelectObject(context, previous);
-    DeleteDC(context);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
+    return CreateBitmap(width, height, 1, 32, bits.data());
 }
 
 TEST(SpriteTest, TheColourOfPixelZeroZeroBecomesTransparentEverywhere) {
@@ -200,7 +192,7 @@ TEST(SpriteTest, TheColourOfPixelZeroZeroBecomesTransparentEverywhere) {
          kBlack, kBlack, kBlack, kWhite, kGreen, kBlack, kBlack, kBlack},
     };
     for (const auto& pixels : pictures) {
-        HBITMAP bitmap = paintBitmap(4, 4, pixels);
+        HBITMAP bitmap = makeBitmap(4, 4, pixels);
         Sprite sprite;
         ASSERT_TRUE(sprite.useBitmap(bitmap));
         Canvas target(8, 8, kBlue);
@@ -265,13 +257,12 @@ TEST(ThemeTest, EveryThemeUsesItsOwnFrameSetAndIndicesOutsideTheListGiveClassic)
 TEST(ThemeTest, ApplyingAThemeAgainDeletesTheFirstBrushes) {
     Game game;
     game.applyTheme(0);
-    HBRUSH first[4] = {game.fieldBrush, game.wallBrush, game.firstBarBrush, game.secondBarBrush};
-    for (HBRUSH brush : first) {
-        EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
-    }
+    const HBRUSH first[4] = {game.fieldBrush, game.wallBrush, game.firstBarBrush,
+                             game.secondBarBrush};
     game.applyTheme(4);
     EXPECT_EQ(game.brushesCreated, 1);
     for (HBRUSH brush : first) {
+        EXPECT_NE(brush, nullptr);
         EXPECT_EQ(GetObjectType(brush), 0u);
     }
     LOGBRUSH field = {};

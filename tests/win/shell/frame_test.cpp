@@ -44,38 +44,32 @@ class FrameTest : public ViewFixture {
     HACCEL accelerators = nullptr;
 };
 
-// A command from the menu and the same command from its key; `dialog` 0
-// stands for the pause, which toggles.
-struct KeyCommand {
-    int command;
-    WPARAM key;
-    int dialog;
-};
+TEST_F(FrameTest, MenuCommandAndItsKeyEachReachTheActionOnce) {
+    struct Case {
+        int command;
+        WPARAM key;
+        int dialog;  // 0: the pause, which toggles
+    };
+    for (Case c : {Case{IDM_DISPLAY_OPTIONS, VK_F3, IDD_DISPLAY_OPTIONS},
+                   Case{IDM_GAME_OPTIONS, VK_F4, IDD_GAME_OPTIONS}, Case{IDM_HELP, VK_F1, IDD_HELP},
+                   Case{IDM_PAUSE, VK_F2, 0}}) {
+        const std::vector<int> once(c.dialog != 0 ? 1 : 0, c.dialog);
+        resetRecords();
+        viewCommands.clear();
+        SendMessageA(frame, WM_COMMAND, c.command, 0);
+        EXPECT_EQ(dialogRuns, once);
+        EXPECT_EQ(theGame->paused, c.dialog == 0 ? 1 : 0);
+        EXPECT_TRUE(viewCommands.empty());
 
-class KeyCommandTest : public FrameTest, public ::testing::WithParamInterface<KeyCommand> {};
-
-TEST_P(KeyCommandTest, MenuAndKeyEachReachTheActionOnce) {
-    const KeyCommand& c = GetParam();
-    const std::vector<int> once = c.dialog != 0 ? std::vector<int>{c.dialog} : std::vector<int>{};
-    SendMessageA(frame, WM_COMMAND, c.command, 0);
-    EXPECT_EQ(dialogRuns, once);
-    EXPECT_EQ(theGame->paused, c.dialog == 0 ? 1 : 0);
-    EXPECT_TRUE(viewCommands.empty());
-
-    dialogRuns.clear();
-    pressKey(c.key);
-    EXPECT_EQ(dialogRuns, once);
-    EXPECT_EQ(theGame->paused, 0);
-    // The key's command went through the game view, which sent dialog
-    // commands back to the frame bare.
-    EXPECT_EQ(viewCommands, (std::vector<ViewCommand>{{MAKEWPARAM(c.command, 1), 0}}));
+        dialogRuns.clear();
+        pressKey(c.key);
+        EXPECT_EQ(dialogRuns, once);
+        EXPECT_EQ(theGame->paused, 0);
+        // The key's command went through the game view, which sent dialog
+        // commands back to the frame bare.
+        EXPECT_EQ(viewCommands, (std::vector<ViewCommand>{{MAKEWPARAM(c.command, 1), 0}}));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyCommandTest,
-    ::testing::Values(KeyCommand{IDM_DISPLAY_OPTIONS, VK_F3, IDD_DISPLAY_OPTIONS},
-                      KeyCommand{IDM_GAME_OPTIONS, VK_F4, IDD_GAME_OPTIONS},
-                      KeyCommand{IDM_HELP, VK_F1, IDD_HELP}, KeyCommand{IDM_PAUSE, VK_F2, 0}));
 
 TEST_F(FrameTest, FrameDialogsOpenAndOtherCommandsAndKeysReachTheGameViewUnchanged) {
     for (int command : {IDM_ABOUT, IDM_WALL_OF_FAME}) {
