@@ -8,47 +8,57 @@
 #include "resources/resource.h"
 #include "shell/dialogs/run_dialog.h"
 #include "shell/frame.h"
-#include "tests/win/dialogs/dialog_fixture.h"
+#include "tests/win/support/dialog_driver.h"
+#include "tests/win/support/game_fixture.h"
 
 namespace {
 
-using DialogTest = FrameFixture;
+using DialogTest = RunningGameTest;
+
+constexpr const char* kDisplayOptions = "Zembal: Display Options";
+constexpr const char* kGameOptions = "Zembal: Game Options";
+constexpr const char* kGameOver = "Zembal: The game is over";
+constexpr const char* kQuestion = "The current game must be stopped\nContinue ?";
 
 int selection(HWND dialog, int listId) {
     return static_cast<int>(SendDlgItemMessageA(dialog, listId, CB_GETCURSEL, 0, 0));
 }
 
-std::string listText(HWND dialog, int listId, int position) {
-    char text[64] = {};
-    SendDlgItemMessageA(dialog, listId, CB_GETLBTEXT, position, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-int listCount(HWND dialog, int listId) {
-    return static_cast<int>(SendDlgItemMessageA(dialog, listId, CB_GETCOUNT, 0, 0));
+// The list's entries as "a|b|c".
+std::string listTexts(HWND dialog, int listId) {
+    std::string all;
+    const int count = static_cast<int>(SendDlgItemMessageA(dialog, listId, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[64] = {};
+        SendDlgItemMessageA(dialog, listId, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        all += (i == 0 ? "" : "|") + std::string(text);
+    }
+    return all;
 }
 
 void choose(HWND dialog, int listId, int position) {
-    SendDlgItemMessageA(dialog, listId, CB_SETCURSEL, position, 0);
+    if (position >= 0) {
+        SendDlgItemMessageA(dialog, listId, CB_SETCURSEL, position, 0);
+    }
 }
 
-// --- The runner ---
-
-TEST_F(DialogTest, F3OpensDisplayOptionsOnceCentredAndPausedThroughTheFrame) {
-    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
-    ASSERT_NE(accelerators, nullptr);
+TEST_F(DialogTest, F3OpensDisplayOptionsOnceCentredWithTheGamePaused) {
+    HACCEL accelerators = LoadAcceleratorsA(programInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     int pausedInside = -1;
     RECT box{};
-    DialogDriver driver([&](HWND dialog, int) {
+    DialogDriver driver;
+    driver.then(kDisplayOptions, [&](HWND dialog) {
         pausedInside = game().paused;
         GetWindowRect(dialog, &box);
-        press(dialog, IDCANCEL);
+        click(dialog, IDCANCEL);
     });
     MSG key = {frame, WM_KEYDOWN, VK_F3, 0, 0, {0, 0}};
     processMessage(frame, accelerators, key);
     DestroyAcceleratorTable(accelerators);
+    pumpMessages();
 
-    EXPECT_EQ(driver.captions, std::vector<std::string>{"Zembal: Display Options"});
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(driver.shown, std::vector<std::string>{kDisplayOptions});
     EXPECT_EQ(pausedInside, 1);
     EXPECT_EQ(game().paused, 0);
     RECT desktop{};
@@ -57,461 +67,312 @@ TEST_F(DialogTest, F3OpensDisplayOptionsOnceCentredAndPausedThroughTheFrame) {
     EXPECT_EQ(box.top, (desktop.bottom - (box.bottom - box.top)) / 2);
 }
 
-struct PauseCase {
-    int pausedBefore;
-    int button;
-    const char* name;
-};
-
-class PauseAroundDialogTest : public FrameFixture,
-                              public ::testing::WithParamInterface<PauseCase> {};
-
-TEST_P(PauseAroundDialogTest, GameKeepsThePauseStateItHadBefore) {
-    game().setPaused(GetParam().pausedBefore);
-    int pausedInside = -1;
-    DialogDriver driver([&](HWND dialog, int) {
-        pausedInside = game().paused;
-        press(dialog, GetParam().button);
-    });
-    int result = runDialog(IDD_DISPLAY_OPTIONS);
-    EXPECT_EQ(result, GetParam().button == IDOK ? 1 : 0);
-    EXPECT_EQ(pausedInside, 1);
-    EXPECT_EQ(game().paused, GetParam().pausedBefore);
-    // Play shows exactly while the game is paused.
-    EXPECT_EQ(IsWindowVisible(game().toolButtons[kPlayButton].window) != 0,
-              GetParam().pausedBefore == 1);
-    EXPECT_EQ(IsWindowVisible(game().toolButtons[kPauseButton].window) != 0,
-              GetParam().pausedBefore == 0);
+// Grid, sound, theme and speed are all changed in the dialog; only OK
+// applies them and restarts the game timer for the new speed. Either way
+// the game goes back to the pause state it had, with the button to match.
+TEST_F(DialogTest, DisplayOptionsAppliesOnlyOnOkAndGivesBackThePauseState) {
+    struct Case {
+        int pausedBefore, button;
+    };
+    for (const Case c : {Case{0, IDOK}, Case{1, IDOK}, Case{0, IDCANCEL}, Case{1, IDCANCEL}}) {
+        SCOPED_TRACE(std::to_string(c.pausedBefore) + (c.button == IDOK ? " OK" : " Cancel"));
+        Game& g = game();
+        g.level->GRID = 1;
+        g.soundOn = 1;
+        g.themeIndex = 0;
+        g.level->SPEED = 0;
+        g.startGameTimer(1);
+        KillTimer(view, kGameTimerId);
+        g.setPaused(c.pausedBefore);
+        int pausedInside = -1;
+        std::string lists;
+        DialogDriver driver;
+        driver.then(kDisplayOptions, [&](HWND dialog) {
+            pausedInside = g.paused;
+            lists = std::to_string(IsDlgButtonChecked(dialog, IDC_GRID)) +
+                    std::to_string(IsDlgButtonChecked(dialog, IDC_SOUND)) + " " +
+                    listTexts(dialog, IDC_THEME) + " " +
+                    std::to_string(selection(dialog, IDC_THEME)) + " " +
+                    listTexts(dialog, IDC_SPEED) + " " +
+                    std::to_string(selection(dialog, IDC_SPEED));
+            CheckDlgButton(dialog, IDC_GRID, BST_UNCHECKED);
+            CheckDlgButton(dialog, IDC_SOUND, BST_UNCHECKED);
+            choose(dialog, IDC_THEME, 5);
+            choose(dialog, IDC_SPEED, 2);
+            click(dialog, c.button);
+        });
+        EXPECT_EQ(runDialog(IDD_DISPLAY_OPTIONS), c.button == IDOK ? 1 : 0);
+        KillTimer(view, kGameTimerId);
+        EXPECT_TRUE(driver.finished());
+        EXPECT_EQ(lists, "11 Classic|Desert|Forest|Mars|Night|Ocean|Sky 0 Slow|Normal|Fast 0");
+        const bool ok = c.button == IDOK;
+        EXPECT_EQ(g.level->GRID, ok ? 0 : 1);
+        EXPECT_EQ(g.soundOn, ok ? 0 : 1);
+        EXPECT_EQ(g.themeIndex, ok ? 5 : 0);
+        EXPECT_EQ(g.level->SPEED, ok ? 2 : 0);
+        EXPECT_EQ(g.gameTimerPeriod, ok ? 2u : 10u);
+        EXPECT_EQ(g.ballStep, ok ? 4 : 1);
+        EXPECT_EQ(pausedInside, 1);
+        EXPECT_EQ(g.paused, c.pausedBefore);
+        EXPECT_EQ(IsWindowVisible(g.toolButtons[kPlayButton].window) != 0, c.pausedBefore == 1);
+        EXPECT_EQ(IsWindowVisible(g.toolButtons[kPauseButton].window) != 0, c.pausedBefore == 0);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(States, PauseAroundDialogTest,
-                         ::testing::Values(PauseCase{0, IDOK, "RunningAccepted"},
-                                           PauseCase{1, IDOK, "PausedAccepted"},
-                                           PauseCase{0, IDCANCEL, "RunningCancelled"},
-                                           PauseCase{1, IDCANCEL, "PausedCancelled"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// --- Display Options ---
-
-TEST_F(DialogTest, DisplayOptionsShowsTheSettingsAndOkAppliesEveryChoice) {
-    Game& g = game();
-    g.level->GRID = 1;
-    g.soundOn = 1;
-    g.themeIndex = 0;
-    g.level->SPEED = 0;
-    g.startGameTimer(1);
-    ASSERT_EQ(g.gameTimerPeriod, 10u);
-    COLORREF classicField = g.fieldColour;
-    DialogDriver driver([&](HWND dialog, int) {
-        EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_GRID), BST_CHECKED);
-        EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SOUND), BST_CHECKED);
-        ASSERT_EQ(listCount(dialog, IDC_THEME), 7);
-        EXPECT_EQ(listText(dialog, IDC_THEME, 0), "Classic");
-        EXPECT_EQ(listText(dialog, IDC_THEME, 6), "Sky");
-        EXPECT_EQ(selection(dialog, IDC_THEME), 0);
-        ASSERT_EQ(listCount(dialog, IDC_SPEED), 3);
-        EXPECT_EQ(listText(dialog, IDC_SPEED, 2), "Fast");
-        EXPECT_EQ(selection(dialog, IDC_SPEED), 0);
-        CheckDlgButton(dialog, IDC_GRID, BST_UNCHECKED);
-        CheckDlgButton(dialog, IDC_SOUND, BST_UNCHECKED);
-        choose(dialog, IDC_THEME, 5);
-        choose(dialog, IDC_SPEED, 2);
-        press(dialog, IDOK);
-    });
-    EXPECT_EQ(runDialog(IDD_DISPLAY_OPTIONS), 1);
-    EXPECT_EQ(g.level->GRID, 0);
-    EXPECT_EQ(g.soundOn, 0);
-    EXPECT_EQ(g.themeIndex, 5);
-    EXPECT_NE(g.fieldColour, classicField);
-    EXPECT_EQ(g.level->SPEED, 2);
-    // The game timer runs anew for the fast speed.
-    EXPECT_EQ(g.gameTimerPeriod, 2u);
-    EXPECT_EQ(g.barStep, 4);
-    EXPECT_EQ(g.ballStep, 4);
-}
-
-TEST_F(DialogTest, DisplayOptionsCancelChangesNothing) {
-    Game& g = game();
-    DialogDriver driver([&](HWND dialog, int) {
-        CheckDlgButton(dialog, IDC_GRID, BST_UNCHECKED);
-        choose(dialog, IDC_SPEED, 2);
-        press(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(runDialog(IDD_DISPLAY_OPTIONS), 0);
-    EXPECT_EQ(g.level->GRID, 1);
-    EXPECT_EQ(g.level->SPEED, 0);
-}
-
-TEST_F(DialogTest, DisplayOptionsKeepsATheIndexTheListDoesNotHave) {
+TEST_F(DialogTest, DisplayOptionsKeepsAThemeTheListDoesNotHave) {
     game().themeIndex = 9;  // as a hand-edited settings file may hold
-    DialogDriver driver([&](HWND dialog, int) {
-        EXPECT_EQ(selection(dialog, IDC_THEME), CB_ERR);
-        press(dialog, IDOK);
+    int themeSelection = 0;
+    DialogDriver driver;
+    driver.then(kDisplayOptions, [&](HWND dialog) {
+        themeSelection = selection(dialog, IDC_THEME);
+        click(dialog, IDOK);
     });
     EXPECT_EQ(runDialog(IDD_DISPLAY_OPTIONS), 1);
+    EXPECT_EQ(themeSelection, CB_ERR);
     EXPECT_EQ(game().themeIndex, 9);
 }
 
-// --- Game Options ---
-
-struct GameOptionsOutcome {
-    int runResult;
-    std::vector<std::string> boxes;
-    int dialogActivations;
+struct GameOptionsCase {
+    const char* name;
+    int rows, cols, percent;        // before
+    int percentShown, sizeShown;    // the lists' selections on opening
+    int percentChosen, sizeChosen;  // -1: left as opened
+    int answer;                     // to the question, when it is asked
+    bool asked;
+    int result, newRows, newCols, newPercent, goal;
 };
 
-// Runs Game Options choosing the given positions (-1: leave the list as it
-// opened) and answering the question with `answer`, then, if the dialog is
-// still open, cancelling it.
-GameOptionsOutcome runGameOptions(int percentPosition, int sizePosition, int answer) {
-    int dialogActivations = 0;
-    DialogDriver driver([&](HWND window, int) {
-        if (isMessageBox(window)) {
-            press(window, answer);
-            return;
-        }
-        if (dialogActivations++ > 0) {
-            press(window, IDCANCEL);  // still open after the question
-            return;
-        }
-        if (percentPosition >= 0) {
-            choose(window, IDC_PERCENT, percentPosition);
-        }
-        if (sizePosition >= 0) {
-            choose(window, IDC_FIELD_SIZE, sizePosition);
-        }
-        press(window, IDOK);
-    });
-    int result = runDialog(IDD_GAME_OPTIONS);
-    return {result, driver.boxTexts, dialogActivations};
-}
+class GameOptionsTest : public RunningGameTest,
+                        public ::testing::WithParamInterface<GameOptionsCase> {};
 
-TEST_F(DialogTest, GameOptionsListsThePercentagesAndSizesWithTheCurrentOnesSelected) {
-    game().setFieldSize(25, 35);
-    game().percentToComplete = 80;
-    DialogDriver driver([&](HWND dialog, int) {
-        ASSERT_EQ(listCount(dialog, IDC_PERCENT), 4);
-        EXPECT_EQ(listText(dialog, IDC_PERCENT, 0), "70%");
-        EXPECT_EQ(listText(dialog, IDC_PERCENT, 3), "85%");
-        EXPECT_EQ(selection(dialog, IDC_PERCENT), 2);
-        ASSERT_EQ(listCount(dialog, IDC_FIELD_SIZE), 4);
-        EXPECT_EQ(listText(dialog, IDC_FIELD_SIZE, 0), "15 * 20");
-        EXPECT_EQ(listText(dialog, IDC_FIELD_SIZE, 3), "30 * 40");
-        EXPECT_EQ(selection(dialog, IDC_FIELD_SIZE), 2);
-        press(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(runDialog(IDD_GAME_OPTIONS), 0);
-    EXPECT_EQ(driver.captions, std::vector<std::string>{"Zembal: Game Options"});
-}
-
-TEST_F(DialogTest, GameOptionsSameChoiceChangesNothingAndAsksNothing) {
+// A new size or percent asks before it stops the game: Yes starts a new
+// game with the goal of the new choice, No goes back to the dialog. A choice
+// that changes nothing asks nothing, and a percent or size the lists do not
+// offer is kept while the other one changes.
+TEST_P(GameOptionsTest, NewChoiceAsksAndStartsANewGame) {
+    const GameOptionsCase& c = GetParam();
     Game& g = game();
+    g.setFieldSize(c.rows, c.cols);
+    g.percentToComplete = c.percent;
+    g.computeCellsToComplete();
     g.level->SCORE = 77;
-    GameOptionsOutcome outcome = runGameOptions(1, 1, IDYES);
-    EXPECT_EQ(outcome.runResult, 1);
-    EXPECT_TRUE(outcome.boxes.empty());
-    EXPECT_EQ(g.rows, 20);
-    EXPECT_EQ(g.cols, 30);
-    EXPECT_EQ(g.percentToComplete, 75);
-    EXPECT_EQ(g.level->SCORE, 77);  // the same game goes on
-}
-
-TEST_F(DialogTest, GameOptionsNewSizeAsksAndYesStartsANewGameAtThatSize) {
-    Game& g = game();
-    g.level->SCORE = 77;
-    GameOptionsOutcome outcome = runGameOptions(-1, 3, IDYES);
-    EXPECT_EQ(outcome.runResult, 1);
-    EXPECT_EQ(outcome.boxes,
-              std::vector<std::string>{"The current game must be stopped\nContinue ?"});
-    EXPECT_EQ(g.rows, 30);
-    EXPECT_EQ(g.cols, 40);
-    EXPECT_EQ(g.percentToComplete, 75);
-    EXPECT_EQ(g.cellsToComplete, 900);
-    EXPECT_EQ(g.level->SCORE, 0);
-    EXPECT_EQ(g.level->NBLLS, 1);
-    EXPECT_EQ(GameModel::gameRunning, 1);
+    std::string opened;
+    DialogDriver driver;
+    driver.then(kGameOptions, [&](HWND dialog) {
+        opened = listTexts(dialog, IDC_PERCENT) + " " +
+                 std::to_string(selection(dialog, IDC_PERCENT)) + " " +
+                 listTexts(dialog, IDC_FIELD_SIZE) + " " +
+                 std::to_string(selection(dialog, IDC_FIELD_SIZE));
+        choose(dialog, IDC_PERCENT, c.percentChosen);
+        choose(dialog, IDC_FIELD_SIZE, c.sizeChosen);
+        click(dialog, IDOK);
+    });
+    if (c.asked) {
+        driver.then("Zembal", press(c.answer));
+    }
+    if (c.answer == IDNO) {
+        driver.thenAgain(kGameOptions, press(IDCANCEL));
+    }
+    EXPECT_EQ(runDialog(IDD_GAME_OPTIONS), c.result);
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(opened, "70%|75%|80%|85% " + std::to_string(c.percentShown) +
+                          " 15 * 20|20 * 30|25 * 35|30 * 40 " + std::to_string(c.sizeShown));
+    EXPECT_EQ(driver.boxTexts,
+              c.asked ? std::vector<std::string>{kQuestion} : std::vector<std::string>{});
+    EXPECT_EQ(g.rows, c.newRows);
+    EXPECT_EQ(g.cols, c.newCols);
+    EXPECT_EQ(g.percentToComplete, c.newPercent);
+    EXPECT_EQ(g.cellsToComplete, c.goal);
+    const bool newGame = c.asked && c.answer == IDYES;
+    EXPECT_EQ(g.level->SCORE, newGame ? 0 : 77);
     EXPECT_EQ(g.paused, 0);
-    // The new game runs, so Pause is the button shown.
-    EXPECT_FALSE(IsWindowVisible(g.toolButtons[kPlayButton].window));
     EXPECT_TRUE(IsWindowVisible(g.toolButtons[kPauseButton].window));
 }
 
-TEST_F(DialogTest, GameOptionsNewPercentSetsTheGoalOfTheNewGame) {
-    Game& g = game();
-    ASSERT_EQ(g.cellsToComplete, 450);
-    GameOptionsOutcome outcome = runGameOptions(3, -1, IDYES);
-    EXPECT_EQ(outcome.runResult, 1);
-    EXPECT_EQ(outcome.boxes.size(), 1u);
-    EXPECT_EQ(g.percentToComplete, 85);
-    EXPECT_EQ(g.rows, 20);
-    EXPECT_EQ(g.cols, 30);
-    EXPECT_EQ(g.cellsToComplete, 510);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Choices, GameOptionsTest,
+    ::testing::Values(
+        GameOptionsCase{"Same", 20, 30, 75, 1, 1, 1, 1, IDYES, false, 1, 20, 30, 75, 450},
+        GameOptionsCase{"SizeOnly", 20, 30, 75, 1, 1, -1, 3, IDYES, true, 1, 30, 40, 75, 900},
+        GameOptionsCase{"PercentOnly", 20, 30, 75, 1, 1, 3, -1, IDYES, true, 1, 20, 30, 85, 510},
+        GameOptionsCase{"AnsweredNo", 20, 30, 75, 1, 1, 0, 0, IDNO, true, 0, 20, 30, 75, 450},
+        GameOptionsCase{"NinetyKept", 20, 30, 90, CB_ERR, 1, -1, -1, IDYES, false, 1, 20, 30, 90,
+                        540},
+        GameOptionsCase{"NinetyKeptWithNewSize", 20, 30, 90, CB_ERR, 1, -1, 0, IDYES, true, 1, 15,
+                        20, 90, 270},
+        GameOptionsCase{"OffTableSizeKept", 22, 33, 75, 1, CB_ERR, 0, -1, IDYES, true, 1, 22, 33,
+                        70, 508}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(DialogTest, GameOptionsNoKeepsTheDialogOpenAndTheGameUnchanged) {
-    Game& g = game();
-    g.level->SCORE = 77;
-    GameOptionsOutcome outcome = runGameOptions(0, 0, IDNO);
-    EXPECT_EQ(outcome.boxes.size(), 1u);
-    EXPECT_EQ(outcome.dialogActivations, 2);  // back to the dialog, then cancelled
-    EXPECT_EQ(outcome.runResult, 0);
-    EXPECT_EQ(g.rows, 20);
-    EXPECT_EQ(g.percentToComplete, 75);
-    EXPECT_EQ(g.level->SCORE, 77);
-}
-
-TEST_F(DialogTest, GameOptionsKeepsNinetyPercentTheListDoesNotOffer) {
-    Game& g = game();
-    g.percentToComplete = 90;
-    g.computeCellsToComplete();
-    int percentSelection = 0;
-    DialogDriver driver([&](HWND dialog, int) {
-        percentSelection = selection(dialog, IDC_PERCENT);
-        press(dialog, IDOK);
-    });
-    EXPECT_EQ(runDialog(IDD_GAME_OPTIONS), 1);
-    EXPECT_EQ(percentSelection, CB_ERR);
-    EXPECT_TRUE(driver.boxTexts.empty());
-    EXPECT_EQ(g.percentToComplete, 90);
-    EXPECT_EQ(g.cellsToComplete, 540);
-
-    // A new size keeps the 90 % too.
-    GameOptionsOutcome outcome = runGameOptions(-1, 0, IDYES);
-    EXPECT_EQ(outcome.runResult, 1);
-    EXPECT_EQ(g.percentToComplete, 90);
-    EXPECT_EQ(g.rows, 15);
-    EXPECT_EQ(g.cellsToComplete, 270);
-}
-
-TEST_F(DialogTest, GameOptionsKeepsASizeOutsideTheTableWhenOnlyThePercentChanges) {
-    Game& g = game();
-    g.setFieldSize(22, 33);
-    GameOptionsOutcome outcome = runGameOptions(0, -1, IDYES);
-    EXPECT_EQ(outcome.runResult, 1);
-    EXPECT_EQ(outcome.boxes.size(), 1u);
-    EXPECT_EQ(g.rows, 22);
-    EXPECT_EQ(g.cols, 33);
-    EXPECT_EQ(g.percentToComplete, 70);
-    EXPECT_EQ(g.cellsToComplete, 22 * 33 * 70 / 100);
-}
-
-// --- Game over ---
-
-class GameOverTest : public FrameFixture {
+class GameOverTest : public RunningGameTest {
   protected:
     void SetUp() override {
-        FrameFixture::SetUp();
-        copyName(savedName, kNameBufferSize, userName);
+        RunningGameTest::SetUp();
         copyName(userName, kNameBufferSize, "Alice");
-        savedTable = wallOfFameTable;
+        clearWallOfFame(wallOfFameTable);
     }
     void TearDown() override {
-        copyName(userName, kNameBufferSize, savedName);
-        wallOfFameTable = savedTable;
-        FrameFixture::TearDown();
+        userName[0] = '\0';
+        clearWallOfFame(wallOfFameTable);
+        RunningGameTest::TearDown();
     }
-    char savedName[kNameBufferSize] = {};
-    WallOfFameTable savedTable;
-};
-
-std::string itemText(HWND dialog, int id) {
-    char text[128] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-struct ReasonCase {
-    int reason;
-    const char* text;
-};
-
-class GameOverReasonTest : public GameOverTest, public ::testing::WithParamInterface<ReasonCase> {};
-
-TEST_P(GameOverReasonTest, ShowsTheTruncatedScoreTheReasonAndTheName) {
-    game().level->SCORE = 1234.9;
-    game().endReason = GetParam().reason;
-    std::string score, reason, name;
-    DialogDriver driver([&](HWND dialog, int) {
-        score = itemText(dialog, IDC_SCORE);
-        reason = itemText(dialog, IDC_END_REASON);
-        name = itemText(dialog, IDC_USER_NAME);
-        press(dialog, IDOK);
-    });
-    char nameOut[kNameBufferSize] = "?";
-    EXPECT_EQ(game().askPlayerName(nameOut, 0), 1);
-    EXPECT_EQ(driver.captions, std::vector<std::string>{"Zembal: The game is over"});
-    EXPECT_EQ(score, "1234");
-    EXPECT_EQ(reason, GetParam().text);
-    EXPECT_EQ(name, "Alice");
-    EXPECT_STREQ(nameOut, "Alice");
-}
-
-INSTANTIATE_TEST_SUITE_P(Reasons, GameOverReasonTest,
-                         ::testing::Values(ReasonCase{0, "No more balls"},
-                                           ReasonCase{1, "No more lives"},
-                                           ReasonCase{2, "Time is expired"},
-                                           ReasonCase{7, "The game is over"}));
-
-TEST_F(GameOverTest, EmptyNameIsRefusedWithAMessageAndTheDialogStaysOpen) {
-    int dialogActivations = 0;
-    DialogDriver driver([&](HWND window, int) {
-        if (isMessageBox(window)) {
-            press(window, IDOK);
-            return;
-        }
-        SetDlgItemTextA(window, IDC_USER_NAME, dialogActivations++ == 0 ? "" : "Bob");
-        press(window, IDOK);
-    });
     char nameOut[kNameBufferSize] = {};
+};
+
+TEST_F(GameOverTest, ShowsTheWholeScoreTheReasonAndTheName) {
+    const std::pair<int, const char*> reasons[] = {{0, "No more balls"},
+                                                   {1, "No more lives"},
+                                                   {2, "Time is expired"},
+                                                   {7, "The game is over"}};
+    for (const auto& [reason, text] : reasons) {
+        game().level->SCORE = 1234.9;
+        game().endReason = reason;
+        std::string shown;
+        DialogDriver driver;
+        driver.then(kGameOver, [&](HWND dialog) {
+            shown = itemText(dialog, IDC_SCORE) + "|" + itemText(dialog, IDC_END_REASON) + "|" +
+                    itemText(dialog, IDC_USER_NAME);
+            click(dialog, IDOK);
+        });
+        EXPECT_EQ(game().askPlayerName(nameOut, 0), 1);
+        EXPECT_TRUE(driver.finished());
+        EXPECT_EQ(shown, "1234|" + std::string(text) + "|Alice");
+        EXPECT_STREQ(nameOut, "Alice");
+    }
+}
+
+// The message box belongs to the game view, so the dialog need not become
+// active again after it: the name is typed into the dialog behind the box.
+TEST_F(GameOverTest, EmptyNameIsRefusedWithAMessageAndTheDialogStaysOpen) {
+    HWND gameOver = nullptr;
+    DialogDriver driver;
+    driver
+        .then(kGameOver,
+              [&](HWND dialog) {
+                  gameOver = dialog;
+                  SetDlgItemTextA(dialog, IDC_USER_NAME, "");
+                  click(dialog, IDOK);
+              })
+        .then("Zembal", [&](HWND box) {
+            click(box, IDOK);
+            SetDlgItemTextA(gameOver, IDC_USER_NAME, "Bob");
+            click(gameOver, IDOK);
+        });
     EXPECT_EQ(game().askPlayerName(nameOut, 3), 1);
+    EXPECT_TRUE(driver.finished());
     EXPECT_EQ(driver.boxTexts, std::vector<std::string>{"You must enter user's name"});
-    EXPECT_EQ(dialogActivations, 2);
     EXPECT_STREQ(userName, "Bob");
     EXPECT_STREQ(nameOut, "Bob");
 }
 
 TEST_F(GameOverTest, ThirtyTypedCharactersKeepTwentyNine) {
     const std::string typed = "abcdefghijklmnopqrstuvwxyz0123";
-    ASSERT_EQ(typed.size(), 30u);
-    DialogDriver driver([&](HWND dialog, int) {
+    int lengthInField = 0;
+    DialogDriver driver;
+    driver.then(kGameOver, [&](HWND dialog) {
         HWND edit = GetDlgItem(dialog, IDC_USER_NAME);
         SetWindowTextA(edit, "");
         for (char c : typed) {
             SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
         }
-        // The field takes every one of the thirty.
-        EXPECT_EQ(GetWindowTextLengthA(edit), 30);
-        press(dialog, IDOK);
+        lengthInField = GetWindowTextLengthA(edit);
+        click(dialog, IDOK);
     });
-    char nameOut[kNameBufferSize] = {};
     EXPECT_EQ(game().askPlayerName(nameOut, 0), 1);
+    EXPECT_EQ(lengthInField, 30);
     EXPECT_EQ(std::string(userName), typed.substr(0, 29));
     EXPECT_EQ(std::string(nameOut), typed.substr(0, 29));
 }
 
 TEST_F(GameOverTest, CancelKeepsTheNameAndTheWallOfFame) {
-    clearWallOfFame(wallOfFameTable);
     copyName(wallOfFameTable.entries[0].name, kNameBufferSize, "Carol");
     wallOfFameTable.entries[0].score = 5000;
     wallOfFameTable.entries[0].level = 4;
     const WallOfFameTable before = wallOfFameTable;
-    DialogDriver driver([&](HWND dialog, int) {
+    DialogDriver driver;
+    driver.then(kGameOver, [](HWND dialog) {
         SetDlgItemTextA(dialog, IDC_USER_NAME, "Bob");
-        press(dialog, IDCANCEL);
+        click(dialog, IDCANCEL);
     });
-    int place = addToWallOfFame(wallOfFameTable, game(), 300, 2);
-    EXPECT_EQ(place, 1);
-    EXPECT_EQ(driver.captions.size(), 1u);
+    EXPECT_EQ(addToWallOfFame(wallOfFameTable, game(), 300, 2), 1);
+    EXPECT_TRUE(driver.finished());
     EXPECT_STREQ(userName, "Alice");
     EXPECT_EQ(std::memcmp(&before, &wallOfFameTable, sizeof before), 0);
 }
 
-TEST_F(GameOverTest, ScoreWithoutAPlaceShowsOneBoxWithTheReason) {
-    clearWallOfFame(wallOfFameTable);
+// A score with a place on the Wall of Fame asks for the name; one without
+// shows a single box with the reason.
+TEST_F(GameOverTest, EndOfGameAsksTheNameOrShowsTheReasonByRank) {
+    game().level->SCORE = 50;
+    {
+        DialogDriver driver;
+        driver.then(kGameOver, press(IDOK));
+        game().endGame(1);
+        EXPECT_TRUE(driver.finished());
+        EXPECT_TRUE(driver.boxTexts.empty());
+        EXPECT_STREQ(wallOfFameTable.entries[0].name, "Alice");
+        EXPECT_EQ(wallOfFameTable.entries[0].score, 50);
+    }
     for (WallOfFameEntry& entry : wallOfFameTable.entries) {
         copyName(entry.name, kNameBufferSize, "Dora");
         entry.score = 100000;
-        entry.level = 9;
     }
+    game().newGame();
     game().level->SCORE = 50;
-    DialogDriver driver([&](HWND window, int) { press(window, IDOK); });
+    DialogDriver driver;
+    driver.then("Zembal", press(IDOK));
     game().endGame(2);
+    EXPECT_TRUE(driver.finished());
     EXPECT_EQ(driver.boxTexts, std::vector<std::string>{"The game is over.\nTime is expired"});
-    EXPECT_EQ(driver.captions, std::vector<std::string>{"Zembal"});
 }
 
-TEST_F(GameOverTest, ScoreWithAPlaceShowsTheDialogAndNoBox) {
-    clearWallOfFame(wallOfFameTable);
-    game().level->SCORE = 50;
-    DialogDriver driver([&](HWND window, int) { press(window, IDOK); });
-    game().endGame(1);
-    EXPECT_EQ(driver.captions, std::vector<std::string>{"Zembal: The game is over"});
-    EXPECT_TRUE(driver.boxTexts.empty());
-    EXPECT_STREQ(wallOfFameTable.entries[0].name, "Alice");
-    EXPECT_EQ(wallOfFameTable.entries[0].score, 50);
-}
-
-// --- Next level, Help and About ---
-
-struct CloseCase {
-    int dialogId;
-    const char* caption;
-    int how;  // 0 Escape, 1 the close box, 2 OK
-    const char* name;
-};
-
-class CloseDialogTest : public FrameFixture, public ::testing::WithParamInterface<CloseCase> {};
-
-TEST_P(CloseDialogTest, EscapeAndTheCloseBoxCancelAndOkAccepts) {
-    DialogDriver driver([&](HWND dialog, int) {
-        switch (GetParam().how) {
-            case 0:
-                PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
-                break;
-            case 1:
-                PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-                break;
-            default:
-                press(dialog, IDOK);
-                break;
+// Escape and the close box take the cancel path of the next-level, Help and
+// About dialogs; OK accepts. The runner's state is clear afterwards.
+TEST_F(DialogTest, EscapeAndTheCloseBoxCancelAndOkAccepts) {
+    const std::pair<int, const char*> dialogsToClose[] = {
+        {IDD_NEXT_LEVEL, "Zembal"}, {IDD_HELP, "Zembal: Help"}, {IDD_ABOUT, "About Zembal"}};
+    const DialogDriver::Action ways[] = {
+        [](HWND dialog) { PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0); },
+        [](HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }, press(IDOK)};
+    for (const auto& [dialogId, caption] : dialogsToClose) {
+        for (int way = 0; way < 3; ++way) {
+            SCOPED_TRACE(std::string(caption) + " way " + std::to_string(way));
+            DialogDriver driver;
+            driver.then(caption, ways[way]);
+            EXPECT_EQ(runDialog(dialogId), way == 2 ? 1 : 0);
+            EXPECT_TRUE(driver.finished());
+            EXPECT_EQ(dialogs::currentDialog, 0);
+            EXPECT_EQ(dialogs::acceptedFlag, 0);
         }
-    });
-    EXPECT_EQ(runDialog(GetParam().dialogId), GetParam().how == 2 ? 1 : 0);
-    EXPECT_EQ(driver.captions, std::vector<std::string>{GetParam().caption});
-    EXPECT_EQ(dialogs::currentDialog, 0);
-    EXPECT_EQ(dialogs::acceptedFlag, 0);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dialogs, CloseDialogTest,
-    ::testing::Values(CloseCase{IDD_NEXT_LEVEL, "Zembal", 0, "NextLevelEscape"},
-                      CloseCase{IDD_NEXT_LEVEL, "Zembal", 1, "NextLevelCloseBox"},
-                      CloseCase{IDD_NEXT_LEVEL, "Zembal", 2, "NextLevelOk"},
-                      CloseCase{IDD_HELP, "Zembal: Help", 0, "HelpEscape"},
-                      CloseCase{IDD_HELP, "Zembal: Help", 1, "HelpCloseBox"},
-                      CloseCase{IDD_HELP, "Zembal: Help", 2, "HelpOk"},
-                      CloseCase{IDD_ABOUT, "About Zembal", 0, "AboutEscape"},
-                      CloseCase{IDD_ABOUT, "About Zembal", 1, "AboutCloseBox"},
-                      CloseCase{IDD_ABOUT, "About Zembal", 2, "AboutOk"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Runs the real dialogs and notes which one is current after each nested
-// run returns.
-std::vector<int> currentAfterNestedRun;
+// Runs the real dialogs and notes which one is current after each run.
+std::vector<int> currentAfterRun;
 int runAndNote(int dialogId) {
     int result = dialogs::runDialog(dialogId);
-    currentAfterNestedRun.push_back(dialogs::currentDialog);
+    currentAfterRun.push_back(dialogs::currentDialog);
     return result;
 }
 
-TEST_F(DialogTest, SaveFromNextLevelRunsSaveGameAndReturnsToNextLevel) {
-    currentAfterNestedRun.clear();
+TEST_F(DialogTest, SaveFromNextLevelSavesAndReturnsToNextLevel) {
+    currentAfterRun.clear();
     setDialogRunner(runAndNote);
-    DialogDriver driver([&](HWND window, int activation) {
-        if (activation == 0) {
-            press(window, IDC_SAVE_NOW);
-        } else if (captionOf(window) == "Zembal") {
-            press(window, IDOK);  // the next-level dialog again
-        } else {
-            press(window, IDCANCEL);  // the Save Game dialog
-        }
-    });
-    game().level->SCORE = 10;
-    int result = runAndNote(IDD_NEXT_LEVEL);
-    EXPECT_EQ(result, 1);
-    ASSERT_GE(driver.captions.size(), 2u);
-    EXPECT_EQ(driver.captions[0], "Zembal");
-    EXPECT_NE(driver.captions[1], "Zembal");  // Save Game was shown over it
-    // The Save Game run came back into the next-level dialog.
-    EXPECT_EQ(currentAfterNestedRun, (std::vector<int>{IDD_NEXT_LEVEL, 0}));
+    DialogDriver driver;
+    driver.then("Zembal", press(IDC_SAVE_NOW))
+        .then("Zembal: Save Game",
+              [](HWND dialog) {
+                  SetDlgItemTextA(dialog, IDC_DESCRIPTION, "between levels");
+                  click(dialog, IDOK);
+              })
+        .thenAgain("Zembal", press(IDOK));
+    EXPECT_EQ(runAndNote(IDD_NEXT_LEVEL), 1);
+    EXPECT_TRUE(driver.finished());
+    // Save Game came back into the next-level dialog, which then closed.
+    EXPECT_EQ(currentAfterRun, (std::vector<int>{IDD_NEXT_LEVEL, 0}));
+    EXPECT_STREQ(game().slots.slots[0].description, "between levels");
+    EXPECT_NE(readFile(slotFile(0)), "");
     EXPECT_EQ(game().paused, 0);
-}
-
-TEST_F(DialogTest, HelpKeyAndAboutCommandOpenTheirDialogs) {
-    DialogDriver driver([&](HWND window, int) { press(window, IDOK); });
-    SendMessageA(view, WM_KEYDOWN, VK_F1, 0);
-    SendMessageA(frame, WM_COMMAND, IDM_ABOUT, 0);
-    EXPECT_EQ(driver.captions, (std::vector<std::string>{"Zembal: Help", "About Zembal"}));
 }
 
 }  // namespace

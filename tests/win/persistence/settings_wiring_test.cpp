@@ -2,110 +2,49 @@
 // functions when it is built, reads the two bars' keys when the view is
 // built, and writes everything back when it is destroyed, also after a
 // fatal error.
-#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "model/wall_of_fame.h"
 #include "persistence/win32_binding.h"
-#include "tests/win/persistence/dialog_driver.h"
-#include "tests/win/persistence/game_fixture.h"
+#include "tests/win/support/dialog_driver.h"
+#include "tests/win/support/game_fixture.h"
 
 namespace {
 
 struct SettingsCase {
     const char* name;
     const char* file;  // null: no settings file at all
-    // What the game holds after reading.
-    int grid, sound, theme, speed, percent, rows, cols;
-    const char* user;
-    int toolbar, statusBar;
-    // What the end of the run writes.
-    const char* grid_w;
-    const char* sound_w;
-    const char* theme_w;
-    const char* speed_w;
-    const char* percent_w;
-    const char* rows_w;
-    const char* cols_w;
-    const char* toolbar_w;
-    const char* statusBar_w;
-    const char* user_w;
+    // What the game holds after reading: grid sound theme speed percent
+    // rows x cols, the toolbar's and the status bar's flags, [user name].
+    const char* read;
+    // The keys of [General] the end of the run writes.
+    const char* written;
 };
 
 const SettingsCase kCases[] = {
-    {"NoFile", nullptr, 1,     1,   0,   0,    75,   20,   30,  "",  1,
-     1,        "Yes",   "Yes", "0", "0", "75", "20", "30", "Y", "Y", "<missing>"},
+    {"NoFile", nullptr, "1 1 0 0 75 20x30 11 []",
+     "Grid=Yes Sound=Yes Theme=0 Speed=0 Precent_To_Complete=75 Rows=20 Cols=30 Toolbar=Y "
+     "Statusbar=Y User=<missing>"},
     {"EmptyValuesAreNotMissing",
      "[General]\r\nGrid=\r\nSound=\r\nTheme=\r\nSpeed=\r\nToolbar=\r\nStatusbar=\r\n",
-     0,
-     0,
-     0,
-     0,
-     75,
-     20,
-     30,
-     "",
-     0,
-     0,
-     "No",
-     "No",
-     "0",
-     "0",
-     "75",
-     "20",
-     "30",
-     "N",
-     "N",
-     "<missing>"},
+     "0 0 0 0 75 20x30 00 []",
+     "Grid=No Sound=No Theme=0 Speed=0 Precent_To_Complete=75 Rows=20 Cols=30 Toolbar=N "
+     "Statusbar=N User=<missing>"},
     {"UncheckedValuesWrittenBackAsRead",
      "[General]\r\nGrid=y\r\nSound=Yes\r\nTheme=9\r\nSpeed=7\r\nPrecent_To_Complete=77\r\n"
      "Rows=20\r\nCols=40\r\nUser=ABCDEFGHIJKLMNOPQRSTUVWXYZ012345678\r\nToolbar=y\r\n"
      "Statusbar=No\r\n",
-     1,
-     1,
-     9,
-     7,
-     75,
-     20,
-     30,
-     "ABCDEFGHIJKLMNOPQRSTUVWXYZ012",
-     1,
-     0,
-     "Yes",
-     "Yes",
-     "9",
-     "7",
-     "75",
-     "20",
-     "30",
-     "Y",
-     "N",
-     "ABCDEFGHIJKLMNOPQRSTUVWXYZ012"},
+     "1 1 9 7 75 20x30 10 [ABCDEFGHIJKLMNOPQRSTUVWXYZ012]",
+     "Grid=Yes Sound=Yes Theme=9 Speed=7 Precent_To_Complete=75 Rows=20 Cols=30 Toolbar=Y "
+     "Statusbar=N User=ABCDEFGHIJKLMNOPQRSTUVWXYZ012"},
     {"TablePairAndLargestPercent",
      "[General]\r\nGrid=n\r\nSound=1\r\nTheme=3\r\nSpeed=2\r\nPrecent_To_Complete=90\r\n"
      "Rows=30\r\nCols=40\r\nUser=Zed\r\nToolbar=N\r\nStatusbar=Y\r\n",
-     0,
-     0,
-     3,
-     2,
-     90,
-     30,
-     40,
-     "Zed",
-     0,
-     1,
-     "No",
-     "No",
-     "3",
-     "2",
-     "90",
-     "30",
-     "40",
-     "N",
-     "Y",
-     "Zed"},
+     "0 0 3 2 90 30x40 01 [Zed]",
+     "Grid=No Sound=No Theme=3 Speed=2 Precent_To_Complete=90 Rows=30 Cols=40 Toolbar=N "
+     "Statusbar=Y User=Zed"},
 };
 
 class SettingsWiringTest : public GameFixture,
@@ -117,35 +56,24 @@ TEST_P(SettingsWiringTest, ReadAtStartAndWrittenAtTheEnd) {
         writeFile(settingsFile, c.file);
     }
     startGame();
-    EXPECT_EQ(game().level->GRID, c.grid);
-    EXPECT_EQ(game().soundOn, c.sound);
-    EXPECT_EQ(game().themeIndex, c.theme);
-    EXPECT_EQ(game().level->SPEED, c.speed);
-    EXPECT_EQ(game().percentToComplete, c.percent);
-    EXPECT_EQ(game().rows, c.rows);
-    EXPECT_EQ(game().cols, c.cols);
-    EXPECT_STREQ(userName, c.user);
-    EXPECT_EQ(game().toolbar.visibleFlag, c.toolbar);
-    EXPECT_EQ(game().statusBar.visibleFlag, c.statusBar);
-    EXPECT_EQ(game().toolbarShown(), c.toolbar == 1);
-    EXPECT_EQ(game().statusBarShown(), c.statusBar == 1);
+    const Game& g = game();
+    EXPECT_EQ(std::to_string(g.level->GRID) + " " + std::to_string(g.soundOn) + " " +
+                  std::to_string(g.themeIndex) + " " + std::to_string(g.level->SPEED) + " " +
+                  std::to_string(g.percentToComplete) + " " + std::to_string(g.rows) + "x" +
+                  std::to_string(g.cols) + " " + std::to_string(g.toolbarShown()) +
+                  std::to_string(g.statusBarShown()) + " [" + userName + "]",
+              c.read);
     endGame();
-
-    EXPECT_EQ(setting("General", "Grid"), c.grid_w);
-    EXPECT_EQ(setting("General", "Sound"), c.sound_w);
-    EXPECT_EQ(setting("General", "Theme"), c.theme_w);
-    EXPECT_EQ(setting("General", "Speed"), c.speed_w);
-    EXPECT_EQ(setting("General", "Precent_To_Complete"), c.percent_w);
-    EXPECT_EQ(setting("General", "Rows"), c.rows_w);
-    EXPECT_EQ(setting("General", "Cols"), c.cols_w);
-    EXPECT_EQ(setting("General", "Toolbar"), c.toolbar_w);
-    EXPECT_EQ(setting("General", "Statusbar"), c.statusBar_w);
-    EXPECT_EQ(setting("General", "User"), c.user_w);
-    EXPECT_EQ(setting("General", "Size_Of_Wall_Of_Fame"), "0");
-    for (int i = 0; i < 10; ++i) {
-        const std::string key = "Level_" + std::to_string(i);
-        EXPECT_EQ(setting("Files", key.c_str()), "-1") << key;
+    std::string written;
+    for (const char* key : {"Grid", "Sound", "Theme", "Speed", "Precent_To_Complete", "Rows",
+                            "Cols", "Toolbar", "Statusbar", "User"}) {
+        written += std::string(written.empty() ? "" : " ") + key + "=" + setting("General", key);
     }
+    EXPECT_EQ(written, c.written);
+    EXPECT_EQ(setting("General", "Size_Of_Wall_Of_Fame"), "0");
+    EXPECT_EQ(setting("Files", "Level_0"), "-1");
+    EXPECT_EQ(setting("Files", "Level_9"), "-1");
+    userName[0] = '\0';
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SettingsWiringTest, ::testing::ValuesIn(kCases),
@@ -165,39 +93,40 @@ TEST_F(SettingsRunTest, WallOfFameAndSlotIndexSurviveARun) {
     EXPECT_STREQ(wallOfFameTable.entries[1].name, "Bob");
     EXPECT_EQ(wallOfFameTable.entries[2].score, 300);
     EXPECT_EQ(wallOfFameTable.entries[3].score, -1);
-    EXPECT_EQ(game().slots.slots[3].level, 5);
-    EXPECT_STREQ(game().slots.slots[3].description, "kept");
-    const FileDate today = localDateNow();
-    EXPECT_EQ(game().slots.slots[3].day, today.day);
-    EXPECT_EQ(game().slots.slots[3].year, today.year);
+    const SavedGameSlot& kept = game().slots.slots[3];
+    EXPECT_EQ(kept.level, 5);
+    EXPECT_STREQ(kept.description, "kept");
+    EXPECT_EQ(kept.year, localDateNow().year);  // the file's own date
     EXPECT_EQ(game().slots.slots[4].level, -1) << "its file is missing";
-    EXPECT_TRUE(game().hasSavedGames());
     endGame();
+    clearWallOfFame(wallOfFameTable);
 
+    const std::pair<const char*, const char*> keys[] = {
+        {"WallOfFame", "User_0"}, {"WallOfFame", "Score_1"}, {"WallOfFame", "Level_2"},
+        {"WallOfFame", "User_5"}, {"Files", "Level_3"},      {"Files", "Desc_3"},
+        {"Files", "Level_4"},     {"Files", "Desc_4"}};
+    std::string written;
+    for (const auto& [section, key] : keys) {
+        written += std::string(key) + "=" + setting(section, key) + " ";
+    }
+    // Keys past the count stay; a slot whose file is gone is written empty
+    // and keeps its old description.
+    EXPECT_EQ(written,
+              "User_0=Ann Score_1=400 Level_2=2 User_5=Stale Level_3=5 Desc_3=kept Level_4=-1 "
+              "Desc_4=file gone ");
     EXPECT_EQ(setting("General", "Size_Of_Wall_Of_Fame"), "3");
-    EXPECT_EQ(setting("WallOfFame", "User_0"), "Ann");
-    EXPECT_EQ(setting("WallOfFame", "Score_1"), "400");
-    EXPECT_EQ(setting("WallOfFame", "Level_2"), "2");
-    EXPECT_EQ(setting("WallOfFame", "User_5"), "Stale") << "keys past the count stay";
-    EXPECT_EQ(setting("Files", "Level_3"), "5");
-    EXPECT_EQ(setting("Files", "Desc_3"), "kept");
-    EXPECT_EQ(setting("Files", "Level_4"), "-1");
-    EXPECT_EQ(setting("Files", "Desc_4"), "file gone");
 }
 
 TEST_F(SettingsRunTest, FatalErrorStillWritesTheSettings) {
     startGame();
     game().themeIndex = 5;
-    SendMessageA(game().gameWindow, WM_COMMAND, IDM_TOOLBAR, 0);  // hide the toolbar
-    std::string shown;
+    SendMessageA(view, WM_COMMAND, IDM_TOOLBAR, 0);  // hide the toolbar
     DialogDriver driver;
-    driver.then("Zembal", [&](HWND box) {
-        shown = boxText(box);
-        click(box, IDOK);
-    });
+    driver.then("Zembal", press(IDOK));
     game().fatalError("Bar::move");
     pumpMessages();
-    EXPECT_EQ(shown, "Bar::move");
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(driver.boxTexts, std::vector<std::string>{"Bar::move"});
     EXPECT_FALSE(IsWindow(frame)) << "a fatal error ends the run";
     EXPECT_EQ(theGame, nullptr);
     EXPECT_EQ(setting("General", "Theme"), "5");
@@ -208,8 +137,7 @@ TEST_F(SettingsRunTest, FatalErrorStillWritesTheSettings) {
 // once from the Windows folder's file while the new one does not exist.
 TEST_F(SettingsRunTest, ProgramKeepsItsSettingsInTheRoamingFolderAndMovesTheOldFileThere) {
     Win32FileSystem files;
-    SettingsFiles where = win32SettingsFiles(files);
-    const std::string userFile = where.writePath;
+    const std::string userFile = win32SettingsFiles(files).writePath;
     const std::string suffix = "\\AppData\\Roaming\\Zembal\\ts_zembal.ini";
     ASSERT_GT(userFile.size(), suffix.size());
     EXPECT_EQ(userFile.substr(userFile.size() - suffix.size()), suffix);
@@ -225,14 +153,13 @@ TEST_F(SettingsRunTest, ProgramKeepsItsSettingsInTheRoamingFolderAndMovesTheOldF
     EXPECT_EQ(game().rows, 25);
     game().themeIndex = 6;
     endGame();
-
-    char value[64];
-    GetPrivateProfileStringA("General", "Theme", "", value, sizeof value, userFile.c_str());
-    EXPECT_STREQ(value, "6");
-    GetPrivateProfileStringA("General", "Cols", "", value, sizeof value, userFile.c_str());
-    EXPECT_STREQ(value, "35");
-    GetPrivateProfileStringA("General", "Theme", "", value, sizeof value, legacyFile.c_str());
-    EXPECT_STREQ(value, "4") << "the old file is read, never written";
+    auto read = [](const std::string& file, const char* key) {
+        char value[64];
+        GetPrivateProfileStringA("General", key, "", value, sizeof value, file.c_str());
+        return std::string(value);
+    };
+    EXPECT_EQ(read(userFile, "Theme") + " " + read(userFile, "Cols"), "6 35");
+    EXPECT_EQ(read(legacyFile, "Theme"), "4") << "the old file is read, never written";
 
     // From now on the new file is the one read.
     startGame();

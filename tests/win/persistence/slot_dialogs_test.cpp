@@ -1,126 +1,109 @@
 // Saving into and opening from the ten slots through their dialogs, the
-// overwrite warning, and the game view's save and open commands.
+// overwrite warning, and what a save or an open that fails leaves behind.
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "presentation/dialog_runner.h"
 #include "resources/resource.h"
-#include "tests/win/persistence/dialog_driver.h"
-#include "tests/win/persistence/game_fixture.h"
+#include "tests/win/support/dialog_driver.h"
+#include "tests/win/support/game_fixture.h"
 
 namespace {
 
 constexpr const char* kSaveCaption = "Zembal: Save Game";
 constexpr const char* kOpenCaption = "Zembal: Open saved game ";
-constexpr const char* kWarningCaption = "Zembal: Warning";
-constexpr const char* kBoxCaption = "Zembal";
 
-class SlotDialogsTest : public GameFixture {
+class SlotDialogsTest : public RunningGameTest {
   protected:
-    void SetUp() override {
-        GameFixture::SetUp();
-        startGame();
-    }
     // Saves straight into slots that have no file yet.
-    void fillSlots(std::initializer_list<int> indices) {
+    void fillSlots(const std::vector<int>& indices) {
         for (int i : indices) {
             ASSERT_TRUE(game().saveGame(i, ("game " + std::to_string(i + 1)).c_str())) << i;
         }
     }
-    int selectedNumber(HWND dialog) {
-        return static_cast<int>(SendDlgItemMessageA(dialog, IDC_SLOT_NUMBER, CB_GETCURSEL, 0, 0));
-    }
-    void sendCommand(int command) {
-        SendMessageA(game().gameWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    // Gives the slot the date and level the dialogs are to show.
+    SavedGameSlot& dateSlot(int index) {
+        SavedGameSlot& slot = game().slots.slots[index];
+        slot.day = 5;
+        slot.month = 2;
+        slot.year = 2004;
+        slot.level = 3;
+        return slot;
     }
 };
 
-TEST_F(SlotDialogsTest, SaveSelectsTheFirstEmptySlotAndFillsItsRecord) {
-    fillSlots({0, 1});
+struct SelectionCase {
+    const char* name;
+    std::vector<int> used;
+    int selected;  // the list's selection on opening
+};
+
+class SaveSelectionTest : public SlotDialogsTest,
+                          public ::testing::WithParamInterface<SelectionCase> {};
+
+// Save Game offers the numbers 1 to 10 with the first empty slot selected
+// and keeps 49 characters of the description. With every slot used nothing
+// is selected, and OK does not close the dialog or save anywhere.
+TEST_P(SaveSelectionTest, FirstEmptySlotIsSelected) {
+    const SelectionCase& c = GetParam();
+    fillSlots(c.used);
+    const std::string firstFile = readFile(slotFile(0));
+    std::string numbers;
     int selected = -2;
     DialogDriver driver;
     driver.then(kSaveCaption, [&](HWND dialog) {
-        selected = selectedNumber(dialog);
-        SetDlgItemTextA(dialog, IDC_DESCRIPTION, "third");
-        click(dialog, IDOK);
-    });
-    EXPECT_EQ(runDialog(IDD_SAVE_GAME), 1);
-    EXPECT_EQ(selected, 2) << "the number 3";
-    EXPECT_TRUE(driver.allStepsTaken());
-    EXPECT_TRUE(driver.unexpected().empty()) << "no overwrite warning for an empty slot";
-    EXPECT_NE(readFile(slotFile(2)), "");
-    const SavedGameSlot& slot = game().slots.slots[2];
-    EXPECT_STREQ(slot.description, "third");
-    EXPECT_EQ(slot.level, game().level->NBLLS);
-    const FileDate today = localDateNow();
-    EXPECT_EQ(slot.day, today.day);
-    EXPECT_EQ(slot.month, today.month);
-    EXPECT_EQ(slot.year, today.year);
-}
-
-TEST_F(SlotDialogsTest, SaveListOffersTenNumbersAndKeepsFortyNineCharacters) {
-    std::string numbers;
-    DialogDriver driver;
-    driver.then(kSaveCaption, [&](HWND dialog) {
-        const int count =
-            static_cast<int>(SendDlgItemMessageA(dialog, IDC_SLOT_NUMBER, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < SendDlgItemMessageA(dialog, IDC_SLOT_NUMBER, CB_GETCOUNT, 0, 0); ++i) {
             char text[8] = {};
             SendDlgItemMessageA(dialog, IDC_SLOT_NUMBER, CB_GETLBTEXT, i,
                                 reinterpret_cast<LPARAM>(text));
             numbers += std::string(text) + " ";
         }
+        selected =
+            static_cast<int>(SendDlgItemMessageA(dialog, IDC_SLOT_NUMBER, CB_GETCURSEL, 0, 0));
         // 52 typed characters: the field takes 50, the record keeps 49.
         SendDlgItemMessageA(dialog, IDC_DESCRIPTION, EM_REPLACESEL, FALSE,
                             reinterpret_cast<LPARAM>(std::string(52, 'd').c_str()));
         click(dialog, IDOK);
+        click(dialog, IDCANCEL);  // reached only while the dialog stays open
     });
-    EXPECT_EQ(runDialog(IDD_SAVE_GAME), 1);
+    const bool saves = c.selected != CB_ERR;
+    EXPECT_EQ(runDialog(IDD_SAVE_GAME), saves ? 1 : 0);
+    EXPECT_TRUE(driver.finished()) << "no warning, no message";
     EXPECT_EQ(numbers, "1 2 3 4 5 6 7 8 9 10 ");
-    EXPECT_EQ(std::string(game().slots.slots[0].description), std::string(49, 'd'));
+    EXPECT_EQ(selected, c.selected);
+    if (saves) {
+        const SavedGameSlot& slot = game().slots.slots[c.selected];
+        EXPECT_EQ(std::string(slot.description), std::string(49, 'd'));
+        EXPECT_EQ(slot.level, game().level->NBLLS);
+        EXPECT_EQ(slot.year, localDateNow().year);
+        EXPECT_NE(readFile(slotFile(c.selected)), "");
+    } else {
+        EXPECT_EQ(readFile(slotFile(0)), firstFile);
+        EXPECT_STREQ(game().slots.slots[0].description, "game 1");
+    }
 }
 
-TEST_F(SlotDialogsTest, WithEverySlotUsedNothingIsSelectedAndSaveDoesNotClose) {
-    fillSlots({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    const std::string before = readFile(slotFile(0));
-    int selected = -2;
-    DialogDriver driver;
-    driver.then(kSaveCaption, [&](HWND dialog) {
-        selected = selectedNumber(dialog);
-        click(dialog, IDOK);      // no number: the dialog stays open...
-        click(dialog, IDCANCEL);  // ...and only this closes it
-    });
-    EXPECT_EQ(runDialog(IDD_SAVE_GAME), 0);
-    EXPECT_EQ(selected, CB_ERR);
-    EXPECT_TRUE(driver.unexpected().empty()) << "no warning, no message";
-    EXPECT_EQ(readFile(slotFile(0)), before);
-    EXPECT_STREQ(game().slots.slots[0].description, "game 1");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Slots, SaveSelectionTest,
+    ::testing::Values(SelectionCase{"NoneUsed", {}, 0}, SelectionCase{"OneAndTwoUsed", {0, 1}, 2},
+                      SelectionCase{"OnlySevenUsed", {6}, 0},
+                      SelectionCase{"AllUsed", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, CB_ERR}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-struct OverwriteCase {
-    const char* name;
-    int answer;  // on the warning
-    bool replaced;
-};
+class OverwriteTest : public SlotDialogsTest, public ::testing::WithParamInterface<int> {};
 
-class OverwriteTest : public SlotDialogsTest,
-                      public ::testing::WithParamInterface<OverwriteCase> {};
-
+// The warning runs from inside Save Game and shows the slot's record; only
+// its OK replaces the saved game. Either way Save Game closes as accepted.
 TEST_P(OverwriteTest, WarningShowsTheSlotAndDecidesTheSave) {
-    const OverwriteCase& c = GetParam();
+    const bool replaced = GetParam() == IDOK;
     fillSlots({0, 1});
-    SavedGameSlot& old = game().slots.slots[1];
-    old.day = 5;
-    old.month = 2;
-    old.year = 2004;
-    old.level = 3;
+    SavedGameSlot& old = dateSlot(1);
     const std::string oldFile = readFile(slotFile(1));
     game().level->SCORE = 4321;  // the new save differs from the old one
-
-    std::string number, date, level, description;
+    std::string shown;
     HWND saveDialog = nullptr;
-    bool saveDialogOpen = false;
     DialogDriver driver;
     driver
         .then(kSaveCaption,
@@ -130,72 +113,66 @@ TEST_P(OverwriteTest, WarningShowsTheSlotAndDecidesTheSave) {
                   SetDlgItemTextA(dialog, IDC_DESCRIPTION, "new");
                   click(dialog, IDOK);
               })
-        .then(kWarningCaption, [&](HWND warning) {
-            number = itemText(warning, IDC_OVERWRITE_NUMBER);
-            date = itemText(warning, IDC_SLOT_DATE_FIRST);
-            level = itemText(warning, IDC_SLOT_LEVEL_FIRST);
-            description = itemText(warning, IDC_SLOT_DESC_FIRST);
-            saveDialogOpen = IsWindow(saveDialog) && IsWindowVisible(saveDialog);
-            click(warning, c.answer);
+        .then("Zembal: Warning", [&](HWND warning) {
+            shown = itemText(warning, IDC_OVERWRITE_NUMBER) + "|" +
+                    itemText(warning, IDC_SLOT_DATE_FIRST) + "|" +
+                    itemText(warning, IDC_SLOT_LEVEL_FIRST) + "|" +
+                    itemText(warning, IDC_SLOT_DESC_FIRST) + "|" +
+                    std::to_string(IsWindowVisible(saveDialog));
+            click(warning, GetParam());
         });
-    // Whatever the answer, the Save Game dialog closes as accepted.
     EXPECT_EQ(runDialog(IDD_SAVE_GAME), 1);
-    EXPECT_TRUE(driver.allStepsTaken());
-    EXPECT_TRUE(saveDialogOpen) << "the warning runs from inside Save Game";
-    EXPECT_EQ(number, "2");
-    EXPECT_EQ(date, "5-Mar-2004");
-    EXPECT_EQ(level, "3");
-    EXPECT_EQ(description, "game 2");
-    if (c.replaced) {
-        EXPECT_NE(readFile(slotFile(1)), oldFile);
-        EXPECT_NE(readFile(slotFile(1)).find("SCORE:4321.000000\r\n"), std::string::npos);
-        EXPECT_STREQ(old.description, "new");
-        EXPECT_EQ(old.year, localDateNow().year);
-    } else {
-        EXPECT_EQ(readFile(slotFile(1)), oldFile);
-        EXPECT_STREQ(old.description, "game 2");
-        EXPECT_EQ(old.year, 2004);
-        EXPECT_EQ(old.level, 3);
-    }
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(shown, "2|5-Mar-2004|3|game 2|1");
+    const std::string file = readFile(slotFile(1));
+    EXPECT_EQ(file == oldFile, !replaced);
+    EXPECT_EQ(file.find("SCORE:4321.000000\r\n") != std::string::npos, replaced);
+    EXPECT_STREQ(old.description, replaced ? "new" : "game 2");
+    EXPECT_EQ(old.year, replaced ? localDateNow().year : 2004);
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, OverwriteTest,
-                         ::testing::Values(OverwriteCase{"Cancelled", IDCANCEL, false},
-                                           OverwriteCase{"Accepted", IDOK, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Answers, OverwriteTest, ::testing::Values(IDCANCEL, IDOK),
+                         [](const auto& info) {
+                             return std::string(info.param == IDOK ? "Ok" : "Cancel");
+                         });
 
-TEST_F(SlotDialogsTest, OpenWithOnlySlotSevenUsedOffersItAlone) {
-    fillSlots({6});
-    SavedGameSlot& seven = game().slots.slots[6];
-    seven.day = 5;
-    seven.month = 2;
-    seven.year = 2004;
-    seven.level = 3;
-    std::string rows[10];
-    bool enabled[10] = {};
-    bool checked[10] = {};
-    DialogDriver driver;
-    driver.then(kOpenCaption, [&](HWND dialog) {
-        for (int i = 0; i < 10; ++i) {
-            rows[i] = itemText(dialog, IDC_SLOT_DATE_FIRST + i) + "|" +
-                      itemText(dialog, IDC_SLOT_LEVEL_FIRST + i) + "|" +
-                      itemText(dialog, IDC_SLOT_DESC_FIRST + i);
-            enabled[i] = IsWindowEnabled(GetDlgItem(dialog, IDC_SLOT_RADIO_FIRST + i)) != 0;
-            checked[i] = IsDlgButtonChecked(dialog, IDC_SLOT_RADIO_FIRST + i) == BST_CHECKED;
-        }
-        click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(runDialog(IDD_OPEN_GAME), 0);
+// Each row of the Open dialog as "enabled checked date|level|description".
+std::vector<std::string> openRows(HWND dialog) {
+    std::vector<std::string> rows;
     for (int i = 0; i < 10; ++i) {
-        if (i == 6) {
-            EXPECT_EQ(rows[i], "5-Mar-2004|3|game 7");
-            EXPECT_TRUE(enabled[i]);
-            EXPECT_TRUE(checked[i]);
+        rows.push_back(
+            std::to_string(IsWindowEnabled(GetDlgItem(dialog, IDC_SLOT_RADIO_FIRST + i))) +
+            std::to_string(IsDlgButtonChecked(dialog, IDC_SLOT_RADIO_FIRST + i)) + " " +
+            itemText(dialog, IDC_SLOT_DATE_FIRST + i) + "|" +
+            itemText(dialog, IDC_SLOT_LEVEL_FIRST + i) + "|" +
+            itemText(dialog, IDC_SLOT_DESC_FIRST + i));
+    }
+    return rows;
+}
+
+TEST_F(SlotDialogsTest, OpenOffersOnlyTheUsedSlotsAndOkWithNoneOpensNothing) {
+    game().level->grid[1][1] = 3;
+    for (const bool sevenUsed : {true, false}) {
+        if (sevenUsed) {
+            fillSlots({6});
+            dateSlot(6);
         } else {
-            EXPECT_EQ(rows[i], "||") << i;
-            EXPECT_FALSE(enabled[i]) << i;
-            EXPECT_FALSE(checked[i]) << i;
+            game().slots.slots[6].level = -1;
         }
+        std::vector<std::string> expected(10, "00 ||");
+        if (sevenUsed) {
+            expected[6] = "11 5-Mar-2004|3|game 7";
+        }
+        std::vector<std::string> rows;
+        DialogDriver driver;
+        driver.then(kOpenCaption, [&](HWND dialog) {
+            rows = openRows(dialog);
+            click(dialog, sevenUsed ? IDCANCEL : IDOK);
+        });
+        EXPECT_EQ(runDialog(IDD_OPEN_GAME), sevenUsed ? 0 : 1);
+        EXPECT_TRUE(driver.finished());
+        EXPECT_EQ(rows, expected);
+        EXPECT_EQ(game().level->grid[1][1], 3);
     }
 }
 
@@ -211,26 +188,23 @@ TEST_F(SlotDialogsTest, OpenChecksTheFirstUsedSlotAndRestoresItsGameAtItsSpeed) 
     game().newGame();
     game().level->SPEED = 0;
     game().startGameTimer(1);
-    ASSERT_EQ(game().ballStep, 1);
     ASSERT_EQ(game().level->grid[3][4], 0);
-
-    int firstChecked = -1;
+    std::vector<std::string> rows;
     DialogDriver driver;
     driver.then(kOpenCaption, [&](HWND dialog) {
-        for (int i = 9; i >= 0; --i) {
-            if (IsDlgButtonChecked(dialog, IDC_SLOT_RADIO_FIRST + i) == BST_CHECKED) {
-                firstChecked = i;
-            }
-        }
+        rows = openRows(dialog);
         click(dialog, IDOK);
     });
     EXPECT_EQ(runDialog(IDD_OPEN_GAME), 1);
-    KillTimer(game().gameWindow, kGameTimerId);
-    EXPECT_EQ(firstChecked, 4);
+    KillTimer(view, kGameTimerId);
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(rows[4].substr(0, 2), "11");
+    EXPECT_EQ(rows[8].substr(0, 2), "10");
     EXPECT_EQ(game().level->grid[3][4], 3);
     EXPECT_EQ(game().level->LOVES, 2);
     EXPECT_EQ(game().level->SPEED, 2);
-    EXPECT_EQ(game().ballStep, 4) << "the game timer runs at the opened game's speed";
+    // The game timer runs at the opened game's speed.
+    EXPECT_EQ(game().ballStep, 4);
     EXPECT_EQ(game().barStep, 4);
     EXPECT_EQ(game().gameTimerPeriod, 2u);
 }
@@ -239,32 +213,12 @@ TEST_F(SlotDialogsTest, DamagedSlotFileShowsCanNotOpenGameAndKeepsTheGame) {
     fillSlots({0});
     writeFile(slotFile(0), "<HEAD>\r\nROWS:20\r\nCOLS:40\r\nNBLLS:1\r\n<BODY>\r\n");
     game().level->grid[2][2] = 3;
-    std::string shown;
     DialogDriver driver;
-    driver.then(kOpenCaption, [&](HWND dialog) { click(dialog, IDOK); })
-        .then(kBoxCaption, [&](HWND box) {
-            shown = boxText(box);
-            click(box, IDOK);
-        });
+    driver.then(kOpenCaption, press(IDOK)).then("Zembal", press(IDOK));
     runDialog(IDD_OPEN_GAME);
-    EXPECT_EQ(shown, "Can not open game");
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(driver.boxTexts, std::vector<std::string>{"Can not open game"});
     EXPECT_EQ(game().level->grid[2][2], 3);
-}
-
-TEST_F(SlotDialogsTest, FailedSaveShowsCanNotSaveGameAndKeepsTheRecord) {
-    // A folder that cannot be created: its parent does not exist.
-    const std::string folder = scratch.path("missing\\games");
-    std::snprintf(game().savedGamesFolder, sizeof game().savedGamesFolder, "%s", folder.c_str());
-    std::string shown;
-    DialogDriver driver;
-    driver.then(kBoxCaption, [&](HWND box) {
-        shown = boxText(box);
-        click(box, IDOK);
-    });
-    EXPECT_FALSE(game().saveGame(0, "lost"));
-    EXPECT_EQ(shown, "Can not save game");
-    EXPECT_EQ(game().slots.slots[0].level, -1);
-    EXPECT_STREQ(game().slots.slots[0].description, "");
 }
 
 TEST_F(SlotDialogsTest, SaveThatCannotReplaceTheFileLeavesTheOldGame) {
@@ -275,129 +229,30 @@ TEST_F(SlotDialogsTest, SaveThatCannotReplaceTheFileLeavesTheOldGame) {
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     game().level->SCORE = 999;
-    std::string shown;
     DialogDriver driver;
-    driver.then(kWarningCaption, [&](HWND warning) { click(warning, IDOK); })
-        .then(kBoxCaption, [&](HWND box) {
-            shown = boxText(box);
-            click(box, IDOK);
-        });
+    driver.then("Zembal: Warning", press(IDOK)).then("Zembal", press(IDOK));
     EXPECT_FALSE(game().saveGame(0, "replacement"));
     CloseHandle(holder);
-    EXPECT_EQ(shown, "Can not save game");
+    EXPECT_TRUE(driver.finished());
+    EXPECT_EQ(driver.boxTexts, std::vector<std::string>{"Can not save game"});
     EXPECT_EQ(readFile(slotFile(0)), oldFile);
-    EXPECT_EQ(GetFileAttributesA((slotFile(0) + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES)
-        << "no temporary file is left behind";
+    EXPECT_EQ(readFile(slotFile(0) + ".tmp"), "") << "no temporary file is left behind";
     EXPECT_STREQ(game().slots.slots[0].description, "game 1");
 }
 
-TEST_F(SlotDialogsTest, NextLevelSaveButtonRunsSaveGame) {
-    HWND nextLevel = nullptr;
-    DialogDriver driver;
-    driver
-        .then(kBoxCaption,
-              [&](HWND dialog) {
-                  nextLevel = dialog;
-                  click(dialog, IDC_SAVE_NOW);
-              })
-        .then(kSaveCaption, [&](HWND dialog) {
-            SetDlgItemTextA(dialog, IDC_DESCRIPTION, "between levels");
-            click(dialog, IDOK);
-            // The next-level dialog is still open after Save Game.
-            click(nextLevel, IDOK);
-        });
-    EXPECT_EQ(runDialog(IDD_NEXT_LEVEL), 1);
-    EXPECT_TRUE(driver.allStepsTaken());
-    EXPECT_FALSE(driver.timedOut());
-    EXPECT_STREQ(game().slots.slots[0].description, "between levels");
-    EXPECT_NE(readFile(slotFile(0)), "");
-}
-
-// The game view's commands: what each shows, by the state of the game.
-TEST_F(SlotDialogsTest, SaveCommandOfAFinishedGameShowsWhy) {
-    std::string shown;
-    DialogDriver driver;
-    driver.then(kBoxCaption, [&](HWND box) {
-        shown = boxText(box);
-        click(box, IDOK);
-    });
-    const int32_t running = GameModel::gameRunning;
-    GameModel::gameRunning = 0;
-    sendCommand(IDM_SAVE);
-    GameModel::gameRunning = running;
-    EXPECT_EQ(shown, "You can not save finished game");
-}
-
-TEST_F(SlotDialogsTest, SaveCommandOpensSaveGameWhileAGameRuns) {
-    ASSERT_EQ(GameModel::gameRunning, 1);
-    DialogDriver driver;
-    driver.then(kSaveCaption, [&](HWND dialog) { click(dialog, IDOK); });
-    sendCommand(IDM_SAVE);
-    EXPECT_TRUE(driver.allStepsTaken());
-    EXPECT_EQ(game().slots.slots[0].level, game().level->NBLLS);
-}
-
-TEST_F(SlotDialogsTest, OpenCommandWithoutSavedGamesAsksNothing) {
-    std::string shown;
-    DialogDriver driver;
-    driver.then(kBoxCaption, [&](HWND box) {
-        shown = boxText(box);
-        click(box, IDOK);
-    });
-    sendCommand(IDM_OPEN);
-    EXPECT_EQ(shown, "You do not have saved games");
-    EXPECT_TRUE(driver.unexpected().empty());
-}
-
-struct OpenCommandCase {
-    const char* name;
-    int answer;       // to "Stop current game ?"
-    bool dialogRuns;  // the Open dialog follows
-};
-
-class OpenCommandTest : public SlotDialogsTest,
-                        public ::testing::WithParamInterface<OpenCommandCase> {};
-
-TEST_P(OpenCommandTest, RunningGameIsStoppedOnlyOnYes) {
+// With a saved game to open, a running game is stopped only on Yes.
+TEST_F(SlotDialogsTest, OpenCommandAsksBeforeStoppingTheRunningGame) {
     fillSlots({2});
-    std::string asked;
-    bool opened = false;
-    DialogDriver driver;
-    driver.then(kBoxCaption, [&](HWND box) {
-        asked = boxText(box);
-        click(box, GetParam().answer);
-    });
-    if (GetParam().dialogRuns) {
-        driver.then(kOpenCaption, [&](HWND dialog) {
-            opened = true;
-            click(dialog, IDCANCEL);
-        });
-    }
-    sendCommand(IDM_OPEN);
-    EXPECT_EQ(asked, "Stop current game ?");
-    EXPECT_EQ(opened, GetParam().dialogRuns);
-    EXPECT_TRUE(driver.unexpected().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, OpenCommandTest,
-                         ::testing::Values(OpenCommandCase{"Yes", IDYES, true},
-                                           OpenCommandCase{"No", IDNO, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// With every slot empty, the Open dialog offers nothing and opens nothing.
-TEST_F(SlotDialogsTest, OpenWithEverySlotEmptyOpensNothing) {
-    game().level->grid[1][1] = 3;
-    int checkedCount = 0;
-    DialogDriver driver;
-    driver.then(kOpenCaption, [&](HWND dialog) {
-        for (int i = 0; i < 10; ++i) {
-            checkedCount += IsDlgButtonChecked(dialog, IDC_SLOT_RADIO_FIRST + i) == BST_CHECKED;
+    for (const int answer : {IDYES, IDNO}) {
+        DialogDriver driver;
+        driver.then("Zembal", press(answer));
+        if (answer == IDYES) {
+            driver.then(kOpenCaption, press(IDCANCEL));
         }
-        click(dialog, IDOK);
-    });
-    EXPECT_EQ(runDialog(IDD_OPEN_GAME), 1);
-    EXPECT_EQ(checkedCount, 0);
-    EXPECT_EQ(game().level->grid[1][1], 3);
+        SendMessageA(view, WM_COMMAND, IDM_OPEN, 0);
+        EXPECT_TRUE(driver.finished()) << answer;
+        EXPECT_EQ(driver.boxTexts, std::vector<std::string>{"Stop current game ?"});
+    }
 }
 
 }  // namespace

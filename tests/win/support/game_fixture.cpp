@@ -1,4 +1,4 @@
-#include "tests/win/persistence/game_fixture.h"
+#include "tests/win/support/game_fixture.h"
 
 #include "persistence/slots.h"
 #include "persistence/win32_binding.h"
@@ -13,33 +13,36 @@ SettingsFiles GameFixture::testSettingsFiles(FileSystem&) {
 }
 
 void GameFixture::SetUp() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    programInstance = instance;
-    registerFrameClass(instance);
+    programInstance = GetModuleHandleA(nullptr);
+    registerFrameClass(programInstance);
     setDialogRunner(dialogs::runDialog);
     settingsFile = scratch.path("ts_zembal.ini");
     setSettingsFilesProvider(testSettingsFiles);
     char folder[kPathBufferSize];
     buildSavedGamesFolder(programFilePath().c_str(), folder, sizeof folder);
-    gamesFolder = folder;
+    gamesFolder_ = folder;
     removeSlotFiles();
 }
 
 void GameFixture::TearDown() {
     endGame();
+    EXPECT_EQ(theGame, nullptr);
+    GameModel::gameRunning = 0;
     setSettingsFilesProvider(nullptr);
     setDialogRunner(nullptr);
     removeSlotFiles();
-    DeleteFileA(settingsFile.c_str());
 }
 
 void GameFixture::startGame() {
     frame = createFrame(programInstance);
     ASSERT_NE(frame, nullptr);
     ASSERT_NE(theGame, nullptr);
-    // The tests move the game on themselves.
-    KillTimer(theGame->gameWindow, kGameTimerId);
-    KillTimer(theGame->gameWindow, kClockTimerId);
+    ShowWindow(frame, SW_SHOW);
+    view = gameViewWindow;
+    KillTimer(view, kGameTimerId);
+    KillTimer(view, kClockTimerId);
+    game().setClock(clock);
+    pumpMessages();
 }
 
 void GameFixture::endGame() {
@@ -47,10 +50,7 @@ void GameFixture::endGame() {
         DestroyWindow(frame);
     }
     frame = nullptr;
-    // The frame's destruction posts the quit message; leave none behind.
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    pumpMessages();  // also drops the quit message the frame posted
 }
 
 std::string GameFixture::setting(const char* section, const char* key) const {
@@ -60,17 +60,16 @@ std::string GameFixture::setting(const char* section, const char* key) const {
 }
 
 std::string GameFixture::slotFile(int index) const {
-    return gamesFolder + "\\" + std::to_string(index + 1) + ".zmb";
+    return gamesFolder_ + "\\" + std::to_string(index + 1) + ".zmb";
 }
 
 void GameFixture::pumpMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            continue;
+        if (message.message != WM_QUIT) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
         }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
     }
 }
 
