@@ -1,5 +1,7 @@
 // The picture drawScene makes, read back pixel by pixel from a memory
 // bitmap; ball frames drawn through their masks; the themes.
+#include <set>
+
 #include "presentation/sprite.h"
 #include "tests/win/presentation/presentation_fixture.h"
 
@@ -240,11 +242,12 @@ TEST(ThemeTest, EveryThemeUsesItsOwnFrameSetAndIndicesOutsideTheListGiveClassic)
         EXPECT_EQ(game.frameCount, c.count) << c.index;
         EXPECT_EQ(game.frame, 0) << c.index;
         EXPECT_LE(c.firstId - IDB_BALL_FIRST + c.count, kBallFrameCount);
-        // Walls and bars stand out from the field.
-        EXPECT_NE(game.fieldColour, game.wallColour) << c.index;
-        EXPECT_NE(game.firstBarColour, game.secondBarColour) << c.index;
-        EXPECT_NE(game.fieldColour, game.firstBarColour) << c.index;
-        EXPECT_NE(game.fieldColour, game.secondBarColour) << c.index;
+        // Walls and both bars stand out from the field and from each other.
+        EXPECT_EQ((std::set<COLORREF>{game.fieldColour, game.wallColour, game.firstBarColour,
+                                      game.secondBarColour}
+                       .size()),
+                  4u)
+            << c.index;
         if (c.firstId == 110) {
             EXPECT_EQ((std::vector<COLORREF>{game.fieldColour, game.wallColour, game.firstBarColour,
                                              game.secondBarColour}),
