@@ -80,6 +80,40 @@ TEST_F(GameViewTest, KeysAndCommandsPauseOrGoBackToTheFrameForItsDialogs) {
     }
 }
 
+TEST_F(GameViewTest, TooltipHidesOnLeaveFromItsButtonOrAClickAndHoldsTheGameWhileShown) {
+    const LPARAM button = reinterpret_cast<LPARAM>(frame);
+    struct Step {
+        WPARAM wParam;
+        LPARAM lParam;
+        int shownAfter;
+    };
+    const Step steps[] = {
+        {MAKEWPARAM(1, kToolHover), button, 1}, {MAKEWPARAM(1, 7), button, 1},
+        {MAKEWPARAM(1, kToolLeave), 0, 1},      {MAKEWPARAM(1, kToolLeave), button, 0},
+        {MAKEWPARAM(1, kToolHover), button, 1}, {MAKEWPARAM(1, 0), button, 0},
+        {MAKEWPARAM(1, kToolHover), button, 1}, {MAKEWPARAM(1, 5), button, 0},
+        {MAKEWPARAM(1, kToolHover), button, 1}, {kToolLeave, 0, 0},
+    };
+    for (const Step& s : steps) {
+        SendMessageA(view, WM_COMMAND, s.wParam, s.lParam);
+        EXPECT_EQ(game().tooltipShown, s.shownAfter) << std::hex << s.wParam;
+    }
+    // Neither the game nor the clearing of a status message goes on under
+    // a tooltip; both do once it is gone.
+    clock.now = 5000;
+    game().showStatus("You created bars");
+    SendMessageA(view, WM_COMMAND, MAKEWPARAM(IDM_SAVE, kToolHover), button);
+    const int frameTick = game().frameTick;
+    for (int shown : {1, 0}) {
+        clock.now = 8000 + shown;
+        SendMessageA(view, WM_TIMER, kGameTimerId, 0);
+        SendMessageA(view, WM_TIMER, kClockTimerId, 0);
+        EXPECT_EQ((std::vector<int>{game().tooltipShown, game().frameTick, game().statusPending}),
+                  (std::vector<int>{shown, frameTick + 1 - shown, shown}));
+        SendMessageA(view, WM_MOUSEMOVE, 0, 0);
+    }
+}
+
 TEST_F(GameViewTest, GameTimerTicksAndRepaints) {
     ShowWindow(frame, SW_SHOWNOACTIVATE);
     UpdateWindow(frame);
