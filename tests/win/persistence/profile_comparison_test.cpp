@@ -5,10 +5,8 @@
 #include <cstring>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "persistence/ini_profile.h"
-#include "persistence/settings.h"
 #include "persistence/win32_binding.h"
 #include "tests/win/support/scratch.h"
 
@@ -80,83 +78,9 @@ TEST(ProfileComparison, ReadsAndWritesGiveThePlatformsAnswers) {
             store->writeString("WallOfFame", "Score_1", "77");
             store->writeString("Files", "Desc_4", "\" padded \"");
             store->writeString("New", "Key", "value");
+            store->writeString("General", "User", " lead and 'quotes' ");
         }
         compare("written");
-    }
-}
-
-// The whole settings file through both stores.
-struct Loaded {
-    void load(ProfileStore& store) {
-        FileSystem files;
-        loadSettings(store, game, settings, wallOfFame, userName, slots, "", files);
-        toolbar = readBarVisible(store, kToolbarKey);
-        statusBar = readBarVisible(store, kStatusbarKey);
-    }
-    std::string describe() const {
-        std::string text =
-            std::to_string(game.level->GRID) + " " + std::to_string(settings.soundOn) + " " +
-            std::to_string(settings.themeIndex) + " " + std::to_string(game.level->SPEED) + " " +
-            std::to_string(game.percentToComplete) + " " + std::to_string(game.rows) + "x" +
-            std::to_string(game.cols) + " " + std::to_string(toolbar) + std::to_string(statusBar) +
-            " [" + userName + "]";
-        for (const WallOfFameEntry& e : wallOfFame.entries) {
-            text += " " + std::string(e.name) + "/" + std::to_string(e.score) + "/" +
-                    std::to_string(e.level);
-        }
-        for (const SavedGameSlot& s : slots.slots) {
-            text += " " + std::to_string(s.level) + ":" + s.description;
-        }
-        return text;
-    }
-
-    QuietGame game;
-    GameSettings settings;
-    WallOfFameTable wallOfFame;
-    char userName[kNameBufferSize] = {};
-    SlotTable slots;
-    int32_t toolbar = 0;
-    int32_t statusBar = 0;
-};
-
-TEST(ProfileComparison, SettingsLoadAndSaveAlike) {
-    WinScratch scratch;
-    int fileIndex = 0;
-    for (const char* text : kFiles) {
-        const std::string path = scratch.path("s" + std::to_string(fileIndex++) + ".ini");
-        writeFile(path, text);
-        Loaded viaPlatform;
-        Loaded viaPortable;
-        Win32ProfileStore platform(path);
-        IniProfile portable(path);
-        viaPlatform.load(platform);
-        viaPortable.load(portable);
-        EXPECT_EQ(viaPortable.describe(), viaPlatform.describe()) << "file " << fileIndex - 1;
-
-        // Saved by each store into a copy of the file, then read back by
-        // the platform: the same settings.
-        const std::string a = scratch.path("s" + std::to_string(fileIndex) + "a.ini");
-        const std::string b = scratch.path("s" + std::to_string(fileIndex) + "b.ini");
-        writeFile(a, text);
-        writeFile(b, text);
-        FileSystem files;
-        std::strcpy(viaPlatform.userName, " lead and 'quotes' ");
-        Win32ProfileStore savedByPlatform(a);
-        IniProfile savedByPortable(b);
-        for (ProfileStore* store : {static_cast<ProfileStore*>(&savedByPlatform),
-                                    static_cast<ProfileStore*>(&savedByPortable)}) {
-            viaPlatform.settings.toolbarVisible = 0;
-            saveSettings(*store, viaPlatform.game, viaPlatform.settings, viaPlatform.wallOfFame,
-                         viaPlatform.userName, viaPlatform.slots, "", files);
-        }
-        Loaded backA;
-        Loaded backB;
-        Win32ProfileStore readA(a);
-        Win32ProfileStore readB(b);
-        backA.load(readA);
-        backB.load(readB);
-        EXPECT_EQ(backB.describe(), backA.describe()) << "file " << fileIndex - 1;
-        EXPECT_STREQ(backA.userName, " lead and 'quotes' ");
     }
 }
 
