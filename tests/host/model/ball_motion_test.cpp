@@ -60,7 +60,6 @@ TEST(BallMotion, TakesTheFirstFreeDirectionOfItsList) {
     };
     for (const auto& c : cases) {
         TestGame g;
-        g.clearField();
         g.ballStep = c.step;
         if (c.wallRow == 99) {
             g.wallColumn(c.wallCol, 0, 19);
@@ -78,7 +77,6 @@ TEST(BallMotion, TakesTheFirstFreeDirectionOfItsList) {
 // (6, 13), (7, 13), (6, 14) and (7, 14), tested in that order.
 TEST(BallMotion, TheFirstCornerDecidesBetweenBarAndWall) {
     TestGame g;
-    g.clearField();
     Ball& ball = g.addBall(200, 100, kDownRight);
     g.growingBar(0, kUp, 8, 13, 5, 13);
     g.setCell(7, 14, kCellWall);
@@ -99,7 +97,6 @@ TEST(BallMotion, TheFirstCornerDecidesBetweenBarAndWall) {
 
 TEST(BallMotion, ABallTouchingAGrowingBarBreaksItAndWaits) {
     TestGame g;
-    g.clearField(3);
     g.growingBar(0, kUp, 8, 13, 5, 13).YEND = 80;  // x 192..206, y 80..136
     g.growingBar(1, kDown, 9, 13, 11, 13);
     Ball& ball = g.addBall(184, 102, kDownRight);  // next corner x 192
@@ -119,7 +116,6 @@ TEST(BallMotion, ABallTouchingAGrowingBarBreaksItAndWaits) {
 
 TEST(BallMotion, BlockedBallsWaitAndBallsPassThroughEachOther) {
     TestGame g;
-    g.clearField();
     // The box of a ball at (150, 150) spans 143..157: its top-left corner
     // stays in cell (9, 9) whichever way it moves by one pixel.
     g.setCell(9, 9, kCellWall);
@@ -144,7 +140,6 @@ TEST(BallMotion, BlockedBallsWaitAndBallsPassThroughEachOther) {
 
 TEST(BallMotion, AnInvalidDirectionIsFatalAndStopsTheTick) {
     TestGame g;
-    g.clearField();
     g.addBall(100, 100, kDownRight);
     g.addBall(200, 150, -1);
     g.addBall(300, 200, kDownRight);

@@ -26,7 +26,6 @@ std::pair<int, int> growUntilStopped(TestGame& g, Bar& bar) {
 
 TEST(Shoot, APairStartsOnTheCellAndTheOneBelowOrRightOfIt) {
     TestGame g;
-    g.clearField();
     g.releasedThisShot = 55;
     g.shoot(227, 157);  // inside cell (10, 15)
     EXPECT_EQ(fields(g.lvl.bars[0]),
@@ -63,7 +62,6 @@ TEST(Shoot, APairWithoutRoomForItsSecondBarHasOneBar) {
     } cases[] = {{19, 15, 0, 0, 0}, {10, 29, 1, 0, 0}, {10, 15, 0, 11, 15}, {10, 15, 1, 10, 16}};
     for (auto c : cases) {
         TestGame g;
-        g.clearField();
         g.horizontalBars = c.horizontal;
         if (c.wallRow > 0) {
             g.setCell(c.wallRow, c.wallCol, kCellWall);
@@ -78,7 +76,6 @@ TEST(Shoot, APairWithoutRoomForItsSecondBarHasOneBar) {
 
 TEST(Shoot, ClicksThatLaunchNothing) {
     TestGame g;
-    g.clearField();
     g.setCell(10, 15, kCellWall);
     Level before = g.lvl;
     g.releasedThisShot = 9;
@@ -131,7 +128,6 @@ TEST(Shoot, AClickNearABallCostsALife) {
                  {212, 142, false}};
     for (auto c : cases) {
         TestGame g;
-        g.clearField(3);
         g.addBall(c.x, c.y, kDownRight);
         Level before = g.lvl;
         g.clickCell(10, 15);
@@ -177,7 +173,6 @@ TEST(BarMove, ABarGrowsToTheEdgeOrStopsOnTheLastFreeCell) {
                  {true, 1, kRight, 126, 360, 24}, {true, 4, kRight, 32, 362, 24}};
     for (auto c : cases) {
         TestGame g;
-        g.clearField();
         g.barStep = c.step;
         for (int i = 0; c.walls && i < 4; ++i) {
             g.setCell(i < 2 ? 5 + 10 * i : 10, i < 2 ? 15 : 5 + 20 * (i - 2), kCellWall);
@@ -204,7 +199,6 @@ TEST(BarMove, ABarGrowsToTheEdgeOrStopsOnTheLastFreeCell) {
 
 TEST(BarMove, AFinishingBarTouchedByABallIsBroken) {
     TestGame g;
-    g.clearField(3);
     g.barStep = 4;
     g.growingBar(0, kUp, 2, 15, 0, 15).YEND = 12;  // one step below the top edge
     g.addBall(241, 18, kUpRight);  // its left edge point lies on the bar's right edge
@@ -273,7 +267,6 @@ TEST(SetBarTo, StopsAtAWallInsideTheBar) {
 
 TEST(SetBarTo, ACellOutsideTheFieldOrABadDirectionIsFatal) {
     TestGame g;
-    g.clearField();
     Bar& bar = g.growingBar(1, kDown, 18, 4, 19, 4);
     bar.REND = 21;
     g.setBarTo(bar, kCellWall);
@@ -281,7 +274,6 @@ TEST(SetBarTo, ACellOutsideTheFieldOrABadDirectionIsFatal) {
     EXPECT_EQ(g.lvl.grid[20][4], kCellFree);
 
     TestGame h;
-    h.clearField();
     h.growingBar(0, kUp, 10, 15, 10, 15).DRCT = 4;
     Level before = h.lvl;
     EXPECT_EQ(h.lvl.bars[0].move(h), Bar::kFailed);

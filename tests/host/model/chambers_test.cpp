@@ -39,7 +39,6 @@ TEST(Chambers, RegionsWithoutBallsAreReleasedAndCounted) {
     };
     for (auto c : cases) {
         TestGame g;
-        g.clearField();
         g.finishedBar(c.barIndex, c.direction, c.r0, c.c0, c.r1, c.c1);
         for (int col = 0; c.wallRow >= 0 && col <= 9; ++col) {
             g.setCell(c.wallRow, col, kCellWall);
@@ -95,7 +94,6 @@ TEST(Chambers, AGrowingBarBoundsTheChambers) {
 // and the chamber of cell (10, 12), walled in on every other side, stays.
 TEST(Chambers, TheCellsUnderABallsEdgePointsAreBallCells) {
     TestGame g;
-    g.clearField();
     g.finishedBar(0, kUp, 19, 20, 0, 20);
     g.addBall(150, 150, kDownRight);
     g.releaseChambers(g.lvl.bars[0]);
@@ -118,7 +116,6 @@ TEST(Chambers, TheCellsUnderABallsEdgePointsAreBallCells) {
 
 TEST(Chambers, AHorizontalBarSeedsBelowThenAbove) {
     TestGame g;
-    g.clearField();
     g.finishedBar(0, kLeft, 8, 29, 8, 0);
     g.addBall(150, 52, kDownRight);  // above the bar
     EXPECT_EQ(g.releaseChambers(g.lvl.bars[0]), 11 * 30);
@@ -179,7 +176,6 @@ TEST(Chambers, APassageLabelledLastDoesNotSeeTheBallCell) {
 
 TEST(Chambers, InconsistentCallsAreFatal) {
     TestGame g;
-    g.clearField();
     g.chamberLabels[5][5] = 4;
     g.setChamber(1, 5, 5);
     EXPECT_EQ(g.lastFatal, "setChamber: Cell is used");

@@ -44,7 +44,6 @@ TEST(Geometry, TheFieldIsCutDownToWholeCellsAndTheGoalTruncates) {
 
 TEST(Conversions, PixelsTruncateToCellsAndProgressTruncates) {
     TestGame g;
-    g.clearField();
     const std::vector<int> rows{g.rowOf(3), g.rowOf(23), g.rowOf(24), g.rowOf(289), g.rowOf(290)};
     EXPECT_EQ(rows, (std::vector<int>{0, 0, 1, 19, 20}));  // toward zero, not down to -1
     const std::vector<int> cols{g.colOf(0), g.colOf(219), g.colOf(220), g.colOf(429)};
@@ -60,7 +59,6 @@ TEST(Conversions, PixelsTruncateToCellsAndProgressTruncates) {
 
 TEST(Conversions, ElapsedSecondsCountsWholeUnpausedSeconds) {
     TestGame g;
-    g.clearField();
     struct {
         int start, last, pausedMs, seconds;
     } cases[] = {{1000, 1999, 0, 0},      {1000, 2000, 0, 1},   {0, 130000, 10000, 120},

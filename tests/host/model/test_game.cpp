@@ -4,7 +4,6 @@
 #include <cstring>
 
 TestGame::TestGame(int rowCount, int colCount) {
-    gameRunning = 0;  // process-wide; every test starts from the program's state
     level = &lvl;
     rows = rowCount;
     cols = colCount;
@@ -17,6 +16,7 @@ TestGame::TestGame(int rowCount, int colCount) {
     fieldBottom = fieldTop + rows * kCellPixels;
     computeCellsToComplete();
     initGeometry();
+    clearField();
 }
 
 void TestGame::record(const char* name, int a, int b, const char* text) {

@@ -32,7 +32,8 @@ using Names = std::vector<std::string>;
 
 class TestGame : public GameModel {
   public:
-    // 20 x 30 cells of 14 pixels at (10, 10), ball radius 7, eight frames.
+    // 20 x 30 cells of 14 pixels at (10, 10), ball radius 7, eight frames;
+    // a level in play on an empty field.
     TestGame(int rows = 20, int cols = 30);
 
     void onPauseChanged(int p) override { record("onPauseChanged", p); }
