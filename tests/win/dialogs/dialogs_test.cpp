@@ -357,16 +357,30 @@ int runAndNote(int dialogId) {
 TEST_F(DialogTest, SaveFromNextLevelSavesAndReturnsToNextLevel) {
     currentAfterRun.clear();
     setDialogRunner(runAndNote);
+    HWND nextLevel = nullptr;
+    HWND saveOwner = nullptr;
+    bool nextLevelEnabledDuringSave = true;
     DialogDriver driver;
-    driver.then("Zembal", press(IDC_SAVE_NOW))
+    driver
+        .then("Zembal",
+              [&](HWND dialog) {
+                  nextLevel = dialog;
+                  click(dialog, IDC_SAVE_NOW);
+              })
         .then("Zembal: Save Game",
-              [](HWND dialog) {
+              [&](HWND dialog) {
+                  saveOwner = GetWindow(dialog, GW_OWNER);
+                  nextLevelEnabledDuringSave = IsWindowEnabled(nextLevel) != 0;
                   SetDlgItemTextA(dialog, IDC_DESCRIPTION, "between levels");
                   click(dialog, IDOK);
               })
         .thenAgain("Zembal", press(IDOK));
     EXPECT_EQ(runAndNote(IDD_NEXT_LEVEL), 1);
     EXPECT_TRUE(driver.finished());
+    // Save Game belongs to the next-level dialog, which waits disabled and
+    // gets the focus back afterwards.
+    EXPECT_EQ(saveOwner, nextLevel);
+    EXPECT_FALSE(nextLevelEnabledDuringSave);
     // Save Game came back into the next-level dialog, which then closed.
     EXPECT_EQ(currentAfterRun, (std::vector<int>{IDD_NEXT_LEVEL, 0}));
     EXPECT_STREQ(game().slots.slots[0].description, "between levels");
