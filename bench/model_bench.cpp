@@ -6,54 +6,25 @@
 #include <cstring>
 
 #include "model/game_model.h"
+#include "tests/support/silent_game.h"
 
 namespace {
-
-class BenchGame : public GameModel {
-  public:
-    BenchGame(int rowCount, int colCount) {
-        level = &lvl;
-        rows = rowCount;
-        cols = colCount;
-        fieldLeft = 10;
-        fieldTop = 10;
-        ballRadius = 7;
-        setFrameCount(8);
-        fieldRight = fieldLeft + cols * kCellPixels;
-        fieldBottom = fieldTop + rows * kCellPixels;
-        computeCellsToComplete();
-        initGeometry();
-    }
-    void onPauseChanged(int) override {}
-    void onLevelStarted() override {}
-    void onGameOver(int, int) override {}
-    void onLevelCompleted() override {}
-    void onLifeLost() override {}
-    void onGameEnding() override {}
-    int askPlayerName(char*, int) override { return 0; }
-    void showMessage(const char*) override {}
-    void fatalError(const char*) override { ++faults; }
-    void showStatus(const char*) override {}
-
-    Level lvl;
-    int faults = 0;
-};
 
 // 199 balls on 30 x 40 at normal speed (steps of 2 pixels), no bar: the
 // clock stands still, so the level never times out.
 void BM_Tick199Balls(benchmark::State& state) {
-    BenchGame game(30, 40);
+    SilentGame game(30, 40);
     game.seedGenerator(static_cast<uint32_t>(state.range(0)));
-    game.lvl.SPEED = 1;
+    game.theLevel.SPEED = 1;
     game.barStep = 2;
     game.ballStep = 2;
-    game.lvl.NBLLS = 198;
+    game.theLevel.NBLLS = 198;
     game.startLevel();
     for (auto _ : state) {
         game.tick();
     }
-    benchmark::DoNotOptimize(game.lvl.balls[0].X);
-    if (game.faults != 0 || game.lvl.NBLLS != 199) {
+    benchmark::DoNotOptimize(game.theLevel.balls[0].X);
+    if (game.faults != 0 || game.theLevel.NBLLS != 199) {
         state.SkipWithError("the game did not stay at level 199");
     }
 }
@@ -68,9 +39,9 @@ BENCHMARK(BM_Tick199Balls)->Arg(1)->Arg(2);
 void BM_ReleaseWindingChamber(benchmark::State& state) {
     const int barCol = static_cast<int>(state.range(0));
     const int phase = static_cast<int>(state.range(1));
-    BenchGame game(30, 40);
-    game.lvl.NBLLS = 1;
-    game.lvl.balls[0].endOfList = 1;  // no ball: the whole corridor goes
+    SilentGame game(30, 40);
+    game.theLevel.NBLLS = 1;
+    game.theLevel.balls[0].endOfList = 1;  // no ball: the whole corridor goes
     int k = 0;
     for (int c = 1; c < game.cols; c += 2, ++k) {
         if (c == barCol) {
@@ -80,23 +51,23 @@ void BM_ReleaseWindingChamber(benchmark::State& state) {
         int from = openAtBottom ? 0 : 1;
         int to = openAtBottom ? game.rows - 2 : game.rows - 1;
         for (int r = from; r <= to; ++r) {
-            game.lvl.grid[r][c] = kCellWall;
+            game.theLevel.grid[r][c] = kCellWall;
         }
     }
-    Bar& bar = game.lvl.bars[0];
+    Bar& bar = game.theLevel.bars[0];
     bar.DRCT = kUp;
     bar.RSTART = game.rows - 1;
     bar.REND = 0;
     bar.CSTART = bar.CEND = barCol;
     for (int r = 0; r < game.rows; ++r) {
-        game.lvl.grid[r][barCol] = kCellWall;
+        game.theLevel.grid[r][barCol] = kCellWall;
     }
     int32_t layout[kMaxRows][kMaxCols];
-    std::memcpy(layout, game.lvl.grid, sizeof layout);
+    std::memcpy(layout, game.theLevel.grid, sizeof layout);
     int released = 0;
     for (auto _ : state) {
         // Restoring the 10 KB grid costs well under a microsecond.
-        std::memcpy(game.lvl.grid, layout, sizeof layout);
+        std::memcpy(game.theLevel.grid, layout, sizeof layout);
         released = game.releaseChambers(bar);
         benchmark::DoNotOptimize(released);
     }

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "persistence/file_system.h"
-#include "tests/host/persistence/test_game.h"
+#include "tests/support/silent_game.h"
 
-class FuzzGame : public TestGame {
+class FuzzGame : public SilentGame {
   public:
     FuzzGame() {
         clock.now = 600000;

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "tests/host/persistence/test_game.h"
+#include "tests/support/silent_game.h"
 
-class RecordingGame : public TestGame {
+class RecordingGame : public SilentGame {
   public:
     // The hooks a saved game can set off.
     void onLevelStarted() override { calls.push_back("onLevelStarted"); }

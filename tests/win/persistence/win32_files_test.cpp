@@ -6,6 +6,7 @@
 #include "persistence/saved_game.h"
 #include "persistence/slots.h"
 #include "persistence/win32_binding.h"
+#include "tests/support/silent_game.h"
 #include "tests/win/support/scratch.h"
 
 namespace {
@@ -34,7 +35,7 @@ TEST(Win32Files, SlotFilesLiveInTheGamesFolderBesideTheProgram) {
 
     // The folder is made by the first save; a second save replaces the file.
     Win32FileSystem files;
-    QuietGame game;
+    SilentGame game;
     game.newGame();
     SlotTable slots;
     ASSERT_TRUE(saveGameToSlot(slots, 9, "ten", folder, game, files, localDateNow()));
@@ -60,7 +61,7 @@ TEST(Win32Files, SlotFilesLiveInTheGamesFolderBesideTheProgram) {
 TEST(Win32Files, AFailingWriteLeavesTheOldFileByteIdentical) {
     WinScratch scratch;
     const std::string folder = scratch.path("games");
-    QuietGame game;
+    SilentGame game;
     game.newGame();
     Win32FileSystem plain;
     SlotTable slots;

@@ -44,15 +44,3 @@ std::string readFile(const std::string& path) {
     CloseHandle(file);
     return bytes;
 }
-
-QuietGame::QuietGame() {
-    level = &theLevel;
-    rows = 20;
-    cols = 30;
-    fieldLeft = 10;
-    fieldTop = 10;
-    ballRadius = 7;
-    fieldRight = fieldLeft + cols * kCellPixels;
-    fieldBottom = fieldTop + rows * kCellPixels;
-    initGeometry();
-}

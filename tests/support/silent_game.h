@@ -1,6 +1,8 @@
-// A game model built as the program builds its own (20 by 30 cells of 14
-// pixels at (10, 10), balls of radius 7) with silent hooks and a clock the
-// caller sets. Shared by the persistence tests and the fuzz targets.
+// A game model built as the program builds its own (cells of 14 pixels with
+// the field's corner at (10, 10), balls of radius 7, 20 by 30 cells unless
+// told otherwise), with hooks that only count fatal errors and a clock the
+// caller sets. Shared by the persistence tests, the fuzz targets, the Win32
+// file tests and the model's benchmarks.
 #pragma once
 
 #include <cstdint>
@@ -15,13 +17,13 @@ class ManualClock : public GameClock {
     int64_t calendar = 1000;
 };
 
-class TestGame : public GameModel {
+class SilentGame : public GameModel {
   public:
-    TestGame() {
+    explicit SilentGame(int rowCount = 20, int colCount = 30) {
         level = &theLevel;
         setClock(clock);
-        rows = 20;
-        cols = 30;
+        rows = rowCount;
+        cols = colCount;
         ballRadius = 7;
         setFrameCount(kAnimationFrames);
         placeField(10, 10);
@@ -36,7 +38,7 @@ class TestGame : public GameModel {
     void onGameEnding() override {}
     int askPlayerName(char*, int) override { return 0; }
     void showMessage(const char*) override {}
-    void fatalError(const char*) override {}
+    void fatalError(const char*) override { ++faults; }
     void showStatus(const char*) override {}
 
     // The field's corner at (left, top), its size from rows and cols.
@@ -50,4 +52,5 @@ class TestGame : public GameModel {
 
     Level theLevel;
     ManualClock clock;
+    int faults = 0;
 };
