@@ -1,6 +1,7 @@
 // Balls fly diagonally and bounce by taking the first free direction of a
 // fixed preference list.
 #include "model/game_model.h"
+#include "model/model_texts.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ int GameModel::moveBall(Ball& ball) {
 
 int GameModel::tryMove(Ball& ball, int d) {
     if (d < 0 || d > 7) {
-        fail("tryMove - invalid direction");
+        fail(modelTexts::kInvalidDirection);
         return kMoveFailed;
     }
     const int nx = ball.X + kSteps[d].dx * ballStep;
@@ -79,7 +80,7 @@ int GameModel::tryMove(Ball& ball, int d) {
         const int row = rowOf(y);
         const int col = colOf(x);
         if (!isInField(row, col)) {
-            fail("tryMove");
+            fail(modelTexts::kTryMove);
             return kMoveFailed;
         }
         if (level->grid[row][col] == kCellWall) {

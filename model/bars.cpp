@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "model/game_model.h"
+#include "model/model_texts.h"
 
 void GameModel::shoot(int x, int y) {
     Level& lv = *level;
@@ -19,7 +20,7 @@ void GameModel::shoot(int x, int y) {
         return;
     }
     if (lv.grid[row][col] == kCellWall) {
-        showStatus("Wrong shot");
+        showStatus(modelTexts::kWrongShot);
         return;
     }
 
@@ -40,7 +41,7 @@ void GameModel::shoot(int x, int y) {
                 if (failed_) {
                     return;
                 }
-                showStatus("You hit ball");
+                showStatus(modelTexts::kYouHitBall);
                 return;
             }
         }
@@ -73,7 +74,7 @@ void GameModel::shoot(int x, int y) {
         bar.CEND = bar.CSTART;
         lv.grid[bar.RSTART][bar.CSTART] = kCellBar;
     }
-    showStatus("You created bars");
+    showStatus(modelTexts::kYouCreatedBars);
 }
 
 // Moves the growing end and finds the cell it reached. Returns the result
@@ -135,7 +136,7 @@ int Bar::move(GameModel& game) {
             }
             break;
         default:
-            game.fail("Bar::move");
+            game.fail(modelTexts::kBarMove);
             return kFailed;
     }
     if (result == kGrowing) {
@@ -143,7 +144,7 @@ int Bar::move(GameModel& game) {
     }
     if (!game.isInField(row, col)) {
         // Only a corrupted bar can point outside the field.
-        game.fail("Bar::move");
+        game.fail(modelTexts::kBarMove);
         return kFailed;
     }
     if (lv.grid[row][col] == kCellWall) {
@@ -184,7 +185,7 @@ int Bar::move(GameModel& game) {
         ACTIVE = 1;
     }
     if (!game.isInField(REND, CEND)) {
-        game.fail("Bar::move");
+        game.fail(modelTexts::kBarMove);
         return kFailed;
     }
     lv.grid[REND][CEND] = kCellBar;
@@ -225,25 +226,25 @@ int GameModel::setBarTo(Bar& bar, int value) {
         const int row = vertical ? i : bar.RSTART;
         const int col = vertical ? bar.CSTART : i;
         if (!isInField(row, col)) {
-            fail("setBarTo: invalid row/col");
+            fail(modelTexts::kInvalidBarCell);
             return count;
         }
         if (level->grid[row][col] == kCellWall) {
             char text[96];
             switch (bar.DRCT) {
                 case kUp:
-                    showMessage("setBarTo-up");
+                    showMessage(modelTexts::kBarUpBlocked);
                     break;
                 case kDown:
-                    std::snprintf(text, sizeof text, "setBarTo-down: r=%d,c=%d,rows=%d,cols=%d",
-                                  row, col, rows, cols);
+                    std::snprintf(text, sizeof text, modelTexts::kBarDownBlockedFormat, row, col,
+                                  rows, cols);
                     showMessage(text);
                     break;
                 case kLeft:
-                    showMessage("setBarTo-left");
+                    showMessage(modelTexts::kBarLeftBlocked);
                     break;
                 default:
-                    showMessage("setBarTo-right");
+                    showMessage(modelTexts::kBarRightBlocked);
                     break;
             }
             return count;
@@ -258,7 +259,7 @@ int GameModel::setBarTo(Bar& bar, int value) {
 }
 
 int GameModel::ballMeetsBar(Bar* bar) {
-    showStatus("Ball meets bar");
+    showStatus(modelTexts::kBallMeetsBar);
     level->LOVES -= 1;
     if (level->LOVES <= 0) {  // below 0 only from a damaged saved game
         endGame(kEndNoMoreLives);

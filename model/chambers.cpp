@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "model/game_model.h"
+#include "model/model_texts.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ void GameModel::seedChamber(int row, int col, int* nextLabel) {
     }
     const int label = *nextLabel;
     if (label > kMaxChambers) {
-        fail("setChamber: Invalid cell");
+        fail(modelTexts::kInvalidChamberCell);
         return;
     }
     *nextLabel = label + 1;
@@ -110,7 +111,7 @@ void GameModel::defineCellForBalls() {
             const int row = rowOf(point[1]);
             const int col = colOf(point[0]);
             if (!isInField(row, col)) {
-                fail("defineCellForBalls");
+                fail(modelTexts::kDefineCellForBalls);
                 return;
             }
             if (level->grid[row][col] == kCellFree) {
@@ -141,11 +142,11 @@ int GameModel::joinCell(int label, int row, int col) {
 
 int GameModel::setChamber(int label, int row, int col) {
     if (!isInField(row, col)) {
-        fail("setChamber: Invalid cell");
+        fail(modelTexts::kInvalidChamberCell);
         return 0;
     }
     if (chamberLabels[row][col] != kLabelFree) {
-        fail("setChamber: Cell is used");
+        fail(modelTexts::kChamberCellUsed);
         return 0;
     }
     chamberLabels[row][col] = label;

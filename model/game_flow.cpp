@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/game_model.h"
+#include "model/model_texts.h"
 
 int32_t truncatedScore(double score) {
     if (!(score > -2147483648.0)) {  // also NaN
@@ -71,7 +72,7 @@ void GameModel::tick() {
     }
     releasedThisShot += released;
     char text[48];
-    std::snprintf(text, sizeof text, "You released %d cells", releasedThisShot);
+    std::snprintf(text, sizeof text, modelTexts::kReleasedFormat, releasedThisShot);
     showStatus(text);
     lv.CLDNE += released;
     addScore(released);

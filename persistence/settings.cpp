@@ -37,7 +37,7 @@ void writeNumber(ProfileStore& profile, const char* key, int32_t number) {
 }  // namespace
 
 void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings,
-                  WallOfFameTable& wallOfFame, char* userName, SlotTable& slots,
+                  WallOfFameTable& wallOfFame, char* playerName, SlotTable& slots,
                   const char* savedGamesFolder, FileSystem& files) {
     game.rows = kFieldRows[kDefaultFieldSize];
     game.cols = kFieldCols[kDefaultFieldSize];
@@ -61,10 +61,10 @@ void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings
     }
 
     clearWallOfFame(wallOfFame);
-    copyText(userName, kNameBufferSize, "");
+    copyText(playerName, kNameBufferSize, "");
     char value[kValueBufferSize];
     profile.getString(kGeneralSection, "User", "", value, sizeof value);
-    copyText(userName, kNameBufferSize, value);
+    copyText(playerName, kNameBufferSize, value);
     readWallOfFame(profile, wallOfFame);
     loadSlotIndex(profile, savedGamesFolder, files, slots);
 }
@@ -74,7 +74,7 @@ int32_t readBarVisible(ProfileStore& profile, const char* key) {
 }
 
 void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettings& settings,
-                  const WallOfFameTable& wallOfFame, const char* userName, const SlotTable& slots,
+                  const WallOfFameTable& wallOfFame, const char* playerName, const SlotTable& slots,
                   const char* savedGamesFolder, FileSystem& files) {
     profile.writeString(kGeneralSection, "Grid", game.level->GRID == 1 ? "Yes" : "No");
     profile.writeString(kGeneralSection, "Sound", settings.soundOn == 1 ? "Yes" : "No");
@@ -86,7 +86,7 @@ void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettin
     profile.writeString(kGeneralSection, kToolbarKey, settings.toolbarVisible == 1 ? "Y" : "N");
     profile.writeString(kGeneralSection, kStatusbarKey, settings.statusBarVisible == 1 ? "Y" : "N");
     char name[kNameBufferSize];
-    copyText(name, sizeof name, userName);
+    copyText(name, sizeof name, playerName);
     // An empty name leaves the key as it was in the file.
     if (name[0] != '\0') {
         profile.writeString(kGeneralSection, "User", profileText(name).c_str());

@@ -43,9 +43,9 @@ struct GameSettings {
 // the slot index, in the file's order. The model's defaults (20 by 30, 75
 // percent) and soundOn 1, themeIndex 0 are put in place first; a percentage
 // or a size that is not one of the tables keeps them. `game.level` must be
-// set. userName is the 30-byte name buffer; it is emptied, then read.
+// set. playerName is the 30-byte name buffer; it is emptied, then read.
 void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings,
-                  WallOfFameTable& wallOfFame, char* userName, SlotTable& slots,
+                  WallOfFameTable& wallOfFame, char* playerName, SlotTable& slots,
                   const char* savedGamesFolder, FileSystem& files);
 
 // 1 when the key ("Toolbar" or "Statusbar", default "Y") starts with Y or y.
@@ -55,7 +55,7 @@ int32_t readBarVisible(ProfileStore& profile, const char* key);
 // "Speed", "Precent_To_Complete", "Rows", "Cols", "Toolbar", "Statusbar",
 // "User" (only when not empty), the Wall of Fame, the slot index.
 void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettings& settings,
-                  const WallOfFameTable& wallOfFame, const char* userName, const SlotTable& slots,
+                  const WallOfFameTable& wallOfFame, const char* playerName, const SlotTable& slots,
                   const char* savedGamesFolder, FileSystem& files);
 
 // Where the settings live. They are written to the file in the player's own

@@ -75,11 +75,11 @@ void Game::onPauseChanged(int pausedNow) {
 void Game::showPauseButton(int pausedNow) {
     // The shown button goes first, so the two are never up together.
     if (pausedNow != 0) {
-        toolButtons[kPauseButton].setVisible(0);
-        toolButtons[kPlayButton].setVisible(1);
+        toolButtons[kPauseButton].setVisible(false);
+        toolButtons[kPlayButton].setVisible(true);
     } else {
-        toolButtons[kPlayButton].setVisible(0);
-        toolButtons[kPauseButton].setVisible(1);
+        toolButtons[kPlayButton].setVisible(false);
+        toolButtons[kPauseButton].setVisible(true);
     }
 }
 

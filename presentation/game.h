@@ -46,9 +46,7 @@ constexpr UINT_PTR kGameTimerId = 1001;
 constexpr UINT_PTR kClockTimerId = 1002;
 constexpr UINT kClockPeriodMs = 1000;
 constexpr int kToolbarHeight = 28;
-constexpr int kStatusBarHeight = 21;
 constexpr int kFieldMargin = 12;  // the frame's room around the field
-constexpr int kCellSizePixels = 14;
 constexpr int kStatusClearSeconds = 3;
 constexpr int kStatusTextSize = 128;
 // Every ball frame of every theme, ids IDB_BALL_FIRST to IDB_BALL_LAST.
@@ -57,9 +55,6 @@ constexpr int kThemeCount = 7;
 // Posted to the game view by fatalError: the frame is destroyed only once
 // the model operation that failed has returned.
 constexpr UINT kFatalCloseMessage = WM_APP + 1;
-// The bare command words the game view sends the frame back.
-constexpr int kToolHover = 6666;
-constexpr int kToolLeave = 6667;
 
 // The toolbar's buttons, in the order they are created; Play and Pause
 // share one place and one command, and only one of them is ever shown.
@@ -116,10 +111,8 @@ class Game : public GameModel {
     // The size the frame window needs around the field.
     SIZE neededFrameSize() const;
     // An absent bar takes no room in the layout.
-    bool toolbarShown() const { return toolbar.window != nullptr && toolbar.visibleFlag == 1; }
-    bool statusBarShown() const {
-        return statusBar.window != nullptr && statusBar.visibleFlag == 1;
-    }
+    bool toolbarShown() const { return toolbar.window != nullptr && toolbar.visible; }
+    bool statusBarShown() const { return statusBar.window != nullptr && statusBar.visible; }
 
     // Rendering.
     void paint(HDC paintContext);

@@ -63,8 +63,8 @@ void Game::saveSettings() {
     GameSettings settings;
     settings.soundOn = soundOn;
     settings.themeIndex = themeIndex;
-    settings.toolbarVisible = toolbar.visibleFlag;
-    settings.statusBarVisible = statusBar.visibleFlag;
+    settings.toolbarVisible = toolbar.visible ? 1 : 0;
+    settings.statusBarVisible = statusBar.visible ? 1 : 0;
     std::unique_ptr<ProfileStore> profile = openProfile(settingsFiles.writePath);
     ::saveSettings(*profile, *this, settings, wallOfFameTable, userName, slots, savedGamesFolder,
                    fileSystem);

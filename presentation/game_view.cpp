@@ -10,10 +10,8 @@
 
 namespace {
 
-constexpr WPARAM kKeyF1 = 0x70;
-constexpr WPARAM kKeyP = 0x50;
-constexpr int kClickedNotification = 0;
-constexpr int kDoubleClickedNotification = 5;
+// The virtual-key code of a letter key is its capital letter.
+constexpr WPARAM kPauseKey = 'P';
 
 }  // namespace
 
@@ -34,7 +32,7 @@ void registerGameViewClass(HINSTANCE instance) {
     windowClass.style = 0;
     windowClass.lpfnWndProc = gameViewProc;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_MENU);
     windowClass.lpszClassName = kGameViewClassName;
     RegisterClassExA(&windowClass);
@@ -59,8 +57,8 @@ LRESULT CALLBACK gameViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             return 0;
         case kFatalCloseMessage: {
             // Destroying the frame destroys this view and the Game with it.
-            HWND frame = GetParent(window);
-            DestroyWindow(frame != nullptr ? frame : window);
+            HWND frameWindow = GetParent(window);
+            DestroyWindow(frameWindow != nullptr ? frameWindow : window);
             return 0;
         }
         default:
@@ -76,8 +74,8 @@ void Game::createView(HWND window, HINSTANCE moduleInstance) {
     instance = moduleInstance;
     SetTimer(gameWindow, kClockTimerId, kClockPeriodMs, nullptr);
     createBars();
-    cursors[0] = LoadCursorA(nullptr, MAKEINTRESOURCEA(32645));  // IDC_SIZENS
-    cursors[1] = LoadCursorA(nullptr, MAKEINTRESOURCEA(32644));  // IDC_SIZEWE
+    cursors[0] = LoadCursorA(nullptr, IDC_SIZENS);
+    cursors[1] = LoadCursorA(nullptr, IDC_SIZEWE);
     measureText();
     loadFrames();
     loadSounds();
@@ -93,15 +91,15 @@ void Game::createView(HWND window, HINSTANCE moduleInstance) {
 void Game::createBars() {
     registerKitClasses(instance);
     toolTip.create(gameWindow);
-    HWND frame = GetParent(gameWindow);
+    HWND frameWindow = GetParent(gameWindow);
     // A hidden bar is created hidden, so it never flashes up.
-    statusBar.visibleFlag = readBarSetting(kStatusbarKey);
-    statusBar.create(kPanelClassName, "", WS_CHILD, 0, 0, 1, 1, frame, 0, instance, 0);
-    toolbar.visibleFlag = readBarSetting(kToolbarKey);
-    createToolbar(frame);
+    statusBar.visible = readBarSetting(kStatusbarKey) == 1;
+    statusBar.create(kPanelClassName, "", WS_CHILD, 0, 0, 1, 1, frameWindow, 0, instance, 0);
+    toolbar.visible = readBarSetting(kToolbarKey) == 1;
+    createToolbar(frameWindow);
 }
 
-void Game::createToolbar(HWND frame) {
+void Game::createToolbar(HWND frameWindow) {
     struct ToolButtonPlace {
         const char* text;
         int icon;
@@ -109,22 +107,21 @@ void Game::createToolbar(HWND frame) {
         int command;
     };
     static constexpr ToolButtonPlace kButtons[kToolButtonCount] = {
-        {"Exit", IDI_TOOL_EXIT, 0, IDM_EXIT},
-        {"Play", IDI_TOOL_PLAY, 24, IDM_PAUSE},
-        {"Pause", IDI_TOOL_PAUSE, 24, IDM_PAUSE},
-        {"Display Options", IDI_TOOL_DISPLAY_OPTIONS, 48, IDM_DISPLAY_OPTIONS},
-        {"Open saved game", IDI_TOOL_OPEN, 74, IDM_OPEN},
-        {"Saved game", IDI_TOOL_SAVE, 98, IDM_SAVE},
+        {texts::kExitTool, IDI_TOOL_EXIT, 0, IDM_EXIT},
+        {texts::kPlayTool, IDI_TOOL_PLAY, 24, IDM_PAUSE},
+        {texts::kPauseTool, IDI_TOOL_PAUSE, 24, IDM_PAUSE},
+        {texts::kDisplayOptionsTool, IDI_TOOL_DISPLAY_OPTIONS, 48, IDM_DISPLAY_OPTIONS},
+        {texts::kOpenTool, IDI_TOOL_OPEN, 74, IDM_OPEN},
+        {texts::kSaveTool, IDI_TOOL_SAVE, 98, IDM_SAVE},
     };
     constexpr int kButtonTop = 1;
     constexpr int kButtonSize = 24;
     constexpr int kIconSize = 16;
     constexpr int kInitialToolbarWidth = 50;
-    constexpr int kStaticEdge = 3;
-    toolbar.edgeKind = kStaticEdge;
-    toolbar.create(kPanelClassName, "", WS_CHILD, 0, 0, kInitialToolbarWidth, kToolbarHeight, frame,
-                   0, instance, 0);
-    toolButtons[kPlayButton].visibleFlag = 0;  // the game starts running
+    toolbar.edgeKind = EdgeKind::kStatic;
+    toolbar.create(kPanelClassName, "", WS_CHILD, 0, 0, kInitialToolbarWidth, kToolbarHeight,
+                   frameWindow, 0, instance, 0);
+    toolButtons[kPlayButton].visible = false;  // the game starts running
     for (int i = 0; i < kToolButtonCount; ++i) {
         const ToolButtonPlace& place = kButtons[i];
         toolButtons[i].setImage(MAKEINTRESOURCEA(place.icon), kIconSize);
@@ -215,9 +212,9 @@ void Game::onSetCursor() {
 }
 
 void Game::onKeyDown(WPARAM key) {
-    if (key == kKeyF1) {
+    if (key == VK_F1) {
         sendCommandToFrame(IDM_HELP);
-    } else if (key == kKeyP) {
+    } else if (key == kPauseKey) {
         togglePause();
     }
 }
@@ -240,12 +237,12 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
             sendCommandToFrame(LOWORD(wParam));
             break;
         case IDM_TOOLBAR:
-            toolbar.setVisible(toolbar.visibleFlag == 1 ? 0 : 1);
+            toolbar.setVisible(!toolbar.visible);
             updateToolbarCheck();
             layout(1);
             break;
         case IDM_STATUS_BAR:
-            statusBar.setVisible(statusBar.visibleFlag == 1 ? 0 : 1);
+            statusBar.setVisible(!statusBar.visible);
             updateStatusBarCheck();
             layout(1);
             break;
@@ -262,7 +259,7 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void Game::onTooltipCommand(WPARAM wParam, LPARAM lParam) {
-    if (wParam == static_cast<WPARAM>(kToolLeave)) {
+    if (wParam == static_cast<WPARAM>(TOOL_LEAVE)) {
         hideTooltip();
         return;
     }
@@ -270,12 +267,12 @@ void Game::onTooltipCommand(WPARAM wParam, LPARAM lParam) {
         return;  // a menu item or an accelerator
     }
     switch (HIWORD(wParam)) {
-        case kToolHover:
+        case TOOL_HOVER:
             showTooltipFor(reinterpret_cast<HWND>(lParam));
             break;
-        case kToolLeave:
-        case kClickedNotification:
-        case kDoubleClickedNotification:
+        case TOOL_LEAVE:
+        case BN_CLICKED:
+        case BN_DOUBLECLICKED:
             hideTooltip();
             break;
         default:

@@ -3,11 +3,11 @@
 #include "presentation/game.h"
 
 SIZE Game::neededFrameSize() const {
-    HWND frame = GetParent(gameWindow);
+    HWND frameWindow = GetParent(gameWindow);
     RECT client = {};
     RECT outer = {};
-    GetClientRect(frame, &client);
-    GetWindowRect(frame, &outer);
+    GetClientRect(frameWindow, &client);
+    GetWindowRect(frameWindow, &outer);
     int fieldWidth = cols * cellWidth;
     int fieldHeight = rows * cellHeight;
     int width =
@@ -18,29 +18,29 @@ SIZE Game::neededFrameSize() const {
         height += kToolbarHeight;
     }
     if (statusBarShown()) {
-        height += kStatusBarHeight + 2;
+        height += StatusBar::kHeight + 2;
     }
     return SIZE{width, height};
 }
 
 void Game::layout(int forceFrame) {
-    HWND frame = GetParent(gameWindow);
-    if (frame == nullptr) {
+    HWND frameWindow = GetParent(gameWindow);
+    if (frameWindow == nullptr) {
         return;
     }
     RECT desktop = {};
     GetClientRect(GetDesktopWindow(), &desktop);
     RECT client = {};
     RECT outer = {};
-    GetClientRect(frame, &client);
-    GetWindowRect(frame, &outer);
+    GetClientRect(frameWindow, &client);
+    GetWindowRect(frameWindow, &outer);
     SIZE need = neededFrameSize();
     if ((outer.right - outer.left) < need.cx || (outer.bottom - outer.top) < need.cy ||
         forceFrame == 1) {
         // Moving the frame lays the children out for the new size through
         // its size message before this pass goes on with the sizes read above.
-        MoveWindow(frame, (desktop.right - need.cx) / 2, (desktop.bottom - need.cy) / 2, need.cx,
-                   need.cy, TRUE);
+        MoveWindow(frameWindow, (desktop.right - need.cx) / 2, (desktop.bottom - need.cy) / 2,
+                   need.cx, need.cy, TRUE);
     }
     placeChildren(client.right - client.left, client.bottom - client.top);
     centreField();
@@ -56,7 +56,7 @@ void Game::placeChildren(int clientWidth, int clientHeight) {
         viewHeight -= kToolbarHeight;
     }
     if (statusBarShown()) {
-        viewHeight -= kStatusBarHeight;
+        viewHeight -= StatusBar::kHeight;
     }
     MoveWindow(gameWindow, 0, viewTop, clientWidth, viewHeight, TRUE);
     // The bar is arranged also while hidden, so it is in place when shown.
@@ -86,8 +86,8 @@ void Game::setFieldSize(int newRows, int newCols) {
     if (newCols > 0) {
         cols = newCols;
     }
-    fieldRight = fieldLeft + cols * kCellSizePixels;
-    fieldBottom = fieldTop + rows * kCellSizePixels;
+    fieldRight = fieldLeft + cols * kCellPixels;
+    fieldBottom = fieldTop + rows * kCellPixels;
     if (gameWindow != nullptr) {
         layout(1);
     }

@@ -15,4 +15,11 @@ inline constexpr const char* kLevelFormat = "Level: %d:";
 inline constexpr const char* kLivesFormat = "Lives: %d";
 inline constexpr const char* kTimeLeftFormat = "Time left: %d";
 inline constexpr const char* kGameTimeFormat = "Game's time: %d";
+// The toolbar's buttons, which their tooltips show.
+inline constexpr const char* kExitTool = "Exit";
+inline constexpr const char* kPlayTool = "Play";
+inline constexpr const char* kPauseTool = "Pause";
+inline constexpr const char* kDisplayOptionsTool = "Display Options";
+inline constexpr const char* kOpenTool = "Open saved game";
+inline constexpr const char* kSaveTool = "Saved game";
 }  // namespace texts

@@ -4,6 +4,7 @@
 #include "presentation/game.h"
 #include "resources/resource.h"
 #include "shell/kit/kit_classes.h"
+#include "shell/shell_texts.h"
 
 HWND gameViewWindow = nullptr;
 
@@ -18,10 +19,10 @@ void openWebPage(int command) {
 
 // Only the whole command word is compared: accelerator commands carry
 // notification code 1 and so always go on to the game view.
-void onFrameCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
+void onFrameCommand(HWND frameWindow, WPARAM wParam, LPARAM lParam) {
     switch (wParam) {
         case IDM_EXIT:
-            DestroyWindow(frame);
+            DestroyWindow(frameWindow);
             break;
         case IDM_ABOUT:
             runDialog(IDD_ABOUT);
@@ -93,7 +94,7 @@ HWND createGameView(HINSTANCE instance, HWND parent) {
     registerPanelClass(instance);
     registerToolTipClass(instance);
     if (parent == nullptr) {
-        return CreateWindowExA(WS_EX_CONTROLPARENT, kGameViewClassName, "Zembal",
+        return CreateWindowExA(WS_EX_CONTROLPARENT, kGameViewClassName, shellTexts::kFrameTitle,
                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     }
@@ -110,7 +111,7 @@ void registerFrameClass(HINSTANCE instance) {
     frameClass.lpfnWndProc = frameProc;
     frameClass.hInstance = instance;
     frameClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ZEMBAL));
-    frameClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    frameClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     frameClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     frameClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
     frameClass.lpszClassName = kFrameClassName;
@@ -120,24 +121,26 @@ void registerFrameClass(HINSTANCE instance) {
 HWND createFrame(HINSTANCE instance) {
     RECT desktop = {};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    return CreateWindowExA(0, kFrameClassName, kFrameTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                           (desktop.right - kFrameWidth) / 2, (desktop.bottom - kFrameHeight) / 2,
-                           kFrameWidth, kFrameHeight, nullptr, nullptr, instance, nullptr);
+    return CreateWindowExA(0, kFrameClassName, shellTexts::kFrameTitle,
+                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, (desktop.right - kFrameWidth) / 2,
+                           (desktop.bottom - kFrameHeight) / 2, kFrameWidth, kFrameHeight, nullptr,
+                           nullptr, instance, nullptr);
 }
 
-void processMessage(HWND frame, HACCEL accelerators, MSG& message) {
-    if (accelerators != nullptr && TranslateAcceleratorA(frame, accelerators, &message) != 0) {
+void processMessage(HWND frameWindow, HACCEL accelerators, MSG& message) {
+    if (accelerators != nullptr &&
+        TranslateAcceleratorA(frameWindow, accelerators, &message) != 0) {
         return;
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }
 
-int runMessageLoop(HWND frame, HACCEL accelerators) {
+int runMessageLoop(HWND frameWindow, HACCEL accelerators) {
     MSG message = {};
     // A failed read (-1) is handled like a message; only the quit ends it.
     while (GetMessageA(&message, nullptr, 0, 0) != 0) {
-        processMessage(frame, accelerators, message);
+        processMessage(frameWindow, accelerators, message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -149,11 +152,11 @@ int runProgram(HINSTANCE instance, HINSTANCE previousInstance, int showCommand) 
     if (previousInstance == nullptr) {
         registerFrameClass(instance);
     }
-    HWND frame = createFrame(instance);
-    if (frame == nullptr) {
+    HWND frameWindow = createFrame(instance);
+    if (frameWindow == nullptr) {
         return 1;  // no window would ever end the message loop
     }
-    ShowWindow(frame, showCommand);
+    ShowWindow(frameWindow, showCommand);
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
-    return runMessageLoop(frame, accelerators);
+    return runMessageLoop(frameWindow, accelerators);
 }

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 inline constexpr const char* kFrameClassName = "Zembal";
-inline constexpr const char* kFrameTitle = "Zembal";
 constexpr int kFrameWidth = 720;
 constexpr int kFrameHeight = 540;
 
@@ -24,9 +23,9 @@ void registerFrameClass(HINSTANCE instance);
 HWND createFrame(HINSTANCE instance);
 
 // Handles one message of the loop: accelerators for the frame first.
-void processMessage(HWND frame, HACCEL accelerators, MSG& message);
+void processMessage(HWND frameWindow, HACCEL accelerators, MSG& message);
 // Runs until the quit message and returns its exit code.
-int runMessageLoop(HWND frame, HACCEL accelerators);
+int runMessageLoop(HWND frameWindow, HACCEL accelerators);
 // The whole program: start-up, the loop, the exit code.
 int runProgram(HINSTANCE instance, HINSTANCE previousInstance, int showCommand);
 

@@ -1,6 +1,7 @@
 // The Help menu's web pages, opened through the system's URL handler.
-#include "shell/frame.h"
 #include "resources/resource.h"
+#include "shell/frame.h"
+#include "shell/shell_texts.h"
 
 namespace {
 
@@ -9,16 +10,12 @@ struct WebPage {
     const char* commandLine;
 };
 
-#define ZEMBAL_URL_HANDLER "rundll32 url.dll,FileProtocolHandler "
-
 constexpr WebPage kWebPages[] = {
-    {IDM_WEB_PRODUCT, ZEMBAL_URL_HANDLER "https://zembal.example.org/"},
-    {IDM_WEB_EDITION_1, ZEMBAL_URL_HANDLER "https://zembal.example.org/linux/"},
-    {IDM_WEB_EDITION_2, ZEMBAL_URL_HANDLER "https://zembal.example.org/source/"},
-    {IDM_WEB_MAKER, ZEMBAL_URL_HANDLER "https://zembal.example.org/team/"},
+    {IDM_WEB_PRODUCT, shellTexts::kProductPage},
+    {IDM_WEB_EDITION_1, shellTexts::kLinuxEditionPage},
+    {IDM_WEB_EDITION_2, shellTexts::kSourceEditionPage},
+    {IDM_WEB_MAKER, shellTexts::kMakerPage},
 };
-
-#undef ZEMBAL_URL_HANDLER
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
-#include "shell/dialogs/dialog_texts.h"
+#include "shell/shell_texts.h"
 
 namespace {
 
@@ -13,9 +13,9 @@ void initialise(HWND dialog, int) {
     Game& game = *theGame;
     CheckDlgButton(dialog, IDC_GRID, game.level->GRID == 1 ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_SOUND, game.soundOn == 1 ? BST_CHECKED : BST_UNCHECKED);
-    fillList(dialog, IDC_THEME, dialogTexts::kThemes, kThemeCount);
+    fillList(dialog, IDC_THEME, shellTexts::kThemes, kThemeCount);
     SendDlgItemMessageA(dialog, IDC_THEME, CB_SETCURSEL, game.themeIndex, 0);
-    fillList(dialog, IDC_SPEED, dialogTexts::kSpeeds, kSpeedCount);
+    fillList(dialog, IDC_SPEED, shellTexts::kSpeeds, kSpeedCount);
     SendDlgItemMessageA(dialog, IDC_SPEED, CB_SETCURSEL, game.level->SPEED, 0);
 }
 

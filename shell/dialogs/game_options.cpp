@@ -7,7 +7,7 @@
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
-#include "shell/dialogs/dialog_texts.h"
+#include "shell/shell_texts.h"
 
 namespace {
 
@@ -27,12 +27,12 @@ int percentPosition(int percent) {
 void initialise(HWND dialog, int) {
     Game& game = *theGame;
     // In ascending order the sorted list keeps every entry at its position.
-    fillList(dialog, IDC_PERCENT, dialogTexts::kPercents, kListedPercents);
+    fillList(dialog, IDC_PERCENT, shellTexts::kPercents, kListedPercents);
     SendDlgItemMessageA(dialog, IDC_PERCENT, CB_SETCURSEL, percentPosition(game.percentToComplete),
                         0);
     for (int i = 0; i < kFieldSizeCount; ++i) {
         char text[32];
-        std::snprintf(text, sizeof text, dialogTexts::kFieldSizeFormat, kFieldRows[i],
+        std::snprintf(text, sizeof text, shellTexts::kFieldSizeFormat, kFieldRows[i],
                       kFieldCols[i]);
         SendDlgItemMessageA(dialog, IDC_FIELD_SIZE, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(text));
@@ -65,7 +65,7 @@ int accept(HWND dialog, int) {
     if (percent == game.percentToComplete && newRows == game.rows && newCols == game.cols) {
         return 1;
     }
-    if (!game.askYesNo(dialog, dialogTexts::kStopGameQuestion)) {
+    if (!game.askYesNo(dialog, shellTexts::kStopGameQuestion)) {
         return 0;  // the dialog stays open with the player's choices
     }
     game.percentToComplete = percent;

@@ -4,10 +4,11 @@
 
 #include "model/wall_of_fame.h"
 #include "presentation/game.h"
+#include "presentation/texts.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
-#include "shell/dialogs/dialog_texts.h"
+#include "shell/shell_texts.h"
 
 namespace {
 
@@ -16,11 +17,10 @@ constexpr int kReasonCount = 3;
 void initialise(HWND dialog, int) {
     Game& game = *theGame;
     char score[16];
-    std::snprintf(score, sizeof score, dialogTexts::kScoreFormat,
-                  truncatedScore(game.level->SCORE));
+    std::snprintf(score, sizeof score, shellTexts::kScoreFormat, truncatedScore(game.level->SCORE));
     SetDlgItemTextA(dialog, IDC_SCORE, score);
     if (game.endReason >= 0 && game.endReason < kReasonCount) {
-        SetDlgItemTextA(dialog, IDC_END_REASON, dialogTexts::kEndReasons[game.endReason]);
+        SetDlgItemTextA(dialog, IDC_END_REASON, texts::kEndReasons[game.endReason]);
     }
     SendDlgItemMessageA(dialog, IDC_USER_NAME, EM_LIMITTEXT, kNameBufferSize, 0);
     SetDlgItemTextA(dialog, IDC_USER_NAME, userName);
@@ -30,7 +30,7 @@ int accept(HWND dialog, int) {
     // The buffer holds 29 characters and the terminator; longer names are cut.
     GetDlgItemTextA(dialog, IDC_USER_NAME, userName, kNameBufferSize);
     if (userName[0] == '\0') {
-        theGame->showInfo(dialogTexts::kNameMissing);
+        theGame->showInfo(shellTexts::kNameMissing);
         return 0;
     }
     return 1;

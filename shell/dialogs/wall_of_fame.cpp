@@ -6,7 +6,7 @@
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
-#include "shell/dialogs/dialog_texts.h"
+#include "shell/shell_texts.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ void otherControl(HWND dialog, int, int controlId, int) {
     if (controlId != IDC_CLEAR) {
         return;
     }
-    if (theGame->askYesNo(dialog, dialogTexts::kClearQuestion)) {
+    if (theGame->askYesNo(dialog, shellTexts::kClearQuestion)) {
         clearWallOfFame(wallOfFameTable);
         EndDialog(dialog, IDCANCEL);
     }

@@ -8,8 +8,7 @@
 inline constexpr const char* kPanelClassName = "FRAME_CLASS";
 inline constexpr const char* kToolTipClassName = "ToolTipClass";
 
-// Registers "FRAME_CLASS"; the first call also fetches the shared label
-// font. True when the class was registered by this call.
+// Registers "FRAME_CLASS". True when the class was registered by this call.
 bool registerPanelClass(HINSTANCE instance);
 
 // Registers "ToolTipClass". True when the class was registered by this call.
@@ -17,7 +16,3 @@ bool registerToolTipClass(HINSTANCE instance);
 
 // Both of the above, for the game view before it builds its toolbar.
 void registerKitClasses(HINSTANCE instance);
-
-// The font of every label: the stock variable-width ANSI font, fetched when
-// the panel class is first registered (null before).
-HFONT sharedLabelFont();

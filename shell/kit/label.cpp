@@ -1,17 +1,15 @@
 #include "shell/kit/label.h"
 
-#include "shell/kit/kit_classes.h"
-
 namespace {
 
 constexpr int kPlainHeight = 13;
 constexpr int kEdgedHeight = 17;
 
-DWORD alignmentStyle(int alignment) {
+DWORD alignmentStyle(TextAlignment alignment) {
     switch (alignment) {
-        case 1:
+        case TextAlignment::kCentre:
             return SS_CENTER;
-        case 2:
+        case TextAlignment::kRight:
             return SS_RIGHT;
         default:
             return SS_LEFT;
@@ -20,16 +18,16 @@ DWORD alignmentStyle(int alignment) {
 
 }  // namespace
 
-Label::Label(int alignment) : alignment(alignment) {
-    borderKind = 0;
+int Label::textHeight() const {
+    return edgeKind != EdgeKind::kNone ? kEdgedHeight : kPlainHeight;
 }
 
 HWND Label::create(WindowWrapper* parent, LPCSTR text, int x, int y, int width, int height) {
     if (height == 0) {
-        height = edgeKind != 0 ? kEdgedHeight : kPlainHeight;
+        height = textHeight();
     }
     HWND created = createChild(parent, "STATIC", text, alignmentStyle(alignment) | WS_CHILD, x, y,
                                width, height, 0, 0);
-    setFont(sharedLabelFont(), 1);
+    setFont(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)), true);
     return created;
 }

@@ -1,15 +1,19 @@
-// A static text in the shared label font; the status bar's panes.
+// A static text in the stock variable-width font; the status bar's panes.
 #pragma once
 
 #include "shell/kit/window_wrapper.h"
 
+enum class TextAlignment { kLeft, kCentre, kRight };
+
 class Label : public WindowWrapper {
   public:
-    // alignment: 0 left, 1 centred, 2 right.
-    explicit Label(int alignment);
+    explicit Label(TextAlignment textAlignment = TextAlignment::kLeft) : alignment(textAlignment) {}
 
-    // Height 0 takes the text's own height: 13, or 17 with an edge.
+    // The height of one line of text: 13, or 17 with an edge.
+    int textHeight() const;
+
+    // Height 0 takes textHeight().
     HWND create(WindowWrapper* parent, LPCSTR text, int x, int y, int width, int height);
 
-    int alignment = 0;
+    TextAlignment alignment;
 };

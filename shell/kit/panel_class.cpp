@@ -4,8 +4,6 @@
 
 namespace {
 
-HFONT labelFont = nullptr;
-
 LRESULT onCommand(HWND panel, WPARAM wParam, LPARAM lParam) {
     HWND parent = GetParent(panel);
     if (parent != nullptr) {
@@ -36,9 +34,6 @@ LRESULT CALLBACK panelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 bool registerPanelClass(HINSTANCE instance) {
-    if (labelFont == nullptr) {
-        labelFont = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
-    }
     WNDCLASSA windowClass{};
     windowClass.style = 0;
     windowClass.lpfnWndProc = panelProc;
@@ -47,8 +42,4 @@ bool registerPanelClass(HINSTANCE instance) {
     windowClass.hbrBackground = GetSysColorBrush(COLOR_MENU);
     windowClass.lpszClassName = kPanelClassName;
     return RegisterClassA(&windowClass) != 0;
-}
-
-HFONT sharedLabelFont() {
-    return labelFont;
 }

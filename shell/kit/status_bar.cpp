@@ -11,25 +11,20 @@ constexpr int kClockSpace = 62;
 constexpr int kHiddenRows = 2;
 // From the bar's top to the panes' top is the height less this.
 constexpr int kPaneDrop = 18;
-constexpr int kEdgedPaneHeight = 17;
-constexpr int kPlainPaneHeight = 13;
 
 void placePane(StatusBar& bar, Label& pane, int x, int y, int width) {
     if (pane.window == nullptr) {
         pane.create(&bar, "", x, y, width, 0);
         return;
     }
-    const int paneHeight = pane.edgeKind != 0 ? kEdgedPaneHeight : kPlainPaneHeight;
-    MoveWindow(pane.window, x, y, width, paneHeight, TRUE);
+    MoveWindow(pane.window, x, y, width, pane.textHeight(), TRUE);
 }
 
 }  // namespace
 
 StatusBar::StatusBar() {
-    edgeKind = 0;
-    borderKind = 0;
-    messagePane.edgeKind = 1;
-    clockPane.edgeKind = 1;
+    messagePane.edgeKind = EdgeKind::kClient;
+    clockPane.edgeKind = EdgeKind::kClient;
 }
 
 void StatusBar::arrange() {
@@ -37,9 +32,9 @@ void StatusBar::arrange() {
     GetClientRect(parentWindow, &client);
     const int parentWidth = client.right;
     const int parentHeight = client.bottom;
-    MoveWindow(window, 0, parentHeight - height, parentWidth, height + kHiddenRows, TRUE);
+    MoveWindow(window, 0, parentHeight - kHeight, parentWidth, kHeight + kHiddenRows, TRUE);
 
-    const int paneTop = height - kPaneDrop;
+    const int paneTop = kHeight - kPaneDrop;
     placePane(*this, clockPane, parentWidth - kClockSpace, paneTop, kClockWidth);
     placePane(*this, messagePane, 0, paneTop, parentWidth - kClockSpace);
 }

@@ -18,7 +18,8 @@ class StatusBar : public WindowWrapper {
     // Shows the current local time in the clock pane.
     void updateClock();
 
-    int height = 21;
-    Label messagePane{0};
-    Label clockPane{0};
+    // The bar's height in the frame's client area.
+    static constexpr int kHeight = 21;
+    Label messagePane;
+    Label clockPane;
 };

@@ -36,7 +36,7 @@ HANDLE loadIcon(HINSTANCE instance, LPCSTR icon, int size) {
 }  // namespace
 
 ToolButton::ToolButton() {
-    tabStopFlag = 1;
+    tabStop = true;
 }
 
 void ToolButton::setImage(LPCSTR iconResource, int size) {

@@ -23,9 +23,9 @@ SIZE measureText(HWND tip, const char* text) {
 }  // namespace
 
 ToolTip::ToolTip() {
-    visibleFlag = 0;
-    borderKind = 1;
-    edgeKind = 2;
+    visible = false;
+    borderKind = BorderKind::kThin;
+    edgeKind = EdgeKind::kWindow;
 }
 
 HWND ToolTip::create(HWND owner) {
@@ -96,15 +96,15 @@ void ToolTip::placeUnder(HWND tool, const char* text) {
         height = newHeight;
         MoveWindow(window, x, y, width, height, TRUE);
     }
-    setVisible(1);
+    setVisible(true);
 }
 
 void ToolTip::hide() {
-    if (visibleFlag != 1) {
+    if (!visible) {
         return;
     }
     currentTool = nullptr;
-    setVisible(0);
+    setVisible(false);
     if (statusWindow != nullptr) {
         SetWindowTextA(statusWindow, savedStatusText);
         savedStatusText[0] = '\0';

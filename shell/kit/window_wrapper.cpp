@@ -2,30 +2,24 @@
 
 namespace {
 
-// Style bits the flags add. The tab-stop and maximise-box flags share one
-// bit, as they do in the platform's own definitions.
-constexpr DWORD kTabStopBit = 0x00010000;
-constexpr DWORD kGroupBit = 0x00020000;
-constexpr DWORD kMaximiseBoxBit = 0x00010000;
-
-DWORD borderStyle(int borderKind) {
-    switch (borderKind) {
-        case 1:
+DWORD borderStyle(BorderKind kind) {
+    switch (kind) {
+        case BorderKind::kThin:
             return WS_BORDER;
-        case 2:
+        case BorderKind::kSizing:
             return WS_THICKFRAME;
         default:
             return 0;
     }
 }
 
-DWORD edgeStyle(int edgeKind) {
-    switch (edgeKind) {
-        case 1:
+DWORD edgeStyle(EdgeKind kind) {
+    switch (kind) {
+        case EdgeKind::kClient:
             return WS_EX_CLIENTEDGE;
-        case 2:
+        case EdgeKind::kWindow:
             return WS_EX_WINDOWEDGE;
-        case 3:
+        case EdgeKind::kStatic:
             return WS_EX_STATICEDGE;
         default:
             return 0;
@@ -46,7 +40,7 @@ HWND WindowWrapper::create(LPCSTR className, LPCSTR text, DWORD style, int x, in
         return nullptr;
     }
 
-    if (centreFlag == 1) {
+    if (centred) {
         RECT desktop{};
         GetWindowRect(GetDesktopWindow(), &desktop);
         x = (desktop.right - width) / 2;
@@ -54,20 +48,20 @@ HWND WindowWrapper::create(LPCSTR className, LPCSTR text, DWORD style, int x, in
     }
 
     style |= borderStyle(borderKind);
-    if (visibleFlag == 1) {
+    if (visible) {
         style |= WS_VISIBLE;
     }
-    if (tabStopFlag == 1) {
-        style |= kTabStopBit;
+    if (tabStop) {
+        style |= WS_TABSTOP;
     }
-    if (captionFlag == 1) {
+    if (caption) {
         style |= WS_CAPTION;
     }
-    if (groupFlag == 1) {
-        style |= kGroupBit;
+    if (group) {
+        style |= WS_GROUP;
     }
-    if (maximiseBoxFlag == 1) {
-        style |= kMaximiseBoxBit;
+    if (maximiseBox) {
+        style |= WS_MAXIMIZEBOX;
     }
     extendedStyle |= edgeStyle(edgeKind);
 
@@ -75,7 +69,7 @@ HWND WindowWrapper::create(LPCSTR className, LPCSTR text, DWORD style, int x, in
     HMENU menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId));
     window = CreateWindowExA(extendedStyle, className, text, style, x, y, width, height, parent,
                              menuOrId, instance, nullptr);
-    if (window != nullptr && visibleFlag == 1) {
+    if (window != nullptr && visible) {
         ShowWindow(window, SW_SHOW);
         UpdateWindow(window);
     }
@@ -92,15 +86,14 @@ HWND WindowWrapper::createChild(WindowWrapper* parent, LPCSTR className, LPCSTR 
                   parentInstance, extendedStyle);
 }
 
-void WindowWrapper::setFont(HFONT font, int redraw) {
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font),
-                 MAKELPARAM(static_cast<WORD>(redraw), 0));
+void WindowWrapper::setFont(HFONT font, bool redraw) {
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), MAKELPARAM(redraw ? 1 : 0, 0));
 }
 
-void WindowWrapper::setVisible(int flag) {
-    visibleFlag = flag;
+void WindowWrapper::setVisible(bool shown) {
+    visible = shown;
     if (window != nullptr) {
-        ShowWindow(window, flag ? SW_SHOW : SW_HIDE);
+        ShowWindow(window, shown ? SW_SHOW : SW_HIDE);
         UpdateWindow(window);
     }
 }

@@ -5,6 +5,11 @@
 
 #include <windows.h>
 
+// The frame a window is created with.
+enum class BorderKind { kNone, kThin, kSizing };
+// The three-dimensional edge a window is created with.
+enum class EdgeKind { kNone, kClient, kWindow, kStatic };
+
 class WindowWrapper {
   public:
     WindowWrapper() = default;
@@ -19,20 +24,20 @@ class WindowWrapper {
     HWND createChild(WindowWrapper* parent, LPCSTR className, LPCSTR text, DWORD style, int x,
                      int y, int width, int height, int controlId, DWORD extendedStyle);
 
-    void setFont(HFONT font, int redraw);
-    void setVisible(int flag);
+    void setFont(HFONT font, bool redraw);
+    void setVisible(bool shown);
     void setText(LPCSTR text);
 
     HWND window = nullptr;
     HWND parentWindow = nullptr;
     HINSTANCE instance = nullptr;
-    int borderKind = 0;  // 0 none, 1 thin border, 2 sizing border
-    int centreFlag = 0;  // 1: centred on the desktop at creation
-    int tabStopFlag = 0;
-    int captionFlag = 0;
-    int groupFlag = 0;
-    int maximiseBoxFlag = 0;
-    int edgeKind = 0;                        // 0 none, 1 client edge, 2 window edge, 3 static edge
-    int visibleFlag = 1;                     // follows the last show/hide request
+    BorderKind borderKind = BorderKind::kNone;
+    bool centred = false;  // centred on the desktop at creation
+    bool tabStop = false;
+    bool caption = false;
+    bool group = false;
+    bool maximiseBox = false;
+    EdgeKind edgeKind = EdgeKind::kNone;
+    bool visible = true;                     // follows the last show/hide request
     WindowWrapper* parentWrapper = nullptr;  // not owned
 };
