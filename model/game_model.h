@@ -74,30 +74,11 @@ class GameModel {
     int percentDone() const;
     int elapsedSeconds() const;
 
-    // Ball motion.
-    int moveBalls();
-    int moveBall(Ball& ball);
-    int tryMove(Ball& ball, int direction);
-    bool isPointInBar(const Bar& bar, int x, int y) const;
-
-    // Bars.
+    // The player's click at a pixel: launches a pair of bars from its cell.
     void shoot(int x, int y);
-    int setBarTo(Bar& bar, int value);
-    int ballMeetsBar(Bar* bar);
 
-    // Chambers.
-    int releaseChambers(const Bar& bar);
-    void defineCellForBalls();
-    bool hasLabelledNeighbour(int label, int row, int col) const;
-    int joinCell(int label, int row, int col);
-    int setChamber(int label, int row, int col);
-    int fillChamber(int label, int row, int col);
-
-    // Tick, score and the flow between levels and games.
+    // One tick of play, and the flow between levels and games.
     void tick();
-    void addScore(int n);
-    void completeLevel();
-    void endGame(int reason);
     void newGame();
     void setPaused(int p);
     void togglePause();
@@ -112,6 +93,45 @@ class GameModel {
 
     // 1 while a level is set up and in play, 0 in the transitions.
     static int32_t gameRunning;
+
+    // What the other layers read and set of the state of play: the level's
+    // records (the saved-game file's fields), the field's size and corner,
+    // the goal, and how the last game ended.
+    Level* currentLevel() const { return level; }
+    int32_t fieldRows() const { return rows; }
+    int32_t fieldCols() const { return cols; }
+    // Only the size: the caller recomputes the geometry afterwards.
+    void setFieldCells(int32_t newRows, int32_t newCols) {
+        rows = newRows;
+        cols = newCols;
+    }
+    int32_t fieldCornerX() const { return fieldLeft; }
+    int32_t fieldCornerY() const { return fieldTop; }
+    int32_t ballRadiusPixels() const { return ballRadius; }
+    int32_t goalPercent() const { return percentToComplete; }
+    void setGoalPercent(int32_t percent) { percentToComplete = percent; }
+    bool isPaused() const { return paused != 0; }
+    int32_t lastEndReason() const { return endReason; }
+    // The score as shown and entered in the Wall of Fame.
+    int32_t shownScore() const { return truncatedScore(level->SCORE); }
+
+  protected:
+    // The steps of a tick.
+    int moveBalls();
+    int moveBall(Ball& ball);
+    int tryMove(Ball& ball, int direction);
+    bool isPointInBar(const Bar& bar, int x, int y) const;
+    int setBarTo(Bar& bar, int value);
+    int ballMeetsBar(Bar* bar);
+    int releaseChambers(const Bar& bar);
+    void defineCellForBalls();
+    bool hasLabelledNeighbour(int label, int row, int col) const;
+    int joinCell(int label, int row, int col);
+    int setChamber(int label, int row, int col);
+    int fillChamber(int label, int row, int col);
+    void addScore(int n);
+    void completeLevel();
+    void endGame(int reason);
 
     int32_t timeLimit = kTimeLimitSeconds;
     WallOfFameTable* wallOfFame = nullptr;
@@ -135,7 +155,6 @@ class GameModel {
     int32_t cellWidth = 0, cellHeight = 0;
     int32_t ticksPerFrame = 10;
 
-  protected:
     // Reports an internal inconsistency through fatalError and marks the
     // model as failed, so every caller up the chain stops.
     void fail(const char* text);

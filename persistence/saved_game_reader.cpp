@@ -54,8 +54,8 @@ class Stager {
   public:
     Stager(const GameModel& game, SavedGameStaging& staging) : game_(game), s_(staging) {
         s_ = SavedGameStaging();
-        s_.rows = game.rows;
-        s_.cols = game.cols;
+        s_.rows = game.fieldRows();
+        s_.cols = game.fieldCols();
         now_ = game.clock().nowMs();
     }
 
@@ -166,7 +166,7 @@ SavedGameError Stager::line(const char* key, const char* value, size_t valueLeng
         // The time between saving and reading counts as paused.
         const int64_t base = s_.pausedTotalSet ? s_.pausedTotal
                              : bodySeen_       ? 0
-                                               : game_.level->pausedTotal;
+                                               : game_.currentLevel()->pausedTotal;
         s_.pausedTotalSet = true;
         s_.pausedTotal = base + (int64_t{now_} - decimalValue(value));
     } else if (std::strcmp(key, "LEFT") == 0) {
@@ -289,7 +289,7 @@ bool Stager::clocksFit() const {
     const int64_t now = now_;
     const int64_t start = s_.SLVTM.set ? s_.SLVTM.value : now;
     const int64_t tick = s_.LEVTM.set ? s_.LEVTM.value : now;
-    const int64_t pause = s_.SPSTM.set ? s_.SPSTM.value : game_.level->SPSTM;
+    const int64_t pause = s_.SPSTM.set ? s_.SPSTM.value : game_.currentLevel()->SPSTM;
     const int64_t paused = s_.pausedTotalSet ? s_.pausedTotal : 0;
     return fitsInt32(paused) && fitsInt32(now - start) && fitsInt32(tick - start) &&
            fitsInt32(now - start - paused) && fitsInt32(tick - start - paused) &&
@@ -324,11 +324,11 @@ bool Stager::positionsInRange() const {
 }
 
 SavedGameError Stager::validateBalls() const {
-    const int64_t left = s_.LEFT.set ? s_.LEFT.value : game_.fieldLeft;
-    const int64_t top = s_.TOP.set ? s_.TOP.value : game_.fieldTop;
+    const int64_t left = s_.LEFT.set ? s_.LEFT.value : game_.fieldCornerX();
+    const int64_t top = s_.TOP.set ? s_.TOP.value : game_.fieldCornerY();
     const int64_t right = left + int64_t{s_.cols} * kCellPixels;
     const int64_t bottom = top + int64_t{s_.rows} * kCellPixels;
-    const int64_t radius = game_.ballRadius;
+    const int64_t radius = game_.ballRadiusPixels();
     for (int i = 0; i < s_.NBLLS; ++i) {
         const Ball& ball = s_.balls[i];
         const uint32_t set = s_.ballSet[i];
@@ -350,7 +350,7 @@ SavedGameError Stager::validateBalls() const {
 SavedGameError Stager::validateBars() const {
     for (int b = 0; b < kBarCount; ++b) {
         // A field the file leaves out keeps what the level start leaves in it.
-        Bar bar = game_.level->bars[b];
+        Bar bar = game_.currentLevel()->bars[b];
         bar.ACTIVE = 1;
         for (int k = 0; k < kBarKeyCount; ++k) {
             if (s_.barSet[b] & (1u << k)) {
@@ -376,8 +376,8 @@ SavedGameError Stager::validateBars() const {
         if ((s_.barSet[b] & corners) != corners) {
             return SavedGameError::kBarOutsideField;
         }
-        const int64_t left = s_.LEFT.set ? s_.LEFT.value : game_.fieldLeft;
-        const int64_t top = s_.TOP.set ? s_.TOP.value : game_.fieldTop;
+        const int64_t left = s_.LEFT.set ? s_.LEFT.value : game_.fieldCornerX();
+        const int64_t top = s_.TOP.set ? s_.TOP.value : game_.fieldCornerY();
         const int64_t right = left + int64_t{s_.cols} * kCellPixels;
         const int64_t bottom = top + int64_t{s_.rows} * kCellPixels;
         const auto inWidth = [&](int64_t x) { return x >= left && x <= right; };
@@ -403,25 +403,24 @@ SavedGameError stageSavedGame(const char* data, size_t size, const GameModel& ga
     }
     Stager stager(game, *staging);
     const SavedGameError error = stager.run(data, size);
-    staging->originLeft = staging->LEFT.set ? staging->LEFT.value : game.fieldLeft;
-    staging->originTop = staging->TOP.set ? staging->TOP.value : game.fieldTop;
+    staging->originLeft = staging->LEFT.set ? staging->LEFT.value : game.fieldCornerX();
+    staging->originTop = staging->TOP.set ? staging->TOP.value : game.fieldCornerY();
     return error;
 }
 
 void applySavedGame(const SavedGameStaging& s, GameModel& game,
                     const std::function<void()>& recomputeGeometry) {
-    Level& level = *game.level;
+    Level& level = *game.currentLevel();
     // The head takes effect first: the field's size and the grid option.
-    game.rows = s.rows;
-    game.cols = s.cols;
+    game.setFieldCells(s.rows, s.cols);
     if (s.GRID.set) {
         level.GRID = s.GRID.value;
     }
     if (recomputeGeometry) {
         recomputeGeometry();
     }
-    const int64_t dx = int64_t{game.fieldLeft} - s.originLeft;
-    const int64_t dy = int64_t{game.fieldTop} - s.originTop;
+    const int64_t dx = int64_t{game.fieldCornerX()} - s.originLeft;
+    const int64_t dy = int64_t{game.fieldCornerY()} - s.originTop;
 
     // Then the level starts afresh, as the saved level...
     game.newGame();
@@ -502,7 +501,7 @@ ReadResult readGameFile(const char* path, GameModel& game,
     SavedGameError why = SavedGameError::kNone;
     ReadResult result = ReadResult::kNotOpened;
     std::string contents;
-    if (path != nullptr && game.level != nullptr) {
+    if (path != nullptr && game.currentLevel() != nullptr) {
         switch (files.readFile(path, kMaxSavedGameBytes, &contents)) {
             case ReadFileResult::kNotOpened:
                 break;

@@ -53,23 +53,23 @@ char cellCharacter(int32_t value) {
 }
 
 void writeHead(LineWriter& out, const GameModel& game) {
-    const Level& level = *game.level;
+    const Level& level = *game.currentLevel();
     out.line("%s", kHeadMarker);
-    out.line("ROWS:%d", game.rows);
-    out.line("COLS:%d", game.cols);
+    out.line("ROWS:%d", game.fieldRows());
+    out.line("COLS:%d", game.fieldCols());
     out.line("NBLLS:%d", level.NBLLS);
     out.line("GRID:%c", level.GRID == 1 ? 'Y' : 'N');
     // Positions are client pixels; the field's corner lets a later run
     // move them to wherever its field sits.
-    out.line("LEFT:%d", game.fieldLeft);
-    out.line("TOP:%d", game.fieldTop);
+    out.line("LEFT:%d", game.fieldCornerX());
+    out.line("TOP:%d", game.fieldCornerY());
 }
 
 void writeBody(LineWriter& out, const GameModel& game, int32_t now) {
-    const Level& level = *game.level;
+    const Level& level = *game.currentLevel();
     out.line("%s", kBodyMarker);
-    const int rows = game.rows < kMaxRows ? game.rows : kMaxRows;
-    const int cols = game.cols < kMaxCols ? game.cols : kMaxCols;
+    const int rows = game.fieldRows() < kMaxRows ? game.fieldRows() : kMaxRows;
+    const int cols = game.fieldCols() < kMaxCols ? game.fieldCols() : kMaxCols;
     for (int r = 0; r < rows; ++r) {
         // A cell may be any character, a zero byte included, so the row is
         // put together by hand rather than formatted.
@@ -120,7 +120,7 @@ std::string folderOf(const std::string& path) {
 }  // namespace
 
 bool writeGameFile(const char* path, const GameModel& game, FileSystem& files) {
-    if (path == nullptr || path[0] == '\0' || game.level == nullptr) {
+    if (path == nullptr || path[0] == '\0' || game.currentLevel() == nullptr) {
         return false;
     }
     const std::string target = path;
@@ -137,7 +137,7 @@ bool writeGameFile(const char* path, const GameModel& game, FileSystem& files) {
     writeHead(out, game);
     // "SAVTM" lets a later run carry the level's clocks over.
     writeBody(out, game, game.clock().nowMs());
-    writeBlocks(out, *game.level);
+    writeBlocks(out, *game.currentLevel());
     const bool closed = files.closeFile(file);
     if (!out.ok() || !closed || !files.replaceFile(temporary, target)) {
         files.removeFile(temporary);

@@ -39,25 +39,23 @@ void writeNumber(ProfileStore& profile, const char* key, int32_t number) {
 void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings,
                   WallOfFameTable& wallOfFame, char* playerName, SlotTable& slots,
                   const char* savedGamesFolder, FileSystem& files) {
-    game.rows = kFieldRows[kDefaultFieldSize];
-    game.cols = kFieldCols[kDefaultFieldSize];
-    game.percentToComplete = kDefaultPercentToComplete;
+    game.setFieldCells(kFieldRows[kDefaultFieldSize], kFieldCols[kDefaultFieldSize]);
+    game.setGoalPercent(kDefaultPercentToComplete);
     settings.soundOn = 1;
     settings.themeIndex = 0;
 
-    game.level->GRID = readSwitch(profile, "Grid", "Yes");
+    game.currentLevel()->GRID = readSwitch(profile, "Grid", "Yes");
     settings.soundOn = readSwitch(profile, "Sound", "Yes");
     settings.themeIndex = readNumber(profile, "Theme");
-    game.level->SPEED = readNumber(profile, "Speed");
+    game.currentLevel()->SPEED = readNumber(profile, "Speed");
     const int32_t percent = readNumber(profile, "Precent_To_Complete");
     if (isPercentToComplete(percent)) {
-        game.percentToComplete = percent;
+        game.setGoalPercent(percent);
     }
     const int32_t rows = readNumber(profile, "Rows");
     const int32_t cols = readNumber(profile, "Cols");
     if (fieldSizeIndex(rows, cols) >= 0) {
-        game.rows = rows;
-        game.cols = cols;
+        game.setFieldCells(rows, cols);
     }
 
     clearWallOfFame(wallOfFame);
@@ -76,13 +74,13 @@ int32_t readBarVisible(ProfileStore& profile, const char* key) {
 void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettings& settings,
                   const WallOfFameTable& wallOfFame, const char* playerName, const SlotTable& slots,
                   const char* savedGamesFolder, FileSystem& files) {
-    profile.writeString(kGeneralSection, "Grid", game.level->GRID == 1 ? "Yes" : "No");
+    profile.writeString(kGeneralSection, "Grid", game.currentLevel()->GRID == 1 ? "Yes" : "No");
     profile.writeString(kGeneralSection, "Sound", settings.soundOn == 1 ? "Yes" : "No");
     writeNumber(profile, "Theme", settings.themeIndex);
-    writeNumber(profile, "Speed", game.level->SPEED);
-    writeNumber(profile, "Precent_To_Complete", game.percentToComplete);
-    writeNumber(profile, "Rows", game.rows);
-    writeNumber(profile, "Cols", game.cols);
+    writeNumber(profile, "Speed", game.currentLevel()->SPEED);
+    writeNumber(profile, "Precent_To_Complete", game.goalPercent());
+    writeNumber(profile, "Rows", game.fieldRows());
+    writeNumber(profile, "Cols", game.fieldCols());
     profile.writeString(kGeneralSection, kToolbarKey, settings.toolbarVisible == 1 ? "Y" : "N");
     profile.writeString(kGeneralSection, kStatusbarKey, settings.statusBarVisible == 1 ? "Y" : "N");
     char name[kNameBufferSize];

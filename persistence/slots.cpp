@@ -100,13 +100,13 @@ void storeSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files
 bool saveGameToSlot(SlotTable& slots, int index, const char* description, const char* folder,
                     const GameModel& game, FileSystem& files, const FileDate& today) {
     char path[kPathBufferSize];
-    if (!slotPath(folder, index, path, sizeof path) || game.level == nullptr ||
+    if (!slotPath(folder, index, path, sizeof path) || game.currentLevel() == nullptr ||
         !writeGameFile(path, game, files)) {
         return false;
     }
     SavedGameSlot& slot = slots.slots[index];
     copyText(slot.description, sizeof slot.description, description);
-    slot.level = game.level->NBLLS;
+    slot.level = game.currentLevel()->NBLLS;
     slot.day = today.day;
     slot.month = today.month;
     slot.year = today.year;

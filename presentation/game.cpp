@@ -30,10 +30,6 @@ Game::Game() {
     fieldLeft = kDefaultFieldOrigin;
     fieldTop = kDefaultFieldOrigin;
     ballRadius = kBallRadius;
-    themeIndex = 0;
-    statusPending = 0;
-    tooltipShown = 0;
-    soundOn = 1;
     setFrameCount(kAnimationFrames);
     wallOfFame = &wallOfFameTable;
     loadSettings();
@@ -69,12 +65,12 @@ void Game::showInfo(const char* text) {
 }
 
 void Game::onPauseChanged(int pausedNow) {
-    showPauseButton(pausedNow);
+    showPauseButton(pausedNow != 0);
 }
 
-void Game::showPauseButton(int pausedNow) {
+void Game::showPauseButton(bool pausedNow) {
     // The shown button goes first, so the two are never up together.
-    if (pausedNow != 0) {
+    if (pausedNow) {
         toolButtons[kPauseButton].setVisible(false);
         toolButtons[kPlayButton].setVisible(true);
     } else {
@@ -88,7 +84,7 @@ void Game::onLevelStarted() {
     SetCursor(cursors[horizontalBars != 0 ? 1 : 0]);
     // A level starts running without telling onPauseChanged; a new game
     // begun from a dialog, which paused the old one, must not keep Play up.
-    showPauseButton(paused);
+    showPauseButton(paused != 0);
 }
 
 void Game::onGameOver(int reason, int rank) {
@@ -106,7 +102,7 @@ void Game::onGameOver(int reason, int rank) {
 }
 
 void Game::onLevelCompleted() {
-    invalidateView(0);
+    invalidateView(Repaint::kLater);
     playSound(levelDoneSound);
     runDialog(IDD_NEXT_LEVEL);
 }
@@ -143,15 +139,15 @@ void Game::showStatus(const char* text) {
     std::snprintf(statusText, sizeof statusText, "%s", text != nullptr ? text : "");
     statusBar.setMessage(statusText);
     if (statusText[0] == '\0') {
-        statusPending = 0;
+        statusPending = false;
     } else {
         statusShownAt = clock().nowMs();
-        statusPending = 1;
+        statusPending = true;
     }
 }
 
 void Game::playSound(const WaveSound& sound) const {
-    if (soundOn == 1) {
+    if (soundOn) {
         sound.play();
     }
 }

@@ -11,6 +11,7 @@
 #include "persistence/settings.h"
 #include "persistence/slots.h"
 #include "persistence/win32_binding.h"
+#include "presentation/game_options.h"
 #include "presentation/sprite.h"
 #include "presentation/system_clock.h"
 #include "presentation/wave_sound.h"
@@ -76,6 +77,14 @@ struct GameTimerSetting {
 };
 GameTimerSetting gameTimerSettingFor(int speed);
 
+// How layout treats the frame: brought to its needed size always, or only
+// when it is smaller than that.
+enum class FrameFit { kWhenTooSmall, kAlways };
+// Whether the game timer runs already and is started anew.
+enum class TimerStart { kFirst, kRestart };
+// Whether a repaint of the view waits for the next paint or happens now.
+enum class Repaint { kLater, kNow };
+
 class Game : public GameModel {
   public:
     Game();
@@ -97,26 +106,86 @@ class Game : public GameModel {
     bool askYesNo(HWND owner, const char* text);
     void showInfo(const char* text);
 
-    // The view.
-    void createView(HWND window, HINSTANCE instance);
+    // The view: built once by the game view's creation, then driven by its
+    // messages.
+    void createView(HWND window, HINSTANCE moduleInstance);
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void layout(int forceFrame);
-    void setFieldSize(int newRows, int newCols);
-    void startGameTimer(int restart);
-    void invalidateView(int updateNow);
-    void updateToolbarCheck();
-    void updateStatusBarCheck();
-    void showTooltipFor(HWND button);
-    void hideTooltip();
+    HWND viewWindow() const { return gameWindow; }
+    HINSTANCE resourceInstance() const { return instance; }
+    // The period of the running game timer, in ms.
+    UINT gameTimerPeriodMs() const { return gameTimerPeriod; }
     // The size the frame window needs around the field.
     SIZE neededFrameSize() const;
     // An absent bar takes no room in the layout.
     bool toolbarShown() const { return toolbar.window != nullptr && toolbar.visible; }
     bool statusBarShown() const { return statusBar.window != nullptr && statusBar.visible; }
+    // The picture of the field and the information lines, drawn into a
+    // context of the field's size plus the information area.
+    void drawScene(HDC context);
+
+    // The options the dialogs show and change. Applying display options
+    // takes effect at once (the theme's pictures, the timer's speed);
+    // applying changed game options starts a new game, so the caller asks
+    // the player first.
+    DisplayOptions displayOptions() const;
+    void applyDisplayOptions(const DisplayOptions& options);
+    GameOptions gameOptions() const;
+    void applyGameOptions(const GameOptions& options);
+
+    // The saved-game slots. saveGame asks before it replaces a saved game
+    // and shows "Can not save game" when the file cannot be written;
+    // openGame shows "Can not open game" for a damaged file and nothing for
+    // a missing one. Both take slot indices 0 to 9 only.
+    const SlotTable& savedGameSlots() const { return slots; }
+    bool saveGame(int slot, const char* description);
+    bool openGame(int slot);
+
+  private:
+    // Message handlers.
+    void onPaint();
+    void onSize();
+    void onClose();
+    void onSetCursor();
+    void onKeyDown(WPARAM key);
+    void onCommand(WPARAM wParam, LPARAM lParam);
+    void onTooltipCommand(WPARAM wParam, LPARAM lParam);
+    void onTimer(WPARAM timerId);
+    void onClockTimer();
+    void onGameTimer();
+    void onMouseMove();
+    void onLeftButtonDown(LPARAM lParam);
+    void onRightButtonDown();
+    void onRestart();
+    void onSaveCommand();
+    void onOpenCommand();
+    void sendCommandToFrame(int command);
+
+    // Building the view.
+    void createBars();
+    void createToolbar(HWND frameWindow);
+    void measureText();
+    void showPauseButton(bool pausedNow);
+    void showTooltipFor(HWND button);
+    void hideTooltip();
+    void updateToolbarCheck();
+    void updateStatusBarCheck();
+
+    // Layout: the frame sized around the field, the children placed, the
+    // field centred.
+    void layout(FrameFit fit);
+    void setFieldSize(int newRows, int newCols);
+    void placeChildren(int clientWidth, int clientHeight);
+    void centreField();
+    void startGameTimer(TimerStart start);
+    void invalidateView(Repaint when);
 
     // Rendering.
     void paint(HDC paintContext);
-    void drawScene(HDC context);
+    void drawGrid(HDC context, int width, int height);
+    void drawWalls(HDC context);
+    void drawBars(HDC context);
+    void drawBalls(HDC context);
+    void drawInformation(HDC context, int width, int height);
 
     // Sprites, themes and sounds.
     void loadFrames();
@@ -128,20 +197,11 @@ class Game : public GameModel {
     void playSound(const WaveSound& sound) const;
 
     // The settings file: read once in the constructor, written once in the
-    // destructor.
+    // destructor; the bars' keys are read while the view is built.
     void loadSettings();
     void saveSettings();
-    // "Statusbar" or "Toolbar" of the settings file: 1 shown, 0 hidden.
-    int32_t readBarSetting(const char* key);
-    // Whether any saved-game slot holds a game.
-    bool hasSavedGames() const;
-
-    // The saved-game slots. saveGame asks before it replaces a saved game
-    // and shows "Can not save game" when the file cannot be written;
-    // openGame shows "Can not open game" for a damaged file and nothing for
-    // a missing one. Both take slot indices 0 to 9 only.
-    bool saveGame(int slot, const char* description);
-    bool openGame(int slot);
+    // "Statusbar" or "Toolbar" of the settings file: shown or hidden.
+    bool readBarSetting(const char* key);
 
     SlotTable slots;
     char savedGamesFolder[kPathBufferSize] = {};
@@ -155,9 +215,9 @@ class Game : public GameModel {
     HWND gameWindow = nullptr;
     HINSTANCE instance = nullptr;
     HCURSOR cursors[2] = {};
-    UINT gameTimerPeriod = 0;  // of the running game timer, in ms
-    int32_t tooltipShown = 0;
-    int32_t statusPending = 0;
+    UINT gameTimerPeriod = 0;
+    bool tooltipShown = false;
+    bool statusPending = false;
     int32_t statusShownAt = 0;
     // The last text given to showStatus, as the message pane shows it.
     char statusText[kStatusTextSize] = {};
@@ -176,40 +236,10 @@ class Game : public GameModel {
     COLORREF fieldColour = 0, wallColour = 0, firstBarColour = 0, secondBarColour = 0;
     HBRUSH fieldBrush = nullptr, wallBrush = nullptr;
     HBRUSH firstBarBrush = nullptr, secondBarBrush = nullptr;
-    int32_t brushesCreated = 0;
+    bool brushesCreated = false;
 
     WaveSound levelStartSound, levelDoneSound, clickSound, lifeLostSound;
-    int32_t soundOn = 1;
-
-  private:
-    void onPaint();
-    void onSize();
-    void onClose();
-    void onSetCursor();
-    void onKeyDown(WPARAM key);
-    void onCommand(WPARAM wParam, LPARAM lParam);
-    void onTooltipCommand(WPARAM wParam, LPARAM lParam);
-    void onTimer(WPARAM timerId);
-    void onClockTimer();
-    void onGameTimer();
-    void onMouseMove();
-    void onLeftButtonDown(LPARAM lParam);
-    void onRightButtonDown();
-    void onRestart();
-    void onSaveCommand();
-    void onOpenCommand();
-    void sendCommandToFrame(int command);
-    void createBars();
-    void createToolbar(HWND frame);
-    void showPauseButton(int paused);
-    void measureText();
-    void placeChildren(int clientWidth, int clientHeight);
-    void centreField();
-    void drawGrid(HDC context, int width, int height);
-    void drawWalls(HDC context);
-    void drawBars(HDC context);
-    void drawBalls(HDC context);
-    void drawInformation(HDC context, int width, int height);
+    bool soundOn = true;
 };
 
 // The game view's window procedure (class "ZEMBAL_WINDOW").

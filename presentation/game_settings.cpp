@@ -50,26 +50,22 @@ void Game::loadSettings() {
     GameSettings settings;
     ::loadSettings(*profile, *this, settings, wallOfFameTable, userName, slots, savedGamesFolder,
                    fileSystem);
-    soundOn = settings.soundOn;
+    soundOn = settings.soundOn == 1;
     themeIndex = settings.themeIndex;
 }
 
-int32_t Game::readBarSetting(const char* key) {
+bool Game::readBarSetting(const char* key) {
     std::unique_ptr<ProfileStore> profile = openProfile(settingsFiles.readPath);
-    return readBarVisible(*profile, key);
+    return readBarVisible(*profile, key) == 1;
 }
 
 void Game::saveSettings() {
     GameSettings settings;
-    settings.soundOn = soundOn;
+    settings.soundOn = soundOn ? 1 : 0;
     settings.themeIndex = themeIndex;
     settings.toolbarVisible = toolbar.visible ? 1 : 0;
     settings.statusBarVisible = statusBar.visible ? 1 : 0;
     std::unique_ptr<ProfileStore> profile = openProfile(settingsFiles.writePath);
     ::saveSettings(*profile, *this, settings, wallOfFameTable, userName, slots, savedGamesFolder,
                    fileSystem);
-}
-
-bool Game::hasSavedGames() const {
-    return ::hasSavedGames(slots);
 }

@@ -81,9 +81,9 @@ void Game::createView(HWND window, HINSTANCE moduleInstance) {
     loadSounds();
     updateToolbarCheck();
     updateStatusBarCheck();
-    layout(1);
+    layout(FrameFit::kAlways);
     applyTheme(themeIndex);
-    startGameTimer(0);
+    startGameTimer(TimerStart::kFirst);
     statusBar.updateClock();
     newGame();
 }
@@ -93,9 +93,9 @@ void Game::createBars() {
     toolTip.create(gameWindow);
     HWND frameWindow = GetParent(gameWindow);
     // A hidden bar is created hidden, so it never flashes up.
-    statusBar.visible = readBarSetting(kStatusbarKey) == 1;
+    statusBar.visible = readBarSetting(kStatusbarKey);
     statusBar.create(kPanelClassName, "", WS_CHILD, 0, 0, 1, 1, frameWindow, 0, instance, 0);
-    toolbar.visible = readBarSetting(kToolbarKey) == 1;
+    toolbar.visible = readBarSetting(kToolbarKey);
     createToolbar(frameWindow);
 }
 
@@ -141,8 +141,8 @@ void Game::measureText() {
     infoAreaHeight = 3 * textLineHeight;
 }
 
-void Game::startGameTimer(int restart) {
-    if (restart == 1) {
+void Game::startGameTimer(TimerStart start) {
+    if (start == TimerStart::kRestart) {
         KillTimer(gameWindow, kGameTimerId);
     }
     GameTimerSetting setting = gameTimerSettingFor(level->SPEED);
@@ -197,7 +197,7 @@ void Game::onPaint() {
 }
 
 void Game::onSize() {
-    layout(0);
+    layout(FrameFit::kWhenTooSmall);
     InvalidateRect(gameWindow, nullptr, TRUE);
 }
 
@@ -239,12 +239,12 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
         case IDM_TOOLBAR:
             toolbar.setVisible(!toolbar.visible);
             updateToolbarCheck();
-            layout(1);
+            layout(FrameFit::kAlways);
             break;
         case IDM_STATUS_BAR:
             statusBar.setVisible(!statusBar.visible);
             updateStatusBarCheck();
-            layout(1);
+            layout(FrameFit::kAlways);
             break;
         case IDM_SAVE:
             onSaveCommand();
@@ -281,13 +281,13 @@ void Game::onTooltipCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void Game::showTooltipFor(HWND button) {
-    tooltipShown = 1;
+    tooltipShown = true;
     toolTip.show(button, statusBar.messagePane.window);
 }
 
 void Game::hideTooltip() {
-    if (tooltipShown == 1) {
-        tooltipShown = 0;
+    if (tooltipShown) {
+        tooltipShown = false;
         toolTip.hide();
     }
 }
@@ -311,7 +311,7 @@ void Game::onSaveCommand() {
 }
 
 void Game::onOpenCommand() {
-    if (!hasSavedGames()) {
+    if (!hasSavedGames(slots)) {
         showMessage(texts::kNoSavedGames);
     } else if (gameRunning == 1) {
         if (askYesNo(gameWindow, texts::kStopCurrentGame)) {
@@ -332,7 +332,7 @@ void Game::onTimer(WPARAM timerId) {
 
 void Game::onClockTimer() {
     statusBar.updateClock();
-    if (tooltipShown == 0 && statusPending == 1) {
+    if (!tooltipShown && statusPending) {
         int seconds = (clock().nowMs() - statusShownAt) / 1000;
         if (seconds >= kStatusClearSeconds) {
             showStatus("");
@@ -341,11 +341,11 @@ void Game::onClockTimer() {
 }
 
 void Game::onGameTimer() {
-    if (tooltipShown == 1) {
+    if (tooltipShown) {
         return;  // the game holds still while a tool button's tip is shown
     }
     tick();
-    invalidateView(0);
+    invalidateView(Repaint::kLater);
 }
 
 void Game::onMouseMove() {

@@ -23,7 +23,7 @@ SIZE Game::neededFrameSize() const {
     return SIZE{width, height};
 }
 
-void Game::layout(int forceFrame) {
+void Game::layout(FrameFit fit) {
     HWND frameWindow = GetParent(gameWindow);
     if (frameWindow == nullptr) {
         return;
@@ -36,7 +36,7 @@ void Game::layout(int forceFrame) {
     GetWindowRect(frameWindow, &outer);
     SIZE need = neededFrameSize();
     if ((outer.right - outer.left) < need.cx || (outer.bottom - outer.top) < need.cy ||
-        forceFrame == 1) {
+        fit == FrameFit::kAlways) {
         // Moving the frame lays the children out for the new size through
         // its size message before this pass goes on with the sizes read above.
         MoveWindow(frameWindow, (desktop.right - need.cx) / 2, (desktop.bottom - need.cy) / 2,
@@ -44,7 +44,7 @@ void Game::layout(int forceFrame) {
     }
     placeChildren(client.right - client.left, client.bottom - client.top);
     centreField();
-    invalidateView(0);
+    invalidateView(Repaint::kLater);
 }
 
 void Game::placeChildren(int clientWidth, int clientHeight) {
@@ -89,16 +89,16 @@ void Game::setFieldSize(int newRows, int newCols) {
     fieldRight = fieldLeft + cols * kCellPixels;
     fieldBottom = fieldTop + rows * kCellPixels;
     if (gameWindow != nullptr) {
-        layout(1);
+        layout(FrameFit::kAlways);
     }
     computeCellsToComplete();
 }
 
-void Game::invalidateView(int updateNow) {
+void Game::invalidateView(Repaint when) {
     if (gameWindow == nullptr) {
         return;
     }
-    if (updateNow == 1) {
+    if (when == Repaint::kNow) {
         InvalidateRect(gameWindow, nullptr, TRUE);
         UpdateWindow(gameWindow);
     } else {

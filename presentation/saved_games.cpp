@@ -28,8 +28,8 @@ bool Game::openGame(int slot) {
     switch (result) {
         case ReadResult::kRead:
             // The opened game runs at the speed it was saved with.
-            startGameTimer(1);
-            invalidateView(1);
+            startGameTimer(TimerStart::kRestart);
+            invalidateView(Repaint::kNow);
             return true;
         case ReadResult::kRejected:
             showMessage(kCanNotOpenGameText);

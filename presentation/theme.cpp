@@ -51,10 +51,10 @@ void Game::applyTheme(int index) {
 }
 
 void Game::createThemeBrushes() {
-    if (brushesCreated == 1) {
+    if (brushesCreated) {
         deleteThemeBrushes();
     }
-    brushesCreated = 1;
+    brushesCreated = true;
     fieldBrush = CreateSolidBrush(fieldColour);
     wallBrush = CreateSolidBrush(wallColour);
     firstBarBrush = CreateSolidBrush(firstBarColour);
@@ -62,10 +62,10 @@ void Game::createThemeBrushes() {
 }
 
 void Game::deleteThemeBrushes() {
-    if (brushesCreated != 1) {
+    if (!brushesCreated) {
         return;
     }
-    brushesCreated = 0;
+    brushesCreated = false;
     DeleteObject(fieldBrush);
     DeleteObject(wallBrush);
     DeleteObject(firstBarBrush);

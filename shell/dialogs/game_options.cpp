@@ -25,11 +25,11 @@ int percentPosition(int percent) {
 }
 
 void initialise(HWND dialog, int) {
-    Game& game = *theGame;
+    const GameOptions options = theGame->gameOptions();
     // In ascending order the sorted list keeps every entry at its position.
     fillList(dialog, IDC_PERCENT, shellTexts::kPercents, kListedPercents);
-    SendDlgItemMessageA(dialog, IDC_PERCENT, CB_SETCURSEL, percentPosition(game.percentToComplete),
-                        0);
+    SendDlgItemMessageA(dialog, IDC_PERCENT, CB_SETCURSEL,
+                        percentPosition(options.percentToComplete), 0);
     for (int i = 0; i < kFieldSizeCount; ++i) {
         char text[32];
         std::snprintf(text, sizeof text, shellTexts::kFieldSizeFormat, kFieldRows[i],
@@ -37,8 +37,8 @@ void initialise(HWND dialog, int) {
         SendDlgItemMessageA(dialog, IDC_FIELD_SIZE, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(text));
     }
-    SendDlgItemMessageA(dialog, IDC_FIELD_SIZE, CB_SETCURSEL, fieldSizeIndex(game.rows, game.cols),
-                        0);
+    SendDlgItemMessageA(dialog, IDC_FIELD_SIZE, CB_SETCURSEL,
+                        fieldSizeIndex(options.rows, options.cols), 0);
 }
 
 // A list opens without a selection when the settings hold 90 % or a size
@@ -53,26 +53,21 @@ int chosenPercent(HWND dialog, int current) {
 }
 
 int accept(HWND dialog, int) {
-    Game& game = *theGame;
-    const int percent = chosenPercent(dialog, game.percentToComplete);
-    int newRows = game.rows;
-    int newCols = game.cols;
+    const GameOptions current = theGame->gameOptions();
+    GameOptions chosen = current;
+    chosen.percentToComplete = chosenPercent(dialog, current.percentToComplete);
     const int size = selectedPosition(dialog, IDC_FIELD_SIZE);
     if (size >= 0 && size < kFieldSizeCount) {
-        newRows = kFieldRows[size];
-        newCols = kFieldCols[size];
+        chosen.rows = kFieldRows[size];
+        chosen.cols = kFieldCols[size];
     }
-    if (percent == game.percentToComplete && newRows == game.rows && newCols == game.cols) {
+    if (chosen == current) {
         return 1;
     }
-    if (!game.askYesNo(dialog, shellTexts::kStopGameQuestion)) {
+    if (!theGame->askYesNo(dialog, shellTexts::kStopGameQuestion)) {
         return 0;  // the dialog stays open with the player's choices
     }
-    game.percentToComplete = percent;
-    game.setFieldSize(newRows, newCols);
-    // setFieldSize leaves the goal alone when only the percentage changed.
-    game.computeCellsToComplete();
-    game.newGame();
+    theGame->applyGameOptions(chosen);
     return 1;
 }
 

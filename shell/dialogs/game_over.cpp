@@ -15,12 +15,12 @@ namespace {
 constexpr int kReasonCount = 3;
 
 void initialise(HWND dialog, int) {
-    Game& game = *theGame;
     char score[16];
-    std::snprintf(score, sizeof score, shellTexts::kScoreFormat, truncatedScore(game.level->SCORE));
+    std::snprintf(score, sizeof score, shellTexts::kScoreFormat, theGame->shownScore());
     SetDlgItemTextA(dialog, IDC_SCORE, score);
-    if (game.endReason >= 0 && game.endReason < kReasonCount) {
-        SetDlgItemTextA(dialog, IDC_END_REASON, texts::kEndReasons[game.endReason]);
+    const int reason = theGame->lastEndReason();
+    if (reason >= 0 && reason < kReasonCount) {
+        SetDlgItemTextA(dialog, IDC_END_REASON, texts::kEndReasons[reason]);
     }
     SendDlgItemMessageA(dialog, IDC_USER_NAME, EM_LIMITTEXT, kNameBufferSize, 0);
     SetDlgItemTextA(dialog, IDC_USER_NAME, userName);

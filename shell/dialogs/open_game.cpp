@@ -11,7 +11,7 @@ namespace {
 void initialise(HWND dialog, int) {
     int firstUsed = -1;
     for (int i = 0; i < kSlotCount; ++i) {
-        const SavedGameSlot& slot = theGame->slots.slots[i];
+        const SavedGameSlot& slot = theGame->savedGameSlots().slots[i];
         if (slot.level < 0) {
             EnableWindow(GetDlgItem(dialog, IDC_SLOT_RADIO_FIRST + i), FALSE);
             showSlot(dialog, nullptr, IDC_SLOT_DATE_FIRST + i, IDC_SLOT_LEVEL_FIRST + i,

@@ -17,7 +17,7 @@ void initialise(HWND dialog, int) {
     char number[8];
     std::snprintf(number, sizeof number, "%d", overwriteSlot + 1);
     SetDlgItemTextA(dialog, IDC_OVERWRITE_NUMBER, number);
-    showSlot(dialog, &theGame->slots.slots[overwriteSlot], IDC_SLOT_DATE_FIRST,
+    showSlot(dialog, &theGame->savedGameSlots().slots[overwriteSlot], IDC_SLOT_DATE_FIRST,
              IDC_SLOT_LEVEL_FIRST, IDC_SLOT_DESC_FIRST);
 }
 

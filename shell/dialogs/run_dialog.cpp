@@ -80,9 +80,9 @@ int runDialog(int dialogId) {
     // The owner is kept once taken; a view built anew (only tests build a
     // second one) takes over from one that is gone.
     if (dialogOwner == nullptr || !IsWindow(dialogOwner)) {
-        dialogOwner = theGame->gameWindow;
+        dialogOwner = theGame->viewWindow();
     }
-    const int savedPaused = theGame->paused;
+    const bool wasPaused = theGame->isPaused();
     const int savedDialog = currentDialog;
     const int savedAccepted = acceptedFlag;
     const HWND savedRunning = runningDialog;
@@ -93,11 +93,11 @@ int runDialog(int dialogId) {
     theGame->setPaused(1);
     currentDialog = dialogId;
     acceptedFlag = 0;
-    DialogBoxParamA(theGame->instance, MAKEINTRESOURCEA(dialogId), owner, dialogProc, 0);
+    DialogBoxParamA(theGame->resourceInstance(), MAKEINTRESOURCEA(dialogId), owner, dialogProc, 0);
     runningDialog = savedRunning;
     const int result = acceptedFlag;
     if (theGame != nullptr) {
-        theGame->setPaused(savedPaused);
+        theGame->setPaused(wasPaused ? 1 : 0);
     }
     acceptedFlag = savedAccepted;
     currentDialog = savedDialog;

@@ -19,7 +19,7 @@ void initialise(HWND dialog, int) {
         SendDlgItemMessageA(dialog, IDC_SLOT_NUMBER, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(number));
     }
-    const int empty = firstEmptySlot(theGame->slots);
+    const int empty = firstEmptySlot(theGame->savedGameSlots());
     if (empty >= 0) {
         SendDlgItemMessageA(dialog, IDC_SLOT_NUMBER, CB_SETCURSEL, static_cast<WPARAM>(empty), 0);
     }

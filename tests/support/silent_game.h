@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "model/game_model.h"
+#include "tests/support/open_model.h"
 
 class ManualClock : public GameClock {
   public:
@@ -17,7 +17,7 @@ class ManualClock : public GameClock {
     int64_t calendar = 1000;
 };
 
-class SilentGame : public GameModel {
+class SilentGame : public OpenModel {
   public:
     explicit SilentGame(int rowCount = 20, int colCount = 30) {
         level = &theLevel;

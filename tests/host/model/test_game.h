@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/game_model.h"
+#include "tests/support/open_model.h"
 
 class FakeClock : public GameClock {
   public:
@@ -30,7 +30,7 @@ struct HookCall {
 
 using Names = std::vector<std::string>;
 
-class TestGame : public GameModel {
+class TestGame : public OpenModel {
   public:
     // 20 x 30 cells of 14 pixels at (10, 10), ball radius 7, eight frames;
     // a level in play on an empty field.

@@ -1,0 +1,25 @@
+// The option records through which the dialogs read and change the Game.
+#pragma once
+
+// Display Options: grid lines, sound, theme and speed. A theme or speed of
+// a hand-edited settings file may lie outside the lists; it is kept as it is.
+struct DisplayOptions {
+    bool grid = true;
+    bool sound = true;
+    int theme = 0;
+    int speed = 0;  // 0 slow, 1 normal, 2 fast
+};
+
+// Game Options: the share of the field to release and the field's size.
+// A change starts a new game.
+struct GameOptions {
+    int percentToComplete = 75;
+    int rows = 20;
+    int cols = 30;
+
+    bool operator==(const GameOptions& other) const {
+        return percentToComplete == other.percentToComplete && rows == other.rows &&
+               cols == other.cols;
+    }
+    bool operator!=(const GameOptions& other) const { return !(*this == other); }
+};
