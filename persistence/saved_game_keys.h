@@ -36,3 +36,35 @@ constexpr BarKey kBarKeys[] = {
     {"CEND", &Bar::CEND}, {"ACTIVE", &Bar::ACTIVE}, {"DRCT", &Bar::DRCT},
 };
 constexpr int kBarKeyCount = sizeof kBarKeys / sizeof kBarKeys[0];
+
+constexpr bool sameKey(const char* a, const char* b) {
+    while (*a != '\0' && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+// The position of a key in its table, or -1.
+template <typename Key, int N>
+constexpr int keyIndex(const char* name, const Key (&keys)[N]) {
+    for (int i = 0; i < N; ++i) {
+        if (sameKey(keys[i].name, name)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The staging's mark for a block key that the file set.
+constexpr uint32_t ballBit(const char* name) {
+    return 1u << keyIndex(name, kBallKeys);
+}
+constexpr uint32_t barBit(const char* name) {
+    return 1u << keyIndex(name, kBarKeys);
+}
+
+// The block keys that hold pixel positions, which move with the field.
+constexpr uint32_t kBallPixelKeys = ballBit("XOLD") | ballBit("YOLD") | ballBit("X") | ballBit("Y");
+constexpr uint32_t kBarPixelKeys =
+    barBit("XSTART") | barBit("YSTART") | barBit("XEND") | barBit("YEND");

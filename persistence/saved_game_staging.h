@@ -1,11 +1,17 @@
 // What the saved-game reader gathers from a file before it touches the game:
 // every value the file gives, with a mark for the fields it set, so the
-// game's own level start supplies everything else.
+// game's own level start supplies everything else. The reader works in
+// four steps, each in a file of its own: the lines (saved_game_lines.cpp),
+// staging their values (saved_game_stager.cpp), validating the staging
+// (saved_game_validation.cpp) and applying it (saved_game_apply.cpp).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
+#include "model/game_model.h"
 #include "model/level.h"
+#include "persistence/saved_game.h"
 
 struct StagedValue {
     bool set = false;
@@ -42,4 +48,19 @@ struct SavedGameStaging {
     // when present, else the game's field corner at the time of reading.
     int32_t originLeft = 0;
     int32_t originTop = 0;
+
+    // What the pass over the lines saw, for the validation.
+    bool bodySeen = false;
+    int32_t rowsAtBody = 0;
+    int32_t colsAtBody = 0;
+    int dataRows = 0;
+    bool shortDataRow = false;
 };
+
+// Stages every line of the file; `now` is the game's clock at reading.
+// Fails only on a line too long or a "<BODY>" without a valid "NBLLS".
+SavedGameError stageLines(const char* data, size_t size, const GameModel& game, int32_t now,
+                          SavedGameStaging& staging);
+
+// Checks a staging against the limits the game relies on.
+SavedGameError validateStaging(const SavedGameStaging& staging, const GameModel& game, int32_t now);

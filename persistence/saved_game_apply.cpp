@@ -1,0 +1,107 @@
+// Replaces the game by a valid staged saved game, through the game's own
+// level start, so that everything the file leaves out is as a new level
+// has it.
+#include "persistence/saved_game_keys.h"
+#include "persistence/saved_game_staging.h"
+
+namespace {
+
+void shift(int32_t& position, int64_t by) {
+    position = static_cast<int32_t>(static_cast<int64_t>(position) + by);
+}
+
+void applyValue(int32_t& field, const StagedValue& staged) {
+    if (staged.set) {
+        field = staged.value;
+    }
+}
+
+// Copies the block fields the file set.
+template <typename Record, typename Key, int N>
+void applyBlock(Record& record, const Record& staged, uint32_t set, const Key (&keys)[N]) {
+    for (int k = 0; k < N; ++k) {
+        if (set & (1u << k)) {
+            record.*keys[k].field = staged.*keys[k].field;
+        }
+    }
+}
+
+// Every pixel position the file gave moves with the field.
+void shiftBall(Ball& ball, uint32_t set, int64_t dx, int64_t dy) {
+    if (set & ballBit("X")) {
+        shift(ball.X, dx);
+    }
+    if (set & ballBit("XOLD")) {
+        shift(ball.XOLD, dx);
+    }
+    if (set & ballBit("Y")) {
+        shift(ball.Y, dy);
+    }
+    if (set & ballBit("YOLD")) {
+        shift(ball.YOLD, dy);
+    }
+}
+
+void shiftBar(Bar& bar, uint32_t set, int64_t dx, int64_t dy) {
+    if (set & barBit("XSTART")) {
+        shift(bar.XSTART, dx);
+    }
+    if (set & barBit("XEND")) {
+        shift(bar.XEND, dx);
+    }
+    if (set & barBit("YSTART")) {
+        shift(bar.YSTART, dy);
+    }
+    if (set & barBit("YEND")) {
+        shift(bar.YEND, dy);
+    }
+}
+
+}  // namespace
+
+void applySavedGame(const SavedGameStaging& s, GameModel& game,
+                    const std::function<void()>& recomputeGeometry) {
+    Level& level = *game.currentLevel();
+    // The head takes effect first: the field's size and the grid option.
+    game.setFieldCells(s.rows, s.cols);
+    if (s.GRID.set) {
+        level.GRID = s.GRID.value;
+    }
+    if (recomputeGeometry) {
+        recomputeGeometry();
+    }
+    const int64_t dx = int64_t{game.fieldCornerX()} - s.originLeft;
+    const int64_t dy = int64_t{game.fieldCornerY()} - s.originTop;
+
+    // Then the level starts afresh, as the saved level...
+    game.newGame();
+    level.NBLLS = s.NBLLS - 1;
+    game.startLevel();
+
+    // ...and every value of the file overwrites what the start produced.
+    applyValue(level.SPEED, s.SPEED);
+    applyValue(level.LOVES, s.LOVES);
+    applyValue(level.CLDNE, s.CLDNE);
+    applyValue(level.SLVTM, s.SLVTM);
+    applyValue(level.LEVTM, s.LEVTM);
+    applyValue(level.SPSTM, s.SPSTM);
+    if (s.scoreSet) {
+        level.SCORE = s.SCORE;
+    }
+    if (s.pausedTotalSet) {
+        level.pausedTotal = static_cast<int32_t>(s.pausedTotal);
+    }
+    for (int r = 0; r < s.rows; ++r) {
+        for (int c = 0; c < s.cols; ++c) {
+            level.grid[r][c] = s.grid[r][c];
+        }
+    }
+    for (int i = 0; i < kMaxBalls; ++i) {
+        applyBlock(level.balls[i], s.balls[i], s.ballSet[i], kBallKeys);
+        shiftBall(level.balls[i], s.ballSet[i], dx, dy);
+    }
+    for (int b = 0; b < kBarCount; ++b) {
+        applyBlock(level.bars[b], s.bars[b], s.barSet[b], kBarKeys);
+        shiftBar(level.bars[b], s.barSet[b], dx, dy);
+    }
+}
