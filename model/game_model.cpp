@@ -1,7 +1,7 @@
 // Construction, geometry, coordinate conversions and the set-up of a level.
 #include "model/game_model.h"
 
-int32_t GameModel::gameRunning = 0;
+int32_t gameRunning = 0;
 
 GameModel::GameModel() = default;
 

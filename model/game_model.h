@@ -7,6 +7,7 @@
 
 #include "model/game_clock.h"
 #include "model/level.h"
+#include "model/process_state.h"
 #include "model/random_generator.h"
 #include "model/wall_of_fame.h"
 
@@ -90,9 +91,6 @@ class GameModel {
     RandomGenerator& generator() { return random_; }
     // True once fatalError was reported; the model then changes nothing more.
     bool failed() const { return failed_; }
-
-    // 1 while a level is set up and in play, 0 in the transitions.
-    static int32_t gameRunning;
 
     // What the other layers read and set of the state of play: the level's
     // records (the saved-game file's fields), the field's size and corner,

@@ -19,10 +19,6 @@ struct WallOfFameTable {
     WallOfFameEntry entries[kWallOfFameSize];
 };
 
-// The process-wide table and player name ("User" in the settings).
-extern WallOfFameTable wallOfFameTable;
-extern char userName[kNameBufferSize];
-
 class GameModel;
 
 // Enters a finished game. Returns the place taken (0 to 9), or 10 when the

@@ -8,6 +8,6 @@ void setDialogRunner(DialogRunner runner) {
     currentRunner = runner;
 }
 
-int runDialog(int dialogId) {
+int openDialog(int dialogId) {
     return currentRunner != nullptr ? currentRunner(dialogId) : 0;
 }

@@ -3,9 +3,9 @@
 #pragma once
 
 // Runs the dialog with the given resource id modally and returns 1 when it
-// was accepted, otherwise 0.
+// was accepted, otherwise 0: the shell's dialogs::runDialog.
 using DialogRunner = int (*)(int dialogId);
 
 void setDialogRunner(DialogRunner runner);
-// 0 while no runner is installed.
-int runDialog(int dialogId);
+// Opens a dialog through the installed runner; 0 while none is installed.
+int openDialog(int dialogId);

@@ -104,7 +104,7 @@ void Game::onGameOver(int reason, int rank) {
 void Game::onLevelCompleted() {
     invalidateView(Repaint::kLater);
     playSound(levelDoneSound);
-    runDialog(IDD_NEXT_LEVEL);
+    openDialog(IDD_NEXT_LEVEL);
 }
 
 void Game::onLifeLost() {
@@ -114,7 +114,7 @@ void Game::onLifeLost() {
 void Game::onGameEnding() {}
 
 int Game::askPlayerName(char* nameOut, int) {
-    int result = runDialog(IDD_GAME_OVER);
+    int result = openDialog(IDD_GAME_OVER);
     copyName(nameOut, kNameBufferSize, userName);
     return result == 1 ? 1 : 0;
 }

@@ -12,6 +12,7 @@
 #include "persistence/slots.h"
 #include "persistence/win32_binding.h"
 #include "presentation/game_options.h"
+#include "presentation/process_state.h"
 #include "presentation/sprite.h"
 #include "presentation/system_clock.h"
 #include "presentation/wave_sound.h"
@@ -20,21 +21,6 @@
 #include "shell/kit/tool_button.h"
 #include "shell/kit/tool_tip.h"
 #include "shell/kit/window_wrapper.h"
-
-class Game;
-
-// The one game; null while no game view exists.
-extern Game* theGame;
-// The module the entry routine recorded; every resource is loaded from it.
-extern HINSTANCE programInstance;
-// One line of the stock variable-pitch font, and the three lines of the
-// information area under the field; measured when the view is built.
-extern int textLineHeight;
-extern int infoAreaHeight;
-
-// The slot the overwrite warning shows: saveGame sets it just before it
-// asks whether to replace that slot's saved game.
-extern int overwriteSlot;
 
 // Where the Game keeps its settings file. The program installs
 // win32SettingsFiles (the player's application data folder); while no

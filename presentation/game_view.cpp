@@ -1,12 +1,10 @@
-// The game view: its window procedure, the building of the view around a
-// new Game, and the input and timer messages turned into game operations.
+// The game view: its window procedure, and the input and timer messages
+// turned into game operations.
 #include <new>
 
 #include "presentation/dialog_runner.h"
 #include "presentation/game.h"
 #include "presentation/texts.h"
-#include "persistence/settings.h"
-#include "shell/kit/kit_classes.h"
 
 namespace {
 
@@ -14,29 +12,6 @@ namespace {
 constexpr WPARAM kPauseKey = 'P';
 
 }  // namespace
-
-GameTimerSetting gameTimerSettingFor(int speed) {
-    switch (speed) {
-        case 0:
-            return {1, 10};
-        case 2:
-            return {4, 2};
-        default:
-            return {2, 2};  // normal, and any speed the settings should not hold
-    }
-}
-
-void registerGameViewClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = 0;
-    windowClass.lpfnWndProc = gameViewProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_MENU);
-    windowClass.lpszClassName = kGameViewClassName;
-    RegisterClassExA(&windowClass);
-}
 
 LRESULT CALLBACK gameViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -67,89 +42,6 @@ LRESULT CALLBACK gameViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             }
             return DefWindowProcA(window, message, wParam, lParam);
     }
-}
-
-void Game::createView(HWND window, HINSTANCE moduleInstance) {
-    gameWindow = window;
-    instance = moduleInstance;
-    SetTimer(gameWindow, kClockTimerId, kClockPeriodMs, nullptr);
-    createBars();
-    cursors[0] = LoadCursorA(nullptr, IDC_SIZENS);
-    cursors[1] = LoadCursorA(nullptr, IDC_SIZEWE);
-    measureText();
-    loadFrames();
-    loadSounds();
-    updateToolbarCheck();
-    updateStatusBarCheck();
-    layout(FrameFit::kAlways);
-    applyTheme(themeIndex);
-    startGameTimer(TimerStart::kFirst);
-    statusBar.updateClock();
-    newGame();
-}
-
-void Game::createBars() {
-    registerKitClasses(instance);
-    toolTip.create(gameWindow);
-    HWND frameWindow = GetParent(gameWindow);
-    // A hidden bar is created hidden, so it never flashes up.
-    statusBar.visible = readBarSetting(kStatusbarKey);
-    statusBar.create(kPanelClassName, "", WS_CHILD, 0, 0, 1, 1, frameWindow, 0, instance, 0);
-    toolbar.visible = readBarSetting(kToolbarKey);
-    createToolbar(frameWindow);
-}
-
-void Game::createToolbar(HWND frameWindow) {
-    struct ToolButtonPlace {
-        const char* text;
-        int icon;
-        int x;
-        int command;
-    };
-    static constexpr ToolButtonPlace kButtons[kToolButtonCount] = {
-        {texts::kExitTool, IDI_TOOL_EXIT, 0, IDM_EXIT},
-        {texts::kPlayTool, IDI_TOOL_PLAY, 24, IDM_PAUSE},
-        {texts::kPauseTool, IDI_TOOL_PAUSE, 24, IDM_PAUSE},
-        {texts::kDisplayOptionsTool, IDI_TOOL_DISPLAY_OPTIONS, 48, IDM_DISPLAY_OPTIONS},
-        {texts::kOpenTool, IDI_TOOL_OPEN, 74, IDM_OPEN},
-        {texts::kSaveTool, IDI_TOOL_SAVE, 98, IDM_SAVE},
-    };
-    constexpr int kButtonTop = 1;
-    constexpr int kButtonSize = 24;
-    constexpr int kIconSize = 16;
-    constexpr int kInitialToolbarWidth = 50;
-    toolbar.edgeKind = EdgeKind::kStatic;
-    toolbar.create(kPanelClassName, "", WS_CHILD, 0, 0, kInitialToolbarWidth, kToolbarHeight,
-                   frameWindow, 0, instance, 0);
-    toolButtons[kPlayButton].visible = false;  // the game starts running
-    for (int i = 0; i < kToolButtonCount; ++i) {
-        const ToolButtonPlace& place = kButtons[i];
-        toolButtons[i].setImage(MAKEINTRESOURCEA(place.icon), kIconSize);
-        toolButtons[i].create(&toolbar, place.text, place.x, kButtonTop, kButtonSize, kButtonSize,
-                              place.command);
-    }
-}
-
-void Game::measureText() {
-    HDC context = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldFont = SelectObject(context, GetStockObject(ANSI_VAR_FONT));
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(context, &metrics);
-    SelectObject(context, oldFont);
-    DeleteDC(context);
-    textLineHeight = metrics.tmHeight;
-    infoAreaHeight = 3 * textLineHeight;
-}
-
-void Game::startGameTimer(TimerStart start) {
-    if (start == TimerStart::kRestart) {
-        KillTimer(gameWindow, kGameTimerId);
-    }
-    GameTimerSetting setting = gameTimerSettingFor(level->SPEED);
-    barStep = setting.step;
-    ballStep = setting.step;
-    gameTimerPeriod = setting.periodMs;
-    SetTimer(gameWindow, kGameTimerId, setting.periodMs, nullptr);
 }
 
 bool Game::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -304,7 +196,7 @@ void Game::onRestart() {
 
 void Game::onSaveCommand() {
     if (gameRunning == 1) {
-        runDialog(IDD_SAVE_GAME);
+        openDialog(IDD_SAVE_GAME);
     } else {
         showMessage(texts::kCanNotSaveFinished);
     }
@@ -315,10 +207,10 @@ void Game::onOpenCommand() {
         showMessage(texts::kNoSavedGames);
     } else if (gameRunning == 1) {
         if (askYesNo(gameWindow, texts::kStopCurrentGame)) {
-            runDialog(IDD_OPEN_GAME);
+            openDialog(IDD_OPEN_GAME);
         }
     } else {
-        runDialog(IDD_OPEN_GAME);
+        openDialog(IDD_OPEN_GAME);
     }
 }
 

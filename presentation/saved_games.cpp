@@ -10,7 +10,7 @@ bool Game::saveGame(int slot, const char* description) {
     }
     if (slotFileExists(savedGamesFolder, slot, fileSystem)) {
         overwriteSlot = slot;
-        if (runDialog(IDD_OVERWRITE) != 1) {
+        if (openDialog(IDD_OVERWRITE) != 1) {
             return false;  // the player keeps the saved game
         }
     }

@@ -1,8 +1,8 @@
 #include "shell/frame.h"
 
-#include "presentation/dialog_runner.h"
 #include "presentation/game.h"
 #include "resources/resource.h"
+#include "shell/dialogs/run_dialog.h"
 #include "shell/kit/kit_classes.h"
 #include "shell/shell_texts.h"
 
@@ -25,7 +25,7 @@ void onFrameCommand(HWND frameWindow, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(frameWindow);
             break;
         case IDM_ABOUT:
-            runDialog(IDD_ABOUT);
+            dialogs::runDialog(IDD_ABOUT);
             break;
         case IDM_PAUSE:
             if (theGame != nullptr) {
@@ -39,16 +39,16 @@ void onFrameCommand(HWND frameWindow, WPARAM wParam, LPARAM lParam) {
             openWebPage(static_cast<int>(wParam));
             break;
         case IDM_WALL_OF_FAME:
-            runDialog(IDD_WALL_OF_FAME);
+            dialogs::runDialog(IDD_WALL_OF_FAME);
             break;
         case IDM_DISPLAY_OPTIONS:
-            runDialog(IDD_DISPLAY_OPTIONS);
+            dialogs::runDialog(IDD_DISPLAY_OPTIONS);
             break;
         case IDM_GAME_OPTIONS:
-            runDialog(IDD_GAME_OPTIONS);
+            dialogs::runDialog(IDD_GAME_OPTIONS);
             break;
         case IDM_HELP:
-            runDialog(IDD_HELP);
+            dialogs::runDialog(IDD_HELP);
             break;
         default:
             forwardToGameView(WM_COMMAND, wParam, lParam);

@@ -5,12 +5,11 @@
 
 #include <windows.h>
 
+#include "shell/process_state.h"
+
 inline constexpr const char* kFrameClassName = "Zembal";
 constexpr int kFrameWidth = 720;
 constexpr int kFrameHeight = 540;
-
-// The one game view; null until the frame has created it.
-extern HWND gameViewWindow;
 
 LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void forwardToGameView(UINT message, WPARAM wParam, LPARAM lParam);

@@ -46,7 +46,7 @@ void setUpBusyField(Game& game) {
         ball.X = game.fieldLeft + 7 + (i * 37) % (game.cols * 14 - 14);
         ball.Y = game.fieldTop + 7 + (i * 53) % (game.rows * 14 - 14);
     }
-    GameModel::gameRunning = 1;
+    gameRunning = 1;
 }
 
 }  // namespace
@@ -104,6 +104,6 @@ int main() {
     std::printf("bare fill and copy of %d x %d: median %.1f us\n", width, height, bare);
     ReleaseDC(window, target);
     DestroyWindow(window);
-    GameModel::gameRunning = 0;
+    gameRunning = 0;
     return 0;
 }

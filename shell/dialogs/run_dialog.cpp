@@ -8,9 +8,12 @@ namespace dialogs {
 HWND dialogOwner = nullptr;
 int currentDialog = 0;
 int acceptedFlag = 0;
-HWND runningDialog = nullptr;
 
 namespace {
+
+// The innermost dialog on screen, null while none runs; a dialog run from
+// a handler is owned by it.
+HWND runningDialog = nullptr;
 
 constexpr int kDialogAccepted = 1;
 constexpr int kDialogCancelled = 2;

@@ -136,13 +136,13 @@ TEST(LevelStart, LevelNHasNBallsAndNLivesOnAClearedField) {
         g.lvl.bars[1].RSTART = 12;
         g.setCell(3, 4, kCellWall);
         g.setCell(19, 29, kCellBar);
-        GameModel::gameRunning = 0;
+        gameRunning = 0;
         g.startLevel();
-        EXPECT_EQ((std::vector<int>{g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), g.lvl.CLDNE,
-                                    g.lvl.SLVTM, g.lvl.LEVTM, g.lvl.pausedTotal, g.paused,
-                                    g.lvl.bars[1].ACTIVE, g.lvl.bars[1].RSTART,
-                                    g.countCells(kCellFree), GameModel::gameRunning}),
-                  (std::vector<int>{n, n, n, 0, 4321, 4321, 0, 0, 1, 12, 600, 1}));
+        EXPECT_EQ(
+            (std::vector<int>{g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), g.lvl.CLDNE, g.lvl.SLVTM,
+                              g.lvl.LEVTM, g.lvl.pausedTotal, g.paused, g.lvl.bars[1].ACTIVE,
+                              g.lvl.bars[1].RSTART, g.countCells(kCellFree), gameRunning}),
+            (std::vector<int>{n, n, n, 0, 4321, 4321, 0, 0, 1, 12, 600, 1}));
         ASSERT_EQ(g.hookNames(), Names{"onLevelStarted"});
         EXPECT_EQ(g.calls[0].running, 0);  // the hook runs before play resumes
     }
@@ -165,7 +165,7 @@ TEST(LevelStart, Level200EndsTheGameWithReasonZeroAndStartsANewOne) {
     EXPECT_EQ(g.fame.entries[0].level, 200);
     EXPECT_EQ(mostBalls, 199);
     EXPECT_EQ(g.lvl.balls[199].endOfList, 1);
-    EXPECT_EQ((std::vector<int>{g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), GameModel::gameRunning}),
+    EXPECT_EQ((std::vector<int>{g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), gameRunning}),
               (std::vector<int>{1, 1, 1, 1}));
 }
 

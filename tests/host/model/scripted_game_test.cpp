@@ -24,7 +24,7 @@ int tryShot(const TestGame& g, int row, int col, int horizontal) {
     sim.ballStep = g.ballStep;
     sim.clk.now = g.clk.now;
     sim.horizontalBars = horizontal;
-    GameModel::gameRunning = 1;
+    gameRunning = 1;
     sim.clickCell(row, col);
     int result = -1;
     for (int t = 0; t < 1000 && sim.count("onLifeLost") + sim.count("onGameOver") == 0; ++t) {
@@ -34,7 +34,7 @@ int tryShot(const TestGame& g, int row, int col, int horizontal) {
             break;
         }
     }
-    GameModel::gameRunning = 1;
+    gameRunning = 1;
     return result;
 }
 

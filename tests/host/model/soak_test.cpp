@@ -30,7 +30,7 @@ std::string brokenInvariant(const TestGame& g) {
             return "ball " + std::to_string(i) + " outside the field or turned astray";
         }
     }
-    if (g.frame < 0 || g.frame >= g.frameCount || GameModel::gameRunning != 1) {
+    if (g.frame < 0 || g.frame >= g.frameCount || gameRunning != 1) {
         return "frame or running flag";
     }
     return "";

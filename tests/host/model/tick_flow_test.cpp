@@ -15,7 +15,7 @@ TEST(Tick, OnlyTheAnimationRunsWhilePausedOrBetweenLevels) {
     g.clickCell(10, 15);
     g.calls.clear();
     for (int state = 0; state < 3; ++state) {
-        GameModel::gameRunning = state == 1 ? 0 : 1;
+        gameRunning = state == 1 ? 0 : 1;
         g.paused = state == 2 ? 1 : 0;
         g.frame = g.frameTick = 0;
         Level before = g.lvl;
@@ -28,7 +28,7 @@ TEST(Tick, OnlyTheAnimationRunsWhilePausedOrBetweenLevels) {
         EXPECT_EQ(sameLevel(before, g.lvl), state > 0) << state;
     }
     EXPECT_TRUE(g.calls.empty());
-    GameModel::gameRunning = 1;
+    gameRunning = 1;
     g.paused = 0;
     g.clk.now = 5000;
     g.tick();
@@ -75,7 +75,7 @@ TEST(Pause, SettingTheSameStateOrPausingBetweenLevelsOnlyKeepsTheFlag) {
     g.clk.now = 9000;
     g.setPaused(1);
     EXPECT_EQ(g.lvl.SPSTM, 7000);
-    GameModel::gameRunning = 0;
+    gameRunning = 0;
     g.setPaused(0);
     EXPECT_EQ(g.paused, 0);
     g.togglePause();
@@ -194,7 +194,7 @@ TEST(LevelFlow, ReachingTheGoalCompletesTheLevel) {
         EXPECT_NEAR(done.score, 10.0 + 1.0 / 6.0 + 0.3 + 9.0, 1e-9);
         EXPECT_DOUBLE_EQ(g.lvl.SCORE, done.score);
         EXPECT_EQ((std::vector<int>{g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), g.lvl.CLDNE,
-                                    g.lvl.SLVTM, g.countCells(kCellFree), GameModel::gameRunning}),
+                                    g.lvl.SLVTM, g.countCells(kCellFree), gameRunning}),
                   (std::vector<int>{4, 4, 4, 0, 31000, 600, 1}));
     }
 }
@@ -236,7 +236,7 @@ TEST(LevelFlow, TheLastLifeEndsTheGameAndANewOneStartsAtLevelOne) {
     EXPECT_EQ(g.lvl.SCORE, 0.0);
     EXPECT_EQ(transitionTicks, 6);
     EXPECT_EQ((std::vector<int>{g.lvl.NBLLS, g.lvl.LOVES, g.lvl.CLDNE, g.ballCount(), g.lvl.SLVTM,
-                                g.countCells(kCellFree), GameModel::gameRunning}),
+                                g.countCells(kCellFree), gameRunning}),
               (std::vector<int>{1, 1, 0, 1, 2000, 600, 1}));
 }
 

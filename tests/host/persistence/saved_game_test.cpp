@@ -51,7 +51,7 @@ TEST_F(SavedGame, TheKnownGameIsWrittenByteForByteAndReadsBackTheSame) {
     const std::vector<std::string> lastCalls(game.calls.end() - 3, game.calls.end());
     EXPECT_EQ(lastCalls,
               (std::vector<std::string>{"recomputeGeometry", "onLevelStarted", "onLevelStarted"}));
-    EXPECT_EQ(GameModel::gameRunning, 1);
+    EXPECT_EQ(gameRunning, 1);
     EXPECT_EQ(game.paused, 0);
     EXPECT_EQ(game.cellsToComplete, 225);  // 15 x 20 at 75 percent
     EXPECT_EQ(write(game), sampleSavedGame());

@@ -20,7 +20,7 @@ TEST_F(GameViewTest, LeftClickLaunchesBarsWithAClickOnlyWhileALevelRunsUnpaused)
     for (Case c : {Case{1, 1}, Case{0, 0}, Case{0, 1}, Case{1, 0}}) {
         resetRecords();
         game().paused = c.paused;
-        GameModel::gameRunning = c.running;
+        gameRunning = c.running;
         // Row 1 is at least four cells away from every ball of level 1.
         SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, cellPoint(1, 2));
         const Bar& bar = game().level->bars[0];
@@ -153,13 +153,13 @@ TEST_F(GameViewTest, RestartAsksOnlyWhileALevelRunsAndNoKeepsTheGame) {
     };
     for (Case c : {Case{1, IDNO, 1, 12.5}, Case{1, IDYES, 1, 0.0}, Case{0, IDNO, 0, 0.0}}) {
         resetRecords(c.answer);
-        GameModel::gameRunning = c.running;
+        gameRunning = c.running;
         game().level->SCORE = 12.5;
         SendMessageA(view, WM_COMMAND, IDM_RESTART, 0);
         EXPECT_EQ(boxTexts, std::vector<std::string>(c.questions, "Stop current game ?"));
         EXPECT_EQ(pausedAtBox, std::vector<int>(c.questions, 1));
         EXPECT_EQ(game().level->SCORE, c.scoreAfter);
-        EXPECT_EQ(GameModel::gameRunning, 1);
+        EXPECT_EQ(gameRunning, 1);
         EXPECT_EQ(game().paused, 0);
     }
 }

@@ -126,7 +126,7 @@ void ViewFixture::TearDown() {
     }
     pumpMessages();  // and drop the quit message
     EXPECT_EQ(theGame, nullptr);
-    GameModel::gameRunning = 0;
+    gameRunning = 0;
     SeamFixture::TearDown();
 }
 

@@ -41,7 +41,7 @@ class SceneTest : public ::testing::Test {
     void SetUp() override {
         textLineHeight = 13;
         infoAreaHeight = 39;
-        GameModel::gameRunning = 0;
+        gameRunning = 0;
         game.setClock(clock);
         game.applyTheme(0);
         game.level->GRID = 0;
@@ -49,7 +49,7 @@ class SceneTest : public ::testing::Test {
             bar.ACTIVE = 1;
         }
     }
-    void TearDown() override { GameModel::gameRunning = 0; }
+    void TearDown() override { gameRunning = 0; }
 
     // The field is drawn 420 x 280 at (0, 0), the information area below it.
     std::unique_ptr<Canvas> draw() {
@@ -156,7 +156,7 @@ TEST_P(InformationTest, SixTextsWhileRunningOnlyThePausedLineWhilePaused) {
     game.level->NBLLS = 3;
     game.level->LOVES = 2;
     game.level->SCORE = 12.7;
-    GameModel::gameRunning = GetParam().running;
+    gameRunning = GetParam().running;
     game.paused = GetParam().paused;
     auto p = draw();
     std::vector<bool> ink;

@@ -27,7 +27,7 @@ void GameFixture::SetUp() {
 void GameFixture::TearDown() {
     endGame();
     EXPECT_EQ(theGame, nullptr);
-    GameModel::gameRunning = 0;
+    gameRunning = 0;
     setSettingsFilesProvider(nullptr);
     setDialogRunner(nullptr);
     removeSlotFiles();
