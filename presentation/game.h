@@ -126,7 +126,7 @@ class Game : public GameModel {
     bool saveGame(int slot, const char* description);
     bool openGame(int slot);
 
-  private:
+  protected:
     // Message handlers.
     void onPaint();
     void onSize();
