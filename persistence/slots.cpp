@@ -65,7 +65,10 @@ void loadSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files,
         keyName(key, sizeof key, "Level", i);
         profile.getString(kFilesSection, key, "-1", value, sizeof value);
         slot.level = decimalValue(value);
-        if (slot.level >= 0) {
+        // Any negative level marks an empty slot; it is held as -1.
+        if (slot.level < 0) {
+            slot.level = -1;
+        } else {
             char path[kPathBufferSize];
             FileDate date;
             if (slotPath(folder, i, path, sizeof path) && files.fileDate(path, &date)) {
