@@ -28,8 +28,7 @@ class TestGame : public SilentGame {
 
     // Seeded from calendar second 1; level 1 with three lives on an empty field.
     explicit TestGame(int rowCount = 20, int colCount = 30) : SilentGame(rowCount, colCount) {
-        wallOfFame = &fame;
-        clock.calendar = 1;
+        wallOfFame = &fame, clock.calendar = 1;
         initGeometry();
         clearField();
     }
@@ -57,10 +56,9 @@ class TestGame : public SilentGame {
     // clocks at the current time, no hook calls recorded.
     void clearField(int lives = 3, int levelNumber = 1) {
         lvl = Level();
-        lvl.LOVES = lives, lvl.NBLLS = levelNumber, lvl.SPEED = 1;
+        lvl.LOVES = lives, lvl.NBLLS = levelNumber, lvl.SPEED = 1,
         lvl.SLVTM = lvl.LEVTM = clock.now;
-        paused = releasedThisShot = horizontalBars = 0;
-        gameRunning = 1;
+        paused = releasedThisShot = horizontalBars = 0, gameRunning = 1;
         calls.clear();
     }
     Ball& addBall(int x, int y, int direction) {
