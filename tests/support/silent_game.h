@@ -1,21 +1,14 @@
 // A game model built as the program builds its own (cells of 14 pixels with
 // the field's corner at (10, 10), balls of radius 7, 20 by 30 cells unless
-// told otherwise), with hooks that only count fatal errors and a clock the
-// caller sets. Shared by the persistence tests, the fuzz targets, the Win32
-// file tests and the model's benchmarks.
+// told otherwise), with hooks that only count fatal errors and the tests'
+// clock, which the caller sets. Shared by the model's and the persistence
+// tests, the fuzz targets, the Win32 file tests and the model's benchmarks.
 #pragma once
 
 #include <cstdint>
 
+#include "tests/support/fake_clock.h"
 #include "tests/support/open_model.h"
-
-class ManualClock : public GameClock {
-  public:
-    int32_t nowMs() override { return now; }
-    int64_t calendarSeconds() override { return calendar; }
-    int32_t now = 0;
-    int64_t calendar = 1000;
-};
 
 class SilentGame : public OpenModel {
   public:

@@ -1,97 +1,140 @@
-// A game for the model's tests: it records every hook call, owns its Level,
-// a Wall of Fame table and a clock the test moves by hand, and is set up
-// the way the program's Game sets itself up.
+// The model's tests: a SilentGame that records every hook call, owns a Wall
+// of Fame table and starts on a cleared field, and the fixture that holds one.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <cstdint>
+#include <cstddef>
+#include <cstring>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "tests/support/open_model.h"
+#include "tests/support/silent_game.h"
 
-class FakeClock : public GameClock {
-  public:
-    int32_t now = 0;
-    int64_t calendar = 1;
-    int32_t nowMs() override { return now; }
-    int64_t calendarSeconds() override { return calendar; }
-};
-
-// One hook call with its arguments and the state it saw.
-struct HookCall {
-    std::string name;
-    int a = 0, b = 0;
-    std::string text;
-    int32_t running = 0, lives = 0, levelNumber = 0, released = 0;
-    double score = 0.0;
-};
-
+using Ints = std::vector<int>;
 using Names = std::vector<std::string>;
 
-class TestGame : public OpenModel {
+class TestGame : public SilentGame {
   public:
-    // 20 x 30 cells of 14 pixels at (10, 10), ball radius 7, eight frames;
-    // a level in play on an empty field.
-    TestGame(int rows = 20, int cols = 30);
+    // Seeded from calendar second 1; level 1 with three lives on an empty field.
+    explicit TestGame(int rowCount = 20, int colCount = 30) : SilentGame(rowCount, colCount) {
+        wallOfFame = &fame, clock.calendar = 1;
+        initGeometry();
+        clearField();
+    }
 
-    void onPauseChanged(int p) override { record("onPauseChanged", p); }
+    // Each call is recorded as its name and arguments, "onGameOver 1 -1".
+    void onPauseChanged(int p) override { record("onPauseChanged", std::to_string(p)); }
     void onLevelStarted() override { record("onLevelStarted"); }
-    void onGameOver(int reason, int rank) override { record("onGameOver", reason, rank); }
+    void onGameOver(int reason, int rank) override {
+        record("onGameOver", std::to_string(reason) + " " + std::to_string(rank));
+    }
     void onLevelCompleted() override { record("onLevelCompleted"); }
     void onLifeLost() override { record("onLifeLost"); }
     void onGameEnding() override { record("onGameEnding"); }
-    int askPlayerName(char* nameOut, int rank) override;
-    void showMessage(const char* text) override;
-    void fatalError(const char* text) override;
-    void showStatus(const char* text) override { record("showStatus", 0, 0, text); }
+    // Fills the whole buffer, unterminated when the name is long.
+    int askPlayerName(char* nameOut, int rank) override {
+        record("askPlayerName", std::to_string(rank));
+        std::strncpy(nameOut, playerName.c_str(), kNameBufferSize);
+        return askAnswer;
+    }
+    void showMessage(const char* text) override { record("showMessage", text); }
+    void fatalError(const char* text) override { record("fatalError", text); }
+    void showStatus(const char* text) override { record("showStatus", text); }
 
     // A level in play on an empty field: no ball, both bars idle, the
     // clocks at the current time, no hook calls recorded.
-    void clearField(int lives = 3, int levelNumber = 1);
-    Ball& addBall(int x, int y, int direction);
-    void setCell(int row, int col, int value) { lvl.grid[row][col] = value; }
-    int cell(int row, int col) const { return lvl.grid[row][col]; }
-    void wallColumn(int col, int fromRow, int toRow);
-    // A finished bar (its cells are walls) or a growing one (cells hold 2).
-    Bar& finishedBar(int index, int direction, int r0, int c0, int r1, int c1) {
-        return describeBar(index, direction, r0, c0, r1, c1, kCellWall);
+    void clearField(int lives = 3, int levelNumber = 1) {
+        lvl = Level();
+        lvl.LOVES = lives, lvl.NBLLS = levelNumber, lvl.SPEED = 1,
+        lvl.SLVTM = lvl.LEVTM = clock.now;
+        paused = releasedThisShot = horizontalBars = 0, gameRunning = 1;
+        calls.clear();
     }
-    Bar& growingBar(int index, int direction, int r0, int c0, int r1, int c1) {
-        return describeBar(index, direction, r0, c0, r1, c1, kCellBar);
+    Ball& addBall(int x, int y, int direction) {
+        Ball& ball = lvl.balls[ballCount()];
+        ball.X = x, ball.Y = y, ball.DRCT = direction, ball.endOfList = 0;
+        return ball;
     }
-
-    int ballCount() const;
+    // A bar from cell (r0, c0) to (r1, c1): finished (its cells are walls,
+    // the bar idle) or growing (its end on the far edge of the last cell).
+    Bar& putBar(int index, int direction, int r0, int c0, int r1, int c1, int value = kCellWall) {
+        Bar& bar = lvl.bars[index];
+        bar.DRCT = direction, bar.RSTART = r0, bar.CSTART = c0, bar.REND = r1, bar.CEND = c1;
+        bar.XSTART = cellX(c0), bar.YSTART = cellY(r0), bar.ACTIVE = value == kCellWall ? 1 : 0;
+        bar.XEND = cellX(c1) + (direction == kRight ? cellWidth - 1 : 0);
+        bar.YEND = cellY(r1) + (direction == kDown ? cellHeight - 1 : 0);
+        for (int r = std::min(r0, r1); r <= std::max(r0, r1); ++r) {
+            for (int c = std::min(c0, c1); c <= std::max(c0, c1); ++c) {
+                lvl.grid[r][c] = value;
+            }
+        }
+        return bar;
+    }
+    int ballCount() const {
+        return static_cast<int>(
+            std::find_if(lvl.balls, lvl.balls + kMaxBalls, [](auto& b) { return b.endOfList; }) -
+            lvl.balls);
+    }
     // Cells of `value` in rows r0..r1, columns c0..c1 (the whole field by default).
-    int countCells(int value, int r0 = 0, int r1 = 99, int c0 = 0, int c1 = 99) const;
-    void clickCell(int row, int col) { shoot(cellX(col) + 7, cellY(row) + 7); }
-    void runTicks(int n, int msPerTick = 2);
-
-    Names statuses() const;
-    Names hookNames() const;
-    int count(const std::string& hook) const {
-        const Names names = hookNames();
-        return static_cast<int>(std::count(names.begin(), names.end(), hook));
+    int countCells(int value, int r0 = 0, int r1 = 99, int c0 = 0, int c1 = 99) const {
+        int n = 0;
+        for (int r = r0; r <= std::min(r1, rows - 1); ++r) {
+            for (int c = c0; c <= std::min(c1, cols - 1); ++c) {
+                n += lvl.grid[r][c] == value ? 1 : 0;
+            }
+        }
+        return n;
     }
-    const HookCall* last(const std::string& hook) const;
+    void clickCell(int row, int col) { shoot(cellX(col) + 7, cellY(row) + 7); }
+    void runTicks(int n, int msPerTick = 2) {
+        for (int i = 0; i < n; ++i) {
+            clock.now += msPerTick;
+            tick();
+        }
+    }
+    // The calls recorded that start with `prefix`.
+    int count(const std::string& prefix) const {
+        return static_cast<int>(std::count_if(
+            calls.begin(), calls.end(), [&](auto& call) { return call.rfind(prefix, 0) == 0; }));
+    }
 
-    Level lvl;
-    FakeClock clk;
+    Level& lvl = theLevel;
     WallOfFameTable fame;
-    std::vector<HookCall> calls;
-    int fatalCount = 0, messageCount = 0;
-    std::string lastFatal, lastMessage;
+    Names calls;
+    // The level and the running flag as the last call of each hook saw them.
+    struct Seen {
+        Level level;
+        int32_t running = 0;
+    };
+    std::map<std::string, Seen> seen;
     // Runs after a hook call is recorded, like a dialog's modal loop.
     std::function<void(const std::string& hook)> duringHook;
     int askAnswer = 1;  // what the player answers to the name question
     std::string playerName = "Tester";
 
   private:
-    void record(const char* name, int a = 0, int b = 0, const char* text = "");
-    Bar& describeBar(int index, int direction, int r0, int c0, int r1, int c1, int value);
-    int nextBall_ = 0;
+    void record(const std::string& hook, const std::string& arguments = "") {
+        calls.push_back(arguments.empty() ? hook : hook + " " + arguments);
+        seen[hook] = {lvl, gameRunning};
+        if (duringHook) {
+            duringHook(hook);
+        }
+    }
 };
 
-// Grid, balls, bars, counters and clocks of two levels are equal.
-bool sameLevel(const Level& a, const Level& b);
+// Every field of two levels is equal: the bytes before SCORE, SCORE, and
+// the bytes after it.
+inline bool sameLevel(const Level& a, const Level& b) {
+    const size_t head = offsetof(Level, CLDNE) + sizeof a.CLDNE, tail = offsetof(Level, SLVTM);
+    return std::memcmp(&a, &b, head) == 0 && a.SCORE == b.SCORE &&
+           std::memcmp(&a.SLVTM, &b.SLVTM, sizeof(Level) - tail) == 0;
+}
+
+// The fixture of every test: one game as set up above.
+struct Model : ::testing::Test {
+    TestGame g;
+};

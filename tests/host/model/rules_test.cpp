@@ -1,0 +1,388 @@
+// The rules one at a time: geometry, levels, how balls and bars move, which
+// chambers a finished bar releases, the states that are fatal, the time
+// limit and pauses, the score and its bonus, the end of a game and the Wall
+// of Fame.
+#include "tests/host/model/test_game.h"
+
+namespace {
+
+constexpr int U = kUp, D = kDown, L = kLeft, R = kRight;
+constexpr int UL = kUpLeft, UR = kUpRight, DL = kDownLeft, DR = kDownRight;
+
+// Pixels truncate toward zero, not down to -1; the released share is
+// divided before it is multiplied by 100: 174 of 600 is 28. The field is
+// cut to whole cells.
+TEST_F(Model, GeometryAndConversions) {
+    g.lvl.CLDNE = 174;
+    EXPECT_EQ((Ints{g.rowOf(3), g.rowOf(23), g.rowOf(24), g.rowOf(290), g.colOf(219), g.colOf(220),
+                    g.percentDone()}),
+              (Ints{0, 0, 1, 20, 14, 15, 28}));
+    g.fieldTop = 20, g.fieldRight = 10 + 30 * 16 + 9, g.fieldBottom = 20 + 20 * 15 + 14;
+    g.clock.calendar = 1700000000;
+    g.initGeometry();
+    EXPECT_EQ((Ints{g.cellWidth, g.cellHeight, g.fieldRight, g.fieldBottom, g.generator().next()}),
+              (Ints{16, 15, 490, 320, 28462}));
+}
+
+// Level n has n balls and n lives on a cleared field; level 200 ends the
+// game (no more balls) before a ball is placed.
+TEST_F(Model, LevelNHasNBallsAndNLivesAndLevel200EndsTheGame) {
+    g.clearField(1, 198);
+    g.clock.now = 4321, g.lvl.CLDNE = 77, g.lvl.pausedTotal = 900, g.paused = 1,
+    g.lvl.bars[1].ACTIVE = 0;
+    g.lvl.grid[3][4] = kCellWall, g.lvl.grid[19][29] = kCellBar, gameRunning = 0;
+    g.startLevel();
+    EXPECT_EQ((Ints{g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), g.lvl.CLDNE, g.lvl.SLVTM, g.lvl.LEVTM,
+                    g.lvl.pausedTotal, g.paused, g.lvl.bars[1].ACTIVE, g.countCells(kCellFree),
+                    gameRunning, g.seen["onLevelStarted"].running}),
+              (Ints{199, 199, 199, 0, 4321, 4321, 0, 0, 1, 600, 1, 0}));
+    g.lvl.SCORE = 321.7;
+    g.completeLevel();
+    EXPECT_EQ(g.calls, (Names{"onLevelStarted", "onLevelCompleted", "onGameEnding",
+                              "askPlayerName 0", "onGameOver 0 0", "onLevelStarted"}));
+    EXPECT_EQ((Ints{g.fame.entries[0].level, g.seen["onGameOver"].level.balls[199].endOfList,
+                    g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), gameRunning}),
+              (Ints{200, 1, 1, 1, 1, 1}));
+}
+
+// The field is x 10..430, y 10..290. A ball's box reaches 7 pixels from its
+// centre and touching the edge line blocks, so centres stay in 18..422 by
+// 18..282. A wall cell (row 99: all of column 20) bounces like the edge;
+// meeting only its corner, the list decides between two free reflections.
+TEST_F(Model, ABallTakesTheFirstFreeDirectionOfItsList) {
+    struct {
+        int x, y, direction, step, wallRow, wallCol, toX, toY, toDirection;
+    } cases[] = {{100, 18, UL, 1, -1, 0, 99, 19, DL},    {18, 100, UL, 1, -1, 0, 19, 99, UR},
+                 {18, 18, UL, 1, -1, 0, 19, 19, DR},     {422, 100, UR, 1, -1, 0, 421, 99, UL},
+                 {100, 18, UR, 1, -1, 0, 101, 19, DR},   {422, 18, UR, 1, -1, 0, 421, 19, DL},
+                 {100, 282, DL, 1, -1, 0, 99, 281, UL},  {18, 100, DL, 1, -1, 0, 19, 101, DR},
+                 {18, 282, DL, 1, -1, 0, 19, 281, UR},   {100, 282, DR, 1, -1, 0, 101, 281, UR},
+                 {422, 100, DR, 1, -1, 0, 421, 101, DL}, {422, 282, DR, 1, -1, 0, 421, 281, UL},
+                 {100, 19, UL, 2, -1, 0, 98, 21, DL},    {282, 100, DR, 1, 99, 20, 281, 101, DL},
+                 {101, 101, UL, 1, 5, 5, 100, 102, DL},  {282, 212, DR, 1, 15, 20, 283, 211, UR}};
+    for (const auto& c : cases) {
+        g.clearField();
+        g.ballStep = c.step;
+        for (int r = 0; r < 20 && c.wallRow >= 0; ++r) {
+            g.lvl.grid[c.wallRow == 99 ? r : c.wallRow][c.wallCol] = kCellWall;
+        }
+        Ball& ball = g.addBall(c.x, c.y, c.direction);
+        EXPECT_EQ(g.moveBall(ball), kMoved);
+        EXPECT_EQ((Ints{ball.X, ball.Y, ball.DRCT}), (Ints{c.toX, c.toY, c.toDirection}))
+            << c.x << "," << c.y << " " << c.direction;
+    }
+}
+
+// ACTIVE, DRCT, SIZE, RSTART, CSTART, REND, CEND, XSTART, YSTART, XEND, YEND.
+Ints fields(const Bar& b) {
+    return {b.ACTIVE, b.DRCT,   b.SIZE,   b.RSTART, b.CSTART, b.REND,
+            b.CEND,   b.XSTART, b.YSTART, b.XEND,   b.YEND};
+}
+
+// A pair starts on the clicked cell and the one below or right of it.
+TEST_F(Model, AClickLaunchesAPairOfBars) {
+    g.releasedThisShot = 55;
+    g.shoot(227, 157);  // inside cell (10, 15)
+    EXPECT_EQ(fields(g.lvl.bars[0]), (Ints{0, U, 14, 10, 15, 10, 15, 220, 150, 220, 150}));
+    EXPECT_EQ(fields(g.lvl.bars[1]), (Ints{0, D, 14, 11, 15, 11, 15, 220, 164, 220, 164}));
+    EXPECT_EQ(
+        (Ints{g.countCells(kCellBar, 10, 11, 15, 15), g.countCells(kCellBar), g.releasedThisShot}),
+        (Ints{2, 2, 0}));
+    EXPECT_EQ(g.calls, Names{"showStatus You created bars"});
+    g.clearField();
+    g.horizontalBars = 1;
+    g.clickCell(10, 15);
+    EXPECT_EQ(fields(g.lvl.bars[0]), (Ints{0, L, 14, 10, 15, 10, 15, 220, 150, 220, 150}));
+    EXPECT_EQ(fields(g.lvl.bars[1]), (Ints{0, R, 14, 10, 16, 10, 16, 234, 150, 234, 150}));
+}
+
+// From cell (10, 15) a bar grows up from y 150 to 10, down from 164 to
+// 290, left from x 220 to 10 or right from 234 to 430; a last step that
+// overshoots is cut at the edge. With walls in rows 5 and 15 of column 15
+// and columns 5 and 25 of row 10 (y 80..93, y 220..233, x 80..93, x
+// 360..373) the end stops inside the wall cell, up to a step deep, and the
+// bar ends on the last free cell.
+TEST_F(Model, ABarGrowsToTheEdgeOrStopsOnTheLastFreeCell) {
+    struct {
+        int walls, step, direction, moves, end, endCell;
+    } cases[] = {{0, 1, U, 140, 10, 0},   {0, 2, U, 70, 10, 0},    {0, 4, U, 35, 10, 0},
+                 {0, 1, D, 126, 290, 19}, {0, 4, D, 32, 290, 19},  {0, 1, L, 210, 10, 0},
+                 {0, 4, L, 53, 10, 0},    {0, 2, R, 98, 430, 29},  {0, 4, R, 49, 430, 29},
+                 {1, 1, U, 57, 93, 6},    {1, 2, U, 29, 92, 6},    {1, 4, U, 15, 90, 6},
+                 {1, 1, D, 56, 220, 14},  {1, 4, D, 14, 220, 14},  {1, 1, L, 127, 93, 6},
+                 {1, 4, L, 32, 92, 6},    {1, 1, R, 126, 360, 24}, {1, 4, R, 32, 362, 24}};
+    for (auto c : cases) {
+        g.clearField();
+        g.barStep = c.step;
+        for (int i = 0; c.walls && i < 4; ++i) {
+            g.lvl.grid[i < 2 ? 5 + 10 * i : 10][i < 2 ? 15 : 5 + 20 * (i - 2)] = kCellWall;
+        }
+        const bool vertical = c.direction <= D;
+        g.horizontalBars = vertical ? 0 : 1;
+        g.clickCell(10, 15);
+        Bar& bar = g.lvl.bars[c.direction == U || c.direction == L ? 0 : 1];
+        const int first = vertical ? bar.RSTART : bar.CSTART;
+        int moves = 1, result = 0;
+        while ((result = bar.move(g)) == Bar::kGrowing && moves < 1000) {
+            ++moves;
+        }
+        const int cells = std::abs(c.endCell - first) + 2;  // and the other bar's first cell
+        EXPECT_EQ((Ints{moves, result, bar.ACTIVE, vertical ? bar.YEND : bar.XEND,
+                        vertical ? bar.REND : bar.CEND, g.countCells(kCellBar)}),
+                  (Ints{c.moves, Bar::kFinished, 1, c.end, c.endCell, cells}))
+            << c.direction << " " << c.walls << " " << c.step;
+    }
+}
+
+// Writing a bar whose cells hold a wall stops there and tells the player.
+TEST_F(Model, AWallStopsTheWritingOfABar) {
+    struct {
+        int direction, r0, c0, r1, c1, wallRow, wallCol;
+        const char* message;
+    } walls[] = {{U, 10, 15, 4, 15, 7, 15, "setBarTo-up"},
+                 {D, 4, 15, 10, 15, 7, 15, "setBarTo-down: r=7,c=15,rows=20,cols=30"},
+                 {L, 7, 10, 7, 4, 7, 7, "setBarTo-left"},
+                 {R, 7, 4, 7, 10, 7, 7, "setBarTo-right"}};
+    for (auto c : walls) {
+        g.clearField();
+        Bar& bar = g.putBar(c.direction % 2, c.direction, c.r0, c.c0, c.r1, c.c1, kCellBar);
+        g.lvl.grid[c.wallRow][c.wallCol] = kCellWall;
+        EXPECT_EQ(g.setBarTo(bar, kCellFree), 3) << c.message;
+        EXPECT_EQ(g.calls, Names{std::string("showMessage ") + c.message});
+    }
+}
+
+// A finished bar down column `col`, a ball right of it at (290, 150).
+void splitField(TestGame& g, int col, int toRow = 19) {
+    g.clearField();
+    g.putBar(0, U, toRow, col, 0, col);
+    g.addBall(290, 150, DR);
+}
+
+// A region no ball touches becomes wall and counts; along the edge a bar
+// has seeds on one side only; a growing bar bounds the chambers; a grid
+// cell of value 1 keeps its chamber.
+TEST_F(Model, RegionsWithoutBallsAreReleasedAndCounted) {
+    struct {
+        int barIndex, direction, r0, c0, r1, c1;
+        int wallRow;  // a wall row across columns 0..9, or -1
+        int released, wallsAfter;
+    } cases[] = {{0, U, 19, 10, 0, 10, -1, 200, 220}, {1, D, 0, 10, 19, 10, -1, 200, 220},
+                 {0, U, 19, 10, 0, 10, 5, 190, 220},  {0, R, 0, 0, 0, 29, -1, 570, 600},
+                 {1, D, 0, 29, 19, 29, -1, 580, 600}, {0, U, 9, 10, 0, 10, -2, 200, 210}};
+    for (auto c : cases) {
+        g.clearField();
+        g.putBar(c.barIndex, c.direction, c.r0, c.c0, c.r1, c.c1);
+        for (int col = 0; c.wallRow >= 0 && col <= 9; ++col) {
+            g.lvl.grid[c.wallRow][col] = kCellWall;
+        }
+        if (c.wallRow == -2) {
+            g.putBar(1, D, 10, 10, 19, 10, kCellBar);
+        }
+        if (c.c0 == 10) {
+            g.addBall(290, 150, DR);
+        }
+        EXPECT_EQ((Ints{g.releaseChambers(g.lvl.bars[c.barIndex]), g.countCells(kCellWall)}),
+                  (Ints{c.released, c.wallsAfter}))
+            << c.direction;
+    }
+    splitField(g, 10);
+    g.lvl.grid[10][5] = kCellBall;
+    EXPECT_EQ(g.releaseChambers(g.lvl.bars[0]), 0);
+    EXPECT_EQ((Ints{g.chamberLabels[10][5], g.countCells(kCellFree, 0, 19, 0, 9)}),
+              (Ints{-3, 199}));
+}
+
+// Left of a bar down column 9, a corridor winds through walls in columns 1,
+// 3, 5 and 7, open alternately at the bottom and the top: 104 free cells.
+// A ball's cell at (2, 0) keeps all of it. At (8, 0), in the last column
+// the chamber reaches, it does not: that column is labelled from the bottom
+// up, one cell per ring of the last sweep, while each ring walks the column
+// from the top down, so the ball's cell is passed before the cell below it
+// joins. The chamber's 95 cells are released; the eight above the ball's
+// cell are cut off from the seed and stay.
+TEST_F(Model, TheSweepOrderDecidesWhetherABallCellIsSeen) {
+    for (int ballRow : {-1, 2, 8}) {
+        splitField(g, 9);
+        for (int col = 1; col <= 7; col += 2) {
+            for (int r = col % 4 == 1 ? 0 : 1; r <= (col % 4 == 1 ? 18 : 19); ++r) {
+                g.lvl.grid[r][col] = kCellWall;
+            }
+        }
+        if (ballRow >= 0) {
+            g.lvl.grid[ballRow][0] = kCellBall;
+        }
+        EXPECT_EQ(g.releaseChambers(g.lvl.bars[0]), ballRow < 0 ? 104 : ballRow == 2 ? 0 : 95);
+    }
+    EXPECT_EQ((Ints{g.countCells(kCellFree, 0, 7, 0, 0), g.countCells(kCellWall, 9, 19, 0, 0),
+                    g.chamberLabels[9][0], g.chamberLabels[7][0]}),
+              (Ints{8, 11, 2, 0}));
+}
+
+// States only a damaged saved game can hold: each is reported once and the
+// model changes nothing more (the ball before the faulty one has moved, the
+// bar has not grown).
+TEST_F(Model, InconsistentStatesAreFatal) {
+    g.addBall(100, 100, DR);
+    g.addBall(200, 150, -1);
+    g.putBar(0, U, 15, 25, 15, 25, kCellBar);
+    g.runTicks(1);
+    EXPECT_EQ((Ints{g.failed(), g.lvl.bars[0].YEND, g.tryMove(g.lvl.balls[0], 8)}),
+              (Ints{1, 220, kMoveFailed}));
+    g.putBar(1, D, 18, 4, 19, 4, kCellBar).REND = 21;
+    g.setBarTo(g.lvl.bars[1], kCellWall);
+    g.putBar(0, U, 10, 15, 10, 15, kCellBar).DRCT = 4;
+    EXPECT_EQ((Ints{g.setBarTo(g.lvl.bars[0], kCellWall), g.lvl.bars[0].move(g)}),
+              (Ints{0, Bar::kFailed}));
+    g.chamberLabels[5][5] = 4;
+    g.setChamber(1, 5, 5);
+    g.setChamber(1, 20, 4);
+    g.addBall(450, 150, DR);  // right of the field
+    g.defineCellForBalls();
+    EXPECT_EQ((Ints{g.lvl.grid[20][4], g.chamberLabels[5][5], g.lvl.balls[0].X}),
+              (Ints{kCellFree, 4, 101}));
+    EXPECT_EQ(
+        g.calls,
+        (Names{"fatalError tryMove - invalid direction", "fatalError tryMove - invalid direction",
+               "fatalError setBarTo: invalid row/col", "fatalError Bar::move",
+               "fatalError setChamber: Cell is used", "fatalError setChamber: Invalid cell",
+               "fatalError defineCellForBalls"}));
+}
+
+// A paused tick reads no time, and setting the same state again does
+// nothing.
+TEST_F(Model, UnpausedTimeOf120SecondsEndsTheGame) {
+    g.lvl.NBLLS = 4;
+    g.addBall(100, 100, kDownRight);
+    for (int p : {1, 1, 0, 0}) {
+        g.clock.now += 5000;
+        g.setPaused(p);
+        g.tick();
+    }
+    EXPECT_EQ((Ints{g.lvl.pausedTotal, g.count("onPauseChanged")}), (Ints{10000, 2}));
+    g.clock.now = 129999;
+    g.tick();
+    EXPECT_EQ(g.count("onGameOver"), 0);
+    g.clock.now = 130000;
+    g.tick();
+    EXPECT_EQ(
+        (Ints{g.count("onGameOver 2 -1"), g.endReason, g.lvl.NBLLS, g.lvl.SLVTM, g.lvl.balls[0].X}),
+        (Ints{1, kEndTimeExpired, 1, 130000, g.cellX(g.lvl.balls[0].C)}));
+}
+
+TEST_F(Model, TheScoreIsWeightedBySpeedGridAndFieldSize) {
+    struct {
+        int rows, cols, cells, speed, grid;
+        double points;
+    } cases[] = {{20, 30, 450, 1, 1, 75.0}, {20, 30, 450, 0, 1, 37.5},  {20, 30, 450, 2, 1, 150.0},
+                 {20, 30, 450, 1, 0, 7.5},  {20, 30, 450, 0, 0, 3.75},  {20, 30, 450, 2, 0, 15.0},
+                 {20, 30, 450, 7, 1, 75.0}, {20, 30, 1, 1, 1, 1.0 / 6}, {15, 20, 225, 1, 1, 150.0},
+                 {30, 40, 900, 1, 1, 37.5}};
+    for (auto c : cases) {
+        TestGame s(c.rows, c.cols);
+        s.lvl.SPEED = c.speed, s.lvl.GRID = c.grid, s.lvl.SCORE = 2.5;
+        s.addScore(c.cells);
+        EXPECT_DOUBLE_EQ(s.lvl.SCORE, 2.5 + c.points) << c.rows << " " << c.cells << " " << c.speed;
+    }
+}
+
+// A one-cell pocket in the last row: the up bar finishes at once and
+// releases its own cell only, the 450th that completes the level with its
+// bonus.
+TEST_F(Model, ReachingTheGoalCompletesTheLevel) {
+    g.clock.now = 1000;
+    g.clearField(3, 3);
+    g.lvl.SCORE = 10.0, g.lvl.CLDNE = 449;
+    g.lvl.grid[18][15] = g.lvl.grid[19][14] = g.lvl.grid[19][16] = kCellWall;
+    g.addBall(100, 100, kDownRight);
+    g.clickCell(19, 15);
+    g.clock.now = 31000;
+    g.tick();
+    EXPECT_EQ(g.calls, (Names{"showStatus You created bars", "showStatus You released 1 cells",
+                              "onLevelCompleted", "onLevelStarted"}));
+    const TestGame::Seen& done = g.seen["onLevelCompleted"];
+    EXPECT_EQ((Ints{done.running, done.level.CLDNE, done.level.LOVES}), (Ints{0, 450, 3}));
+    EXPECT_NEAR(done.level.SCORE, 10.0 + 1.0 / 6.0 + 0.3 + 9.0, 1e-9);
+    EXPECT_EQ((Ints{g.lvl.NBLLS, g.lvl.LOVES, g.ballCount(), g.lvl.CLDNE, g.lvl.SLVTM,
+                    g.countCells(kCellFree), gameRunning}),
+              (Ints{4, 4, 4, 0, 31000, 600, 1}));
+}
+
+// The dialogs shown from askPlayerName and onGameOver keep dispatching
+// timer messages: those ticks find the game between levels and only
+// animate. The other balls are not moved in the tick of the last life.
+TEST_F(Model, TheLastLifeEndsTheGameAndANewOneStartsAtLevelOne) {
+    g.clearField(1, 3);
+    g.lvl.SCORE = 12.7, g.lvl.CLDNE = 100, g.lvl.grid[0][0] = kCellWall;
+    g.putBar(0, kUp, 8, 13, 5, 13, kCellBar);
+    g.addBall(184, 102, kDownRight);  // breaks the bar in its first move
+    g.addBall(300, 200, kDownRight);
+    int transitionTicks = 0;
+    g.duringHook = [this, &transitionTicks](const std::string& hook) {
+        if (hook == "askPlayerName" || hook == "onGameOver") {
+            const Level before = g.lvl;
+            const int frameTick = g.frameTick;
+            g.runTicks(3, 0);
+            transitionTicks += 3;
+            EXPECT_TRUE(sameLevel(before, g.lvl) && g.frameTick != frameTick) << hook;
+        }
+    };
+    g.clock.now = 2000;
+    g.tick();
+    EXPECT_EQ(g.calls, (Names{"showStatus Ball meets bar", "onGameEnding", "askPlayerName 0",
+                              "onGameOver 1 0", "onLevelStarted"}));
+    const TestGame::Seen& ending = g.seen["onGameEnding"];
+    EXPECT_EQ((Ints{ending.level.balls[1].X, ending.level.balls[1].Y, ending.running,
+                    g.fame.entries[0].score, g.fame.entries[0].level, transitionTicks, g.lvl.NBLLS,
+                    g.lvl.LOVES, g.lvl.CLDNE, g.ballCount(), g.lvl.SLVTM, g.countCells(kCellFree),
+                    gameRunning, g.lvl.SCORE == 0.0}),
+              (Ints{300, 200, 0, 12, 3, 6, 1, 1, 0, 1, 2000, 600, 1, 1}));
+}
+
+// Entry i scores scores[i] and reached level i + 1.
+void fill(WallOfFameTable& table, const Ints& scores) {
+    clearWallOfFame(table);
+    for (size_t i = 0; i < scores.size(); ++i) {
+        table.entries[i].score = scores[i], table.entries[i].level = static_cast<int>(i) + 1;
+    }
+}
+
+// An equal score goes below; an entry without a score is overwritten, but
+// the walk stops at the first lower score, so a zero entry further down is
+// pushed along. The name is asked only for a place, with that place.
+TEST_F(Model, WallOfFameInsertionKeepsTheTableOrdered) {
+    const Ints full{1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
+    struct {
+        Ints before;
+        int score, place;
+        Ints after;  // -1 is empty
+    } cases[] = {{{}, 1, 0, {1, -1, -1, -1, -1, -1, -1, -1, -1, -1}},
+                 {{500, 400, 300}, 400, 2, {500, 400, 400, 300, -1, -1, -1, -1, -1, -1}},
+                 {full, 100, 10, full},
+                 {full, 101, 9, {1000, 900, 800, 700, 600, 500, 400, 300, 200, 101}},
+                 {full, 5000, 0, {5000, 1000, 900, 800, 700, 600, 500, 400, 300, 200}},
+                 {{500, 0, 300}, 100, 1, {500, 100, 300, -1, -1, -1, -1, -1, -1, -1}},
+                 {{500, 400, 300, 0}, 350, 2, {500, 400, 350, 300, 0, -1, -1, -1, -1, -1}}};
+    for (const auto& c : cases) {
+        g.calls.clear();
+        fill(g.fame, c.before);
+        EXPECT_EQ(addToWallOfFame(g.fame, g, c.score, 42), c.place) << c.score;
+        Ints scores;
+        for (const auto& e : g.fame.entries) {
+            scores.push_back(e.score);
+        }
+        EXPECT_EQ(scores, c.after) << c.score;
+        EXPECT_EQ(g.calls,
+                  c.place < 10 ? Names{"askPlayerName " + std::to_string(c.place)} : Names{});
+    }
+    // Levels move down with their scores; a long name is cut.
+    g.playerName = std::string(35, 'x');
+    addToWallOfFame(g.fame, g, 400, 9);
+    const WallOfFameEntry* e = g.fame.entries;
+    EXPECT_EQ(std::string(e[2].name), std::string(29, 'x'));
+    EXPECT_EQ((Ints{e[2].level, e[3].level, e[4].level}), (Ints{9, 42, 3}));
+    clearWallOfFame(g.fame);
+    EXPECT_EQ((Ints{e[3].name[0], e[3].score, e[3].level}), (Ints{0, -1, 0}));
+}
+
+}  // namespace
