@@ -11,7 +11,9 @@ struct Theme {
 };
 
 // In the order the Display Options dialog lists them: Classic, Desert,
-// Forest, Mars, Night, Ocean, Sky.
+// Forest, Mars, Night, Ocean, Sky. Classic keeps the colours it always had;
+// in the other six both bars, like the balls, have a contrast ratio of at
+// least 3:1 with the field, so a growing bar never melts into it.
 constexpr Theme kThemes[kThemeCount] = {
     {IDB_CLASSIC_FIRST, 8, RGB(0xC0, 0xC0, 0xC0), RGB(0x00, 0x00, 0x00), RGB(0xFF, 0x00, 0x00),
      RGB(0x00, 0x00, 0xFF)},
