@@ -14,7 +14,9 @@ constexpr Colour kWhite = rgb(255, 255, 255);
 constexpr Colour kRed = rgb(255, 0, 0);
 constexpr Colour kGrass = rgb(34, 139, 34);
 
-// A set of frames: the ball turned by equal steps of one whole turn.
+// A set of frames: the ball turned by equal steps of one whole turn. The
+// mean colour of every themed frame keeps a contrast ratio of at least 3:1
+// with its theme's field (presentation/theme.cpp), so the ball stands out.
 struct FrameSet {
     int firstId;
     int frameCount;
@@ -56,16 +58,18 @@ std::vector<Vec3> footballPatches() {
     return normalisedAll(tipped);
 }
 
+// The black patches are wide enough to keep the ball darker than the
+// light green field.
 Colour football(const Vec3& p) {
     static const std::vector<Vec3> kPatches = footballPatches();
-    return nearAny(p, kPatches, 0.93) ? rgb(20, 20, 20) : rgb(236, 236, 230);
+    return nearAny(p, kPatches, 0.91) ? rgb(20, 20, 20) : rgb(236, 236, 230);
 }
 
-// A sandy ball with an equator and one meridian seam, so each of its three
-// frames shows the seam in a different place.
+// A ball of sand darker than the field, with an equator and one meridian
+// seam, so each of its three frames shows the seam in a different place.
 Colour desert(const Vec3& p) {
     const bool seam = std::fabs(p.x) < 0.12 || std::fabs(p.y) < 0.09;
-    return seam ? rgb(110, 60, 25) : rgb(222, 170, 95);
+    return seam ? rgb(110, 60, 25) : rgb(212, 156, 84);
 }
 
 // A rusty planet with a few craters, each with a lighter rim.
@@ -85,7 +89,8 @@ Colour mars(const Vec3& p) {
     return rgb(188, 74, 38);
 }
 
-// A midnight-blue ball strewn with yellow stars.
+// A pale moonlit ball strewn with golden stars: light, so it shows on the
+// dusky field.
 Colour night(const Vec3& p) {
     static const std::vector<Vec3> kStars = normalisedAll({{0.3, -0.4, 0.85},
                                                            {-0.5, 0.2, 0.8},
@@ -94,7 +99,7 @@ Colour night(const Vec3& p) {
                                                            {0.1, 0.6, -0.8},
                                                            {0.6, -0.7, -0.3},
                                                            {-0.2, 0.9, 0.3}});
-    return nearAny(p, kStars, 0.95) ? rgb(250, 222, 80) : rgb(32, 38, 112);
+    return nearAny(p, kStars, 0.95) ? rgb(255, 220, 80) : rgb(196, 214, 255);
 }
 
 // A deep-blue ball with a band of foam that rolls like a wave.
@@ -103,7 +108,7 @@ Colour ocean(const Vec3& p) {
     return std::fabs(p.y - wave) < 0.17 ? rgb(214, 236, 248) : rgb(28, 96, 186);
 }
 
-// A sky-blue ball with puffs of cloud.
+// A deep sky-blue ball with puffs of cloud, darker than the pale field.
 Colour sky(const Vec3& p) {
     static const std::vector<Vec3> kPuffs = normalisedAll({{0.4, -0.3, 0.85},
                                                            {0.6, -0.35, 0.7},
@@ -113,7 +118,7 @@ Colour sky(const Vec3& p) {
                                                            {-0.2, 0.4, -0.9},
                                                            {0.1, 0.35, -0.95},
                                                            {0.8, 0.4, -0.4}});
-    return nearAny(p, kPuffs, 0.94) ? rgb(244, 246, 250) : rgb(104, 168, 236);
+    return nearAny(p, kPuffs, 0.94) ? rgb(244, 246, 250) : rgb(62, 126, 212);
 }
 
 // The Classic ball turns in exact eighths, so its halves meet on whole
