@@ -51,8 +51,7 @@ class TestGame : public SilentGame {
         lvl = Level();
         lvl.LOVES = lives, lvl.NBLLS = levelNumber, lvl.SPEED = 1,
         lvl.SLVTM = lvl.LEVTM = clock.now;
-        paused = releasedThisShot = horizontalBars = 0, gameRunning = 1;
-        calls.clear();
+        paused = releasedThisShot = horizontalBars = 0, gameRunning = 1, calls.clear();
     }
     Ball& addBall(int x, int y, int direction) {
         Ball& ball = lvl.balls[ballCount()];
@@ -92,8 +91,7 @@ class TestGame : public SilentGame {
     void clickCell(int row, int col) { shoot(cellX(col) + 7, cellY(row) + 7); }
     void runTicks(int n, int msPerTick = 2) {
         for (int i = 0; i < n; ++i) {
-            clock.now += msPerTick;
-            tick();
+            clock.now += msPerTick, tick();
         }
     }
     // The calls recorded that start with `prefix`.
@@ -120,9 +118,8 @@ class TestGame : public SilentGame {
     void record(const std::string& hook, const std::string& arguments = "") {
         calls.push_back(arguments.empty() ? hook : hook + " " + arguments);
         seen[hook] = {lvl, gameRunning};
-        if (duringHook) {
+        if (duringHook)
             duringHook(hook);
-        }
     }
 };
 
