@@ -14,30 +14,32 @@ using Names = std::vector<std::string>;
 // place, and only one of them is ever shown.
 TEST_F(FrameTest, EachKeyMenuItemAndToolButtonReachesItsActionOnce) {
     const char *kOptions = "Zembal: Display Options", *kSave = "Zembal: Save Game";
-    const std::tuple<UINT, WPARAM, const char*, int, Names> cases[] = {
-        {WM_KEYDOWN, 'P', "", 1, {}},
-        {WM_KEYDOWN, VK_F2, "", 1, {}},
-        {WM_KEYDOWN, 'Q', "", 0, {}},
-        {WM_KEYDOWN, VK_F1, "", 0, {"Zembal: Help"}},
-        {WM_KEYDOWN, VK_F3, "", 0, {kOptions}},
-        {WM_KEYDOWN, VK_F4, "", 0, {"Zembal: Game Options"}},
-        {WM_CHAR, 'S' - '@', "", 0, {kSave}},
-        {WM_CHAR, 'O' - '@', "", 0, {"Zembal"}},
-        {WM_COMMAND, IDM_PAUSE, "", 1, {}},
-        {WM_COMMAND, IDM_HELP, "", 0, {"Zembal: Help"}},
-        {WM_COMMAND, IDM_DISPLAY_OPTIONS, "", 0, {kOptions}},
-        {WM_COMMAND, IDM_GAME_OPTIONS, "", 0, {"Zembal: Game Options"}},
-        {WM_COMMAND, IDM_ABOUT, "", 0, {"About Zembal"}},
-        {WM_COMMAND, IDM_WALL_OF_FAME, "", 0, {"Zembal: The Wall Of Fame"}},
-        {WM_COMMAND, IDM_SAVE, "", 0, {kSave}},
-        {BM_CLICK, 0, "Pause", 1, {}},
-        {BM_CLICK, 1, "Play", 0, {}},  // 1: clicked while paused
-        {BM_CLICK, 0, "Display Options", 0, {kOptions}},
-        {BM_CLICK, 0, "Open saved game", 0, {"Zembal"}},
-        {BM_CLICK, 0, "Saved game", 0, {kSave}}};
-    for (const auto& [message, code, button, pausedAfter, shown] : cases) {
+    const std::tuple<UINT, WPARAM, const char*, int, int, Names> cases[] = {
+        // the message, its key or command or the button's text; paused before and after; the
+        // dialogs shown
+        {WM_KEYDOWN, 'P', "", 0, 1, {}},
+        {WM_KEYDOWN, VK_F2, "", 0, 1, {}},
+        {WM_KEYDOWN, 'Q', "", 0, 0, {}},
+        {WM_KEYDOWN, VK_F1, "", 0, 0, {"Zembal: Help"}},
+        {WM_KEYDOWN, VK_F3, "", 0, 0, {kOptions}},
+        {WM_KEYDOWN, VK_F4, "", 0, 0, {"Zembal: Game Options"}},
+        {WM_CHAR, 'S' - '@', "", 0, 0, {kSave}},
+        {WM_CHAR, 'O' - '@', "", 0, 0, {"Zembal"}},
+        {WM_COMMAND, IDM_PAUSE, "", 0, 1, {}},
+        {WM_COMMAND, IDM_HELP, "", 0, 0, {"Zembal: Help"}},
+        {WM_COMMAND, IDM_DISPLAY_OPTIONS, "", 0, 0, {kOptions}},
+        {WM_COMMAND, IDM_GAME_OPTIONS, "", 0, 0, {"Zembal: Game Options"}},
+        {WM_COMMAND, IDM_ABOUT, "", 0, 0, {"About Zembal"}},
+        {WM_COMMAND, IDM_WALL_OF_FAME, "", 0, 0, {"Zembal: The Wall Of Fame"}},
+        {WM_COMMAND, IDM_SAVE, "", 0, 0, {kSave}},
+        {BM_CLICK, 0, "Pause", 0, 1, {}},
+        {BM_CLICK, 0, "Play", 1, 0, {}},
+        {BM_CLICK, 0, "Display Options", 0, 0, {kOptions}},
+        {BM_CLICK, 0, "Open saved game", 0, 0, {"Zembal"}},
+        {BM_CLICK, 0, "Saved game", 0, 0, {kSave}}};
+    for (const auto& [message, code, button, pausedBefore, pausedAfter, shown] : cases) {
         dialogs.reset();
-        game().setPaused(static_cast<int>(code == 1 && message == BM_CLICK));
+        game().setPaused(pausedBefore);
         if (message == WM_COMMAND || message == BM_CLICK) {
             SendMessageA(message == BM_CLICK ? toolButton(button) : frame, message, code, 0);
         } else {
