@@ -107,6 +107,11 @@ class GameModel {
     int32_t fieldCornerY() const { return fieldTop; }
     int32_t ballRadiusPixels() const { return ballRadius; }
     int32_t goalPercent() const { return percentToComplete; }
+    // The cells to release for the goal.
+    int32_t goalCells() const { return cellsToComplete; }
+    // Pixels a ball and a growing bar move a tick.
+    int32_t ballStepPixels() const { return ballStep; }
+    int32_t barStepPixels() const { return barStep; }
     void setGoalPercent(int32_t percent) { percentToComplete = percent; }
     bool isPaused() const { return paused != 0; }
     int32_t lastEndReason() const { return endReason; }

@@ -1,159 +1,93 @@
-# Shared by the end-to-end scripts, which source it: starting zembal.exe
-# under Wine, screenshots and reading them, finding windows, the exit
-# through the menu, and the failure count that decides the exit code.
-# The screenshots are kept when a check fails, or always with E2E_KEEP_SHOTS=1.
+# Sourced by the end-to-end scripts: zembal.exe under Wine, read through
+# screenshots; the failures decide the exit code. The screenshots stay when
+# a check fails, or with E2E_KEEP_SHOTS=1.
+set -uo pipefail
 
-# e2e_init NAME EXE: sets exe, shots, pid, failures and the clean-up trap.
-# A script may define e2e_restore to put back what it moved aside.
+# e2e_init NAME EXE: the player's settings and saved games are put aside.
 e2e_init() {
-  exe=$(readlink -f "$2")
-  shots=$(mktemp -d "/tmp/zembal-e2e-$1.XXXXXX")
-  pid=
-  failures=0
+  exe=$(readlink -f "$2") shots=$(mktemp -d "/tmp/zembal-e2e-$1.XXXXXX") pid= failures=0
+  settings="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Zembal/ts_zembal.ini"
+  games="$(dirname "$exe")/games"
+  mkdir -p "$(dirname "$settings")"
+  [ -f "$settings" ] && mv "$settings" "$shots/settings.before"
+  [ -d "$games" ] && mv "$games" "$shots/games.before"
   trap e2e_finish EXIT
-  [ -n "${DISPLAY:-}" ] || { echo "no display"; exit 1; }
-  [ -n "${WINEPREFIX:-}" ] || { echo "no Wine prefix"; exit 1; }
 }
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
+fail() { echo "FAIL: $*" && failures=$((failures + 1)); }
 e2e_finish() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-    wine taskkill /im zembal.exe >/dev/null 2>&1
-    sleep 2
-    kill "$pid" 2>/dev/null
-  fi
-  if declare -F e2e_restore >/dev/null; then e2e_restore; fi
-  if [ "$failures" -eq 0 ] && [ -z "${E2E_KEEP_SHOTS:-}" ]; then
-    rm -rf "$shots"
-  else
-    echo "screenshots kept in $shots"
-  fi
+  [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && wine taskkill /im zembal.exe >/dev/null 2>&1 && sleep 2
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  rm -rf "$settings" "$games"
+  [ -f "$shots/settings.before" ] && mv "$shots/settings.before" "$settings"
+  [ -d "$shots/games.before" ] && mv "$shots/games.before" "$games"
+  [ "$failures" -eq 0 ] && [ -z "${E2E_KEEP_SHOTS:-}" ] && rm -rf "$shots" || echo "screenshots in $shots"
+  [ "$failures" -eq 0 ] && echo "all checks passed"
+  exit $((failures > 0))
 }
 
-# The player's settings file of the test prefix.
-settings_dir() { echo "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Zembal"; }
-
-# Starts the game and waits for its frame: sets pid and window.
-start_game() {
+start_game() { # sets pid and window
   wine "$exe" &
   pid=$!
   window=$(timeout 60 xdotool search --sync --name '^Zembal$' | head -1)
-  [ -n "$window" ] || { fail "no window titled Zembal"; exit 1; }
+  [ -n "$window" ] || { fail "no window titled Zembal" && exit; }
   sleep 1.5
 }
-
-# Game > Exit must end the program with exit code 0.
-exit_through_menu() {
-  focus
-  xdotool key alt+g
-  sleep 0.3
-  xdotool key x
-  for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    fail "still running after Game > Exit"
-    return
-  fi
-  wait "$pid"
-  local code=$?
+exit_through_menu() { # Game > Exit must end the program with exit code 0
+  keys alt+g x
+  for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null && sleep 0.2; done
+  kill -0 "$pid" 2>/dev/null && fail "still running after Game > Exit" && return
+  wait "$pid" || fail "exit code $? after Game > Exit"
   pid=
-  [ "$code" -eq 0 ] || fail "exit code $code after Game > Exit"
 }
 
 shot() { import -window root "$shots/$1.png"; }
-# The colour of one pixel as RRGGBB.
 pixel() { convert "$shots/$1.png" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
-# Share of pixels of a screen rectangle that differ from a colour, in
-# thousandths.
-ink() { # shot x y w h RRGGBB
-  convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage -fill '#010203' -opaque "#$6" \
-    -fill white +opaque '#010203' -fill black -opaque '#010203' \
-    -format '%[fx:int(mean*1000+0.999)]' info:
+ink() { # shot x y w h RRGGBB: thousandths of the pixels of another colour
+  convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage -fill '#010203' -opaque "#$6" -fill white \
+    +opaque '#010203' -fill black -opaque '#010203' -format '%[fx:int(mean*1000+0.999)]' info:
 }
-# Pixels of one exact colour in a screen rectangle.
-count_colour() { # shot x y w h #RRGGBB
-  convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage -fill black +opaque "$6" \
-    -fill white -opaque "$6" -format '%[fx:int(mean*w*h+0.5)]' info:
+count_colour() { # shot x y w h RRGGBB: the pixels of that colour
+  convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage -fill black +opaque "#$6" -fill white \
+    -opaque "#$6" -format '%[fx:int(mean*w*h+0.5)]' info:
 }
-# Pixels that differ between two screenshots in a screen rectangle.
-changed() { # shot x y w h other-shot
-  compare -metric AE "$shots/$1.png[$4x$5+$2+$3]" "$shots/$6.png[$4x$5+$2+$3]" null: 2>&1 |
-    cut -d' ' -f1
+changed() { # shot x y w h other-shot: the pixels that differ
+  compare -metric AE "$shots/$1.png[$4x$5+$2+$3]" "$shots/$6.png[$4x$5+$2+$3]" null: 2>&1 | cut -d' ' -f1
 }
-
-# The field: the cells' insides are silver squares of 13 x 13 pixels (12 in
-# the last row and column, whose far side is the outline), the only silver
-# areas that survive an erosion by an 11 x 11 square; what survives starts
-# 6 pixels inside the field's outline on every side. Sets fx fy fw fh
-# (screen pixels).
+# The field (fx fy fw fh): the cells' silver insides are all that survives
+# an erosion by an 11 x 11 square, 6 pixels inside the field's outline.
 find_field() {
-  local box
-  box=$(convert "$shots/$1.png" -fill black +opaque '#C0C0C0' -fill white -opaque '#C0C0C0' \
-    -morphology Erode Square:5 -format '%@' info: 2>/dev/null)
-  if ! [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
-    fw=0 fh=0 fx=0 fy=0
-    return 1
-  fi
-  fx=$((BASH_REMATCH[3] - 6))
-  fy=$((BASH_REMATCH[4] - 6))
-  fw=$((BASH_REMATCH[1] + 12))
-  fh=$((BASH_REMATCH[2] + 12))
+  [[ $(convert "$shots/$1.png" -fill black +opaque '#C0C0C0' -fill white -opaque '#C0C0C0' \
+    -morphology Erode Square:5 -format '%@' info: 2>/dev/null) =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
+  fw=$((BASH_REMATCH[1] + 12)) fh=$((BASH_REMATCH[2] + 12)) fx=$((BASH_REMATCH[3] - 6)) fy=$((BASH_REMATCH[4] - 6))
 }
-
-# The ball of level 1 on a field without walls: whatever inside the field is
-# neither silver nor black. Sets bx by (centre, field pixels); returns 1
-# when none is seen.
+# The one ball's centre (bx by, field pixels): what is neither silver nor black.
 find_ball() {
-  local box
-  box=$(convert "$shots/$1.png" -crop "$((fw - 2))x$((fh - 2))+$((fx + 1))+$((fy + 1))" +repage \
-    -fill black -opaque '#C0C0C0' -fill white +opaque black -format '%@' info: 2>/dev/null)
-  if ! [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || [ "${BASH_REMATCH[1]}" -gt 16 ] ||
-    [ "${BASH_REMATCH[1]}" -lt 8 ]; then
-    return 1
-  fi
-  bx=$((1 + BASH_REMATCH[3] + BASH_REMATCH[1] / 2))
-  by=$((1 + BASH_REMATCH[4] + BASH_REMATCH[2] / 2))
+  [[ $(convert "$shots/$1.png" -crop "$((fw - 2))x$((fh - 2))+$((fx + 1))+$((fy + 1))" +repage \
+    -fill black -opaque '#C0C0C0' -fill white +opaque black -format '%@' info: 2>/dev/null) =~ \
+    ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] && ((BASH_REMATCH[1] >= 8 && BASH_REMATCH[1] <= 16)) || return 1
+  bx=$((1 + BASH_REMATCH[3] + BASH_REMATCH[1] / 2)) by=$((1 + BASH_REMATCH[4] + BASH_REMATCH[2] / 2))
 }
-distance_moved() { # ball centres a and b
-  local dx=$(($1 - $3)) dy=$(($2 - $4))
-  echo $((${dx#-} + ${dy#-}))
+distance() { local dx=$(($1 - $3)) dy=$(($2 - $4)); echo $((${dx#-} + ${dy#-})); }
+frame_rect() { # the frame's outer rectangle: wx wy ww wh
+  read -r wx wy ww wh < <(xwininfo -id "$window" |
+    sed -n 's/.*\(Absolute upper-left [XY]\|Width\|Height\): *//p' | tr '\n' ' ')
 }
-
-# The frame window's outer rectangle: sets wx wy ww wh.
-frame_rect() {
-  local info
-  info=$(xwininfo -id "$window")
-  wx=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  wy=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  ww=$(sed -n 's/.*Width: *//p' <<<"$info")
-  wh=$(sed -n 's/.*Height: *//p' <<<"$info")
-}
-# Gives a window the keyboard; a window that is found but not yet mapped
-# refuses the focus, so this tries again for up to 5 s.
-focus_on() {
-  for _ in $(seq 1 25); do
-    xdotool windowfocus --sync "$1" 2>/dev/null && return 0
-    sleep 0.2
-  done
+focus_on() { # a window found but not yet mapped refuses the keyboard: 5 s of tries
+  for _ in $(seq 1 25); do xdotool windowfocus --sync "$1" 2>/dev/null && return 0 || sleep 0.2; done
   fail "could not focus window $1"
-  return 1
 }
-focus() { focus_on "$window"; }
-# Rests the pointer on the field's information area, inside the game view:
-# a pointer left on a tool button would hold the game back (its tooltip).
-pointer_to_view() { xdotool mousemove $((fx + 5)) $((fy + fh + 5)); }
-# Waits up to 10 s for a window with exactly this title; prints its id.
+keys() { focus_on "$window" && for key in "$@"; do xdotool key "$key" && sleep 0.3; done; }
 wait_for_title() { timeout 10 xdotool search --sync --name "^$1\$" 2>/dev/null | head -1; }
-gone() { # title: true once no window has it (within 5 s)
+answer() { # title key: answers the window so titled (not the frame) within 5 s
+  local other
   for _ in $(seq 1 25); do
-    [ -z "$(xdotool search --name "^$1\$" 2>/dev/null)" ] && return 0
+    other=$(xdotool search --name "^$1\$" 2>/dev/null | grep -vx "$window" | head -1)
+    [ -n "$other" ] && focus_on "$other" && xdotool key "$2" && sleep 0.5 && return 0
     sleep 0.2
   done
-  return 1
+  fail "no window \"$1\" to answer with $2"
+}
+gone() { # title: no window so titled within 5 s
+  for _ in $(seq 1 25); do [ -z "$(xdotool search --name "^$1\$" 2>/dev/null)" ] && return 0 || sleep 0.2; done
+  fail "\"$1\" still open"
 }

@@ -1,41 +1,47 @@
 #include "tests/win/support/game_fixture.h"
 
-#include "persistence/slots.h"
-#include "persistence/win32_binding.h"
+#include "model/wall_of_fame.h"
 #include "presentation/dialog_runner.h"
 #include "shell/dialogs/run_dialog.h"
 #include "shell/frame.h"
 
-std::string GameFixture::settingsFile;
+std::string GameTest::settingsFile;
+std::vector<int> GameTest::played;
 
-SettingsFiles GameFixture::testSettingsFiles(FileSystem&) {
-    return {settingsFile, settingsFile};
-}
-
-void GameFixture::SetUp() {
+void GameTest::SetUp() {
     programInstance = GetModuleHandleA(nullptr);
     registerFrameClass(programInstance);
+    accelerators = LoadAcceleratorsA(programInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     setDialogRunner(dialogs::runDialog);
-    settingsFile = scratch.path("ts_zembal.ini");
-    setSettingsFilesProvider(testSettingsFiles);
-    char folder[kPathBufferSize];
-    buildSavedGamesFolder(programFilePath().c_str(), folder, sizeof folder);
-    gamesFolder_ = folder;
-    removeSlotFiles();
+    setSoundPlayer([](const void* image) {
+        for (int id : {IDW_LEVEL_START, IDW_LEVEL_DONE, IDW_CLICK, IDW_LIFE_LOST}) {
+            HRSRC found = FindResourceA(programInstance, MAKEINTRESOURCEA(id), "WAVE");
+            if (LockResource(LoadResource(programInstance, found)) == image) {
+                played.push_back(id);
+            }
+        }
+    });
+    settingsFile = ::testing::TempDir() + "ts_zembal.ini";
+    setSettingsFilesProvider([](FileSystem&) { return SettingsFiles{settingsFile, settingsFile}; });
+    TearDown();
+    startGame();
 }
 
-void GameFixture::TearDown() {
+// Also run before each test, to start from a clean state.
+void GameTest::TearDown() {
     endGame();
     EXPECT_EQ(theGame, nullptr);
-    gameRunning = 0;
-    setSettingsFilesProvider(nullptr);
-    setDialogRunner(nullptr);
-    removeSlotFiles();
+    setRunning(0);
+    DeleteFileA(settingsFile.c_str());
+    clearWallOfFame(wallOfFameTable);
+    userName[0] = '\0';
+    for (int i = 0; i < kSlotCount; ++i) {
+        DeleteFileA(slotFile(i).c_str());
+    }
 }
 
-void GameFixture::startGame() {
+void GameTest::startGame() {
     frame = createFrame(programInstance);
-    ASSERT_NE(frame, nullptr);
     ASSERT_NE(theGame, nullptr);
     ShowWindow(frame, SW_SHOW);
     view = gameViewWindow;
@@ -43,9 +49,10 @@ void GameFixture::startGame() {
     KillTimer(view, kClockTimerId);
     game().setClock(clock);
     pumpMessages();
+    played.clear();
 }
 
-void GameFixture::endGame() {
+void GameTest::endGame() {
     if (frame != nullptr && IsWindow(frame)) {
         DestroyWindow(frame);
     }
@@ -53,30 +60,101 @@ void GameFixture::endGame() {
     pumpMessages();  // also drops the quit message the frame posted
 }
 
-std::string GameFixture::setting(const char* section, const char* key) const {
+HWND GameTest::toolButton(const std::string& text) const {
+    HWND panel = nullptr, button = nullptr;  // the toolbar and the status bar
+    while (button == nullptr && (panel = FindWindowExA(frame, panel, "FRAME_CLASS", nullptr))) {
+        button = FindWindowExA(panel, nullptr, "Button", text.c_str());
+    }
+    return button;
+}
+
+std::string GameTest::setting(const char* section, const char* key) const {
     char value[512];
     GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, settingsFile.c_str());
     return value;
 }
 
-std::string GameFixture::slotFile(int index) const {
-    return gamesFolder_ + "\\" + std::to_string(index + 1) + ".zmb";
+std::string GameTest::slotFile(int index) const {
+    char folder[kPathBufferSize];
+    buildSavedGamesFolder(programFilePath().c_str(), folder, sizeof folder);
+    return std::string(folder) + "\\" + std::to_string(index + 1) + ".zmb";
 }
 
-void GameFixture::pumpMessages() {
+std::string GameTest::joined(std::initializer_list<int> numbers) {
+    std::string text;
+    for (int n : numbers) {
+        text += (text.empty() ? "" : " ") + std::to_string(n);
+    }
+    return text;
+}
+
+void GameTest::applyDisplayChoice(int grid, int sound, int theme, int speed) {
+    DisplayOptions options;
+    options.grid = grid == 1;
+    options.sound = sound == 1;
+    options.theme = theme;
+    options.speed = speed;
+    game().applyDisplayOptions(options);
+    KillTimer(view, kGameTimerId);
+}
+
+void GameTest::setFieldChoice(int percent, int rows, int cols) {
+    GameOptions options;
+    options.percentToComplete = percent;
+    options.rows = rows;
+    options.cols = cols;
+    game().applyGameOptions(options);
+}
+
+std::string GameTest::statusPane() {
+    // The status bar's two panes are the frame's only static texts; the
+    // message pane is the one on the left.
+    struct Panes {
+        HWND leftmost = nullptr;
+        LONG left = LONG_MAX;
+    } panes;
+    EnumChildWindows(
+        frame,
+        [](HWND child, LPARAM data) -> BOOL {
+            char name[16] = {};
+            GetClassNameA(child, name, sizeof name);
+            RECT box{};
+            GetWindowRect(child, &box);
+            auto* found = reinterpret_cast<Panes*>(data);
+            if (lstrcmpiA(name, "Static") == 0 && box.left < found->left) {
+                found->leftmost = child;
+                found->left = box.left;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&panes));
+    char text[kStatusTextSize] = {};
+    GetWindowTextA(panes.leftmost, text, sizeof text);
+    return text;
+}
+
+void GameTest::pumpMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message != WM_QUIT) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
+            processMessage(frame, accelerators, message);
         }
     }
 }
 
-void GameFixture::removeSlotFiles() const {
-    for (int i = 0; i < kSlotCount; ++i) {
-        SetFileAttributesA(slotFile(i).c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(slotFile(i).c_str());
-        DeleteFileA((slotFile(i) + ".tmp").c_str());
-    }
+namespace {
+// The model's step that ends a game, reached through a member pointer
+// formed where it is accessible.
+struct ModelSteps : Game {
+    static constexpr void (GameModel::*kEndGame)(int) = &ModelSteps::endGame;
+    static constexpr void (Game::*kSetFieldSize)(int, int) = &ModelSteps::setFieldSize;
+};
+}  // namespace
+
+void GameTest::resizeField(Game& game, int rows, int cols) {
+    (game.*ModelSteps::kSetFieldSize)(rows, cols);
+}
+
+void GameTest::endGameFor(int reason) {
+    (game().*ModelSteps::kEndGame)(reason);
 }

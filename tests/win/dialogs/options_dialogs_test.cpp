@@ -1,0 +1,122 @@
+// The options and game-over dialogs as the player meets them: each runs
+// with the game paused, applies what was chosen only on OK, and gives back
+// the pause state.
+#include "model/wall_of_fame.h"
+#include "presentation/dialog_runner.h"
+#include "tests/win/support/game_fixture.h"
+
+namespace {
+
+using DialogTest = GameTest;
+using Names = std::vector<std::string>;
+
+// "selection selection", -1 for a list without one.
+std::string selections(HWND dialog, int first, int second) {
+    return std::to_string(SendDlgItemMessageA(dialog, first, CB_GETCURSEL, 0, 0)) + " " +
+           std::to_string(SendDlgItemMessageA(dialog, second, CB_GETCURSEL, 0, 0));
+}
+
+// Grid and sound are unticked, theme and speed chosen: only OK applies them
+// and restarts the game timer, and it keeps a theme the list does not have
+// (from a hand-edited settings file) when none is chosen.
+TEST_F(DialogTest, DisplayOptionsApplyOnlyOnOkAndGiveBackThePauseState) {
+    const std::tuple<int, int, int, int, const char*, const char*, std::vector<int>> cases[] = {
+        // paused and theme before, button, theme chosen; the dialog as
+        // opened, the choice after, the game timer
+        {0, 0, IDOK, 5, "1 11 0 0", "0 0 5 2", {4, 4, 2}},
+        {1, 0, IDCANCEL, 5, "1 11 0 0", "1 1 0 0", {1, 1, 10}},
+        {0, 9, IDOK, -1, "1 11 -1 0", "0 0 9 2", {4, 4, 2}}};
+    for (const auto& [pausedBefore, themeBefore, button, theme, opened, after, timer] : cases) {
+        applyDisplayChoice(1, 1, themeBefore, 0);
+        game().setPaused(pausedBefore);
+        std::string shown;
+        dialogs.reset().then("Zembal: Display Options", [&](HWND dialog) {
+            shown = std::to_string(paused()) + " " +
+                    std::to_string(IsDlgButtonChecked(dialog, IDC_GRID)) +
+                    std::to_string(IsDlgButtonChecked(dialog, IDC_SOUND)) + " " +
+                    selections(dialog, IDC_THEME, IDC_SPEED);
+            CheckDlgButton(dialog, IDC_GRID, BST_UNCHECKED);
+            CheckDlgButton(dialog, IDC_SOUND, BST_UNCHECKED);
+            SendDlgItemMessageA(dialog, IDC_THEME, CB_SETCURSEL, theme, 0);
+            SendDlgItemMessageA(dialog, IDC_SPEED, CB_SETCURSEL, 2, 0);
+            click(dialog, button);
+        });
+        EXPECT_EQ(openDialog(IDD_DISPLAY_OPTIONS), button == IDOK ? 1 : 0);
+        KillTimer(view, kGameTimerId);
+        EXPECT_EQ(shown + ", " + displayChoice(), std::string(opened) + ", " + after);
+        EXPECT_EQ(gameTimer(), timer);
+        EXPECT_EQ((std::vector<int>{paused(), IsWindowVisible(toolButton("Play"))}),
+                  (std::vector<int>{pausedBefore, pausedBefore}));
+    }
+}
+
+// A new size or percent asks before it stops the game: Yes starts a new
+// game with the goal of the new choice, No goes back to the dialog. A choice
+// that changes nothing asks nothing, and a percent or size the lists do not
+// offer is kept while the other one changes.
+TEST_F(DialogTest, GameOptionsAskBeforeANewChoiceStartsANewGame) {
+    const std::tuple<int, int, int, const char*, int, int, int, const char*> cases[] = {
+        // before: percent, rows, cols; the lists' selections as opened; the
+        // positions chosen (-1: as opened); the answer (0: not asked); after
+        {75, 20, 30, "1 1", 1, 1, 0, "75 20 30 450"},
+        {75, 20, 30, "1 1", -1, 3, IDYES, "75 30 40 900"},
+        {75, 20, 30, "1 1", 3, -1, IDYES, "85 20 30 510"},
+        {75, 20, 30, "1 1", 0, 0, IDNO, "75 20 30 450"},
+        {90, 20, 30, "-1 1", -1, 0, IDYES, "90 15 20 270"},
+        {75, 22, 33, "1 -1", 0, -1, IDYES, "70 22 33 508"}};
+    for (const auto& [percent, rows, cols, opened, percentAt, sizeAt, answer, after] : cases) {
+        setFieldChoice(percent, rows, cols);
+        level().SCORE = 77;
+        std::string shown;
+        HWND options = nullptr;
+        dialogs.reset().then("Zembal: Game Options", [&](HWND dialog) {
+            shown = selections(options = dialog, IDC_PERCENT, IDC_FIELD_SIZE);
+            SendDlgItemMessageA(dialog, IDC_PERCENT, CB_SETCURSEL, percentAt, 0);
+            SendDlgItemMessageA(dialog, IDC_FIELD_SIZE, CB_SETCURSEL, sizeAt, 0);
+            click(dialog, IDOK);
+        });
+        dialogs.then("Zembal", [&, answer = answer](HWND box) {
+            click(box, answer);
+            click(options, IDCANCEL);  // reached only while the dialog stays open
+        });
+        EXPECT_EQ(openDialog(IDD_GAME_OPTIONS), answer == IDNO ? 0 : 1);
+        EXPECT_EQ(shown + ", " + fieldChoice(), std::string(opened) + ", " + after);
+        EXPECT_EQ(dialogs.boxTexts,
+                  Names(answer != 0, "The current game must be stopped\nContinue ?"));
+        EXPECT_EQ(level().SCORE, answer == IDYES ? 0 : 77);
+        EXPECT_EQ(paused(), 0);
+    }
+}
+
+// A score with a place on the Wall of Fame asks for the name, showing the
+// whole score and the reason; without a place one box tells the reason.
+TEST_F(DialogTest, EndOfAGameAsksTheNameForAPlaceOrShowsTheReason) {
+    const char* reasons[] = {"No more balls", "No more lives", "Time is expired"};
+    for (int reason = 0; reason < 3; ++reason) {
+        clearWallOfFame(wallOfFameTable);
+        copyName(userName, kNameBufferSize, "Alice");
+        level().SCORE = 1234.9;
+        std::string shown;
+        dialogs.reset().then("Zembal: The game is over", [&](HWND dialog) {
+            shown = itemText(dialog, IDC_SCORE) + "|" + itemText(dialog, IDC_END_REASON) + "|" +
+                    itemText(dialog, IDC_USER_NAME);
+            SetDlgItemTextA(dialog, IDC_USER_NAME, "Bob");
+            click(dialog, IDOK);
+        });
+        endGameFor(reason);
+        EXPECT_TRUE(dialogs.finished()) << "and no box after it";
+        EXPECT_EQ(shown, "1234|" + std::string(reasons[reason]) + "|Alice");
+        EXPECT_EQ(std::string(wallOfFameTable.entries[0].name) + " " + userName + " " +
+                      std::to_string(wallOfFameTable.entries[0].score),
+                  "Bob Bob 1234");
+    }
+    for (WallOfFameEntry& entry : wallOfFameTable.entries) {
+        entry.score = 100000;
+    }
+    level().SCORE = 50;
+    dialogs.reset().then("Zembal", press(IDOK));
+    endGameFor(2);
+    EXPECT_EQ(dialogs.boxTexts, Names{"The game is over.\nTime is expired"});
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+// The frame routes every key, menu item and tool button to its action
+// exactly once, and ends the program cleanly whichever way it is closed.
+#include "shell/frame.h"
+#include "tests/win/support/game_fixture.h"
+
+namespace {
+
+using FrameTest = GameTest;
+using Names = std::vector<std::string>;
+
+// Keys are posted to the game view and go through the accelerators (WM_CHAR
+// for Ctrl+S and Ctrl+O), menu items are sent to the frame, tool buttons are
+// clicked. Open has no saved games yet and says so. Play and Pause share one
+// place, and only one of them is ever shown.
+TEST_F(FrameTest, EachKeyMenuItemAndToolButtonReachesItsActionOnce) {
+    const char *kOptions = "Zembal: Display Options", *kSave = "Zembal: Save Game";
+    const std::tuple<UINT, WPARAM, const char*, int, int, Names> cases[] = {
+        // the message, its key or command or the button's text; paused before and after; the
+        // dialogs shown
+        {WM_KEYDOWN, 'P', "", 0, 1, {}},
+        {WM_KEYDOWN, VK_F2, "", 0, 1, {}},
+        {WM_KEYDOWN, 'Q', "", 0, 0, {}},
+        {WM_KEYDOWN, VK_F1, "", 0, 0, {"Zembal: Help"}},
+        {WM_KEYDOWN, VK_F3, "", 0, 0, {kOptions}},
+        {WM_KEYDOWN, VK_F4, "", 0, 0, {"Zembal: Game Options"}},
+        {WM_CHAR, 'S' - '@', "", 0, 0, {kSave}},
+        {WM_CHAR, 'O' - '@', "", 0, 0, {"Zembal"}},
+        {WM_COMMAND, IDM_PAUSE, "", 0, 1, {}},
+        {WM_COMMAND, IDM_HELP, "", 0, 0, {"Zembal: Help"}},
+        {WM_COMMAND, IDM_DISPLAY_OPTIONS, "", 0, 0, {kOptions}},
+        {WM_COMMAND, IDM_GAME_OPTIONS, "", 0, 0, {"Zembal: Game Options"}},
+        {WM_COMMAND, IDM_ABOUT, "", 0, 0, {"About Zembal"}},
+        {WM_COMMAND, IDM_WALL_OF_FAME, "", 0, 0, {"Zembal: The Wall Of Fame"}},
+        {WM_COMMAND, IDM_SAVE, "", 0, 0, {kSave}},
+        {BM_CLICK, 0, "Pause", 0, 1, {}},
+        {BM_CLICK, 0, "Play", 1, 0, {}},
+        {BM_CLICK, 0, "Display Options", 0, 0, {kOptions}},
+        {BM_CLICK, 0, "Open saved game", 0, 0, {"Zembal"}},
+        {BM_CLICK, 0, "Saved game", 0, 0, {kSave}}};
+    for (const auto& [message, code, button, pausedBefore, pausedAfter, shown] : cases) {
+        dialogs.reset();
+        game().setPaused(pausedBefore);
+        if (message == WM_COMMAND || message == BM_CLICK) {
+            SendMessageA(message == BM_CLICK ? toolButton(button) : frame, message, code, 0);
+        } else {
+            PostMessageA(view, message, code, 1);
+            pumpMessages();
+        }
+        EXPECT_EQ(dialogs.shown, shown) << message << " " << code << button;
+        EXPECT_EQ((std::vector<int>{paused(), IsWindowVisible(toolButton("Play")),
+                                    IsWindowVisible(toolButton("Pause"))}),
+                  (std::vector<int>{pausedAfter, pausedAfter, 1 - pausedAfter}))
+            << message << " " << code << button;
+    }
+}
+
+class EndingTest : public GameTest, public ::testing::WithParamInterface<int> {};
+
+// However the program ends (its Exit button, the close box, a fatal error
+// in a move), the loop returns 0, the Game is gone and the settings are
+// written.
+TEST_P(EndingTest, EndsTheLoopWithCodeZeroAndTheSettingsWritten) {
+    applyDisplayChoice(1, 1, 5, 0);
+    if (GetParam() == 0) {
+        SendMessageA(toolButton("Exit"), BM_CLICK, 0, 0);
+        EXPECT_FALSE(IsWindow(frame));
+    } else if (GetParam() == 1) {
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+    } else {
+        // A ball with a direction outside the eight makes the move fail.
+        level().balls[0].DRCT = 9;
+        dialogs.then("Zembal", press(IDOK));
+        toView(WM_TIMER, kGameTimerId);
+        EXPECT_EQ(dialogs.boxTexts, Names{"tryMove - invalid direction"});
+        // The tick that failed ran on to its end on this Game.
+        ASSERT_NE(theGame, nullptr);
+        EXPECT_TRUE(game().failed());
+        EXPECT_TRUE(IsWindow(frame));
+    }
+    EXPECT_EQ(runMessageLoop(frame, accelerators), 0);
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_EQ(theGame, nullptr);
+    EXPECT_EQ(setting("General", "Theme"), "5");
+}
+
+INSTANTIATE_TEST_SUITE_P(ExitCloseBoxFatalError, EndingTest, ::testing::Values(0, 1, 2));
+
+}  // namespace

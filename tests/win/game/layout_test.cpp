@@ -1,0 +1,88 @@
+// The frame is sized around the field and the shown bars and centred on the
+// desktop, the field centred in the game view above the information area,
+// and balls and bars move along with the field. Taking a bar away fits the
+// frame exactly, also after the player made it larger.
+#include "tests/win/support/game_fixture.h"
+
+namespace {
+
+struct LayoutCase {
+    const char* name;
+    void (*act)(HWND frame, Game& game);
+    int frameWidth, frameHeight;  // 0: the needed size
+    bool toolbar, statusBar;
+    int rows, cols, goal;
+};
+
+class LayoutTest : public GameTest, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(LayoutTest, FrameFitsTheFieldAndTheFieldIsCentred) {
+    const LayoutCase& c = GetParam();
+    toView(WM_LBUTTONDOWN, 0, cellPoint(1, 2));
+    const Ball& ball = level().balls[0];
+    const Bar& bar = level().bars[0];
+    auto offsets = [&] {
+        return std::vector<LONG>{ball.X - field().left, ball.Y - field().top,
+                                 bar.XSTART - field().left, bar.YEND - field().top};
+    };
+    const std::vector<LONG> before = offsets();
+    c.act(frame, game());
+    RECT outer, client, desktop, inFrame, inside;
+    GetWindowRect(frame, &outer);
+    GetClientRect(frame, &client);
+    GetClientRect(GetDesktopWindow(), &desktop);
+    const int w =
+        c.frameWidth ? c.frameWidth : c.cols * 14 + outer.right - outer.left - client.right + 12;
+    const int h = c.frameHeight
+                      ? c.frameHeight
+                      : c.rows * 14 + outer.bottom - outer.top - client.bottom + infoAreaHeight +
+                            12 + (c.toolbar ? 28 : 0) + (c.statusBar ? 23 : 0);
+    const LONG x = c.frameWidth ? 5 : (desktop.right - w) / 2,
+               y = c.frameWidth ? 5 : (desktop.bottom - h) / 2;
+    EXPECT_EQ((std::vector<LONG>{outer.left, outer.top, outer.right - outer.left,
+                                 outer.bottom - outer.top}),
+              (std::vector<LONG>{x, y, w, h}));
+    HMENU viewMenu = GetSubMenu(GetMenu(frame), 1);
+    EXPECT_EQ(
+        GetMenuState(viewMenu, IDM_TOOLBAR, 0) + 2 * GetMenuState(viewMenu, IDM_STATUS_BAR, 0),
+        (c.toolbar + 2u * c.statusBar) * MF_CHECKED);
+    // The view fills the frame's client area between the bars, the field
+    // in its middle above the information area.
+    GetWindowRect(view, &inFrame);
+    MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&inFrame), 2);
+    GetClientRect(view, &inside);
+    const LONG left = (inside.right - c.cols * 14) / 2;
+    const LONG top = (inside.bottom - infoAreaHeight - c.rows * 14) / 2;
+    EXPECT_EQ((std::vector<LONG>{inFrame.left, inFrame.top, inFrame.right, inFrame.bottom,
+                                 field().left, field().top, field().right, field().bottom}),
+              (std::vector<LONG>{0, c.toolbar ? 28 : 0, client.right,
+                                 client.bottom - (c.statusBar ? 21 : 0), left, top,
+                                 left + c.cols * 14, top + c.rows * 14}));
+    EXPECT_EQ(offsets(), before);
+    EXPECT_EQ(fieldChoice(), joined({75, c.rows, c.cols, c.goal}));
+}
+
+void enlarge(HWND frame) {
+    MoveWindow(frame, 5, 5, 900, 700, TRUE);
+}
+
+const LayoutCase kCases[] = {
+    {"AsCreated", [](HWND, Game&) {}, 0, 0, true, true, 20, 30, 450},
+    {"Enlarged", [](HWND f, Game&) { enlarge(f); }, 900, 700, true, true, 20, 30, 450},
+    {"TooSmall", [](HWND f, Game&) { MoveWindow(f, 5, 5, 300, 200, TRUE); }, 0, 0, 1, 1, 20, 30,
+     450},
+    {"Restored", [](HWND f, Game&) { ShowWindow(f, SW_MINIMIZE), ShowWindow(f, SW_RESTORE); }, 0, 0,
+     1, 1, 20, 30, 450},
+    {"NewFieldSize", [](HWND, Game& g) { GameTest::resizeField(g, 30, 40); }, 0, 0, true, true, 30,
+     40, 900},
+    {"NoToolbar", [](HWND f, Game&) { enlarge(f), SendMessageA(f, WM_COMMAND, IDM_TOOLBAR, 0); }, 0,
+     0, 0, 1, 20, 30, 450},
+    {"NoStatusBar",
+     [](HWND f, Game&) { enlarge(f), SendMessageA(f, WM_COMMAND, IDM_STATUS_BAR, 0); }, 0, 0, 1, 0,
+     20, 30, 450},
+};
+
+INSTANTIATE_TEST_SUITE_P(Changes, LayoutTest, ::testing::ValuesIn(kCases),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
