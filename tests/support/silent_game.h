@@ -8,7 +8,16 @@
 #include <cstdint>
 
 #include "model/game_model.h"
-#include "tests/support/fake_clock.h"
+
+// The one clock of the tests: `now` in milliseconds and `calendar` in
+// seconds are what the model reads, set by hand.
+class ManualClock : public GameClock {
+  public:
+    int32_t nowMs() override { return now; }
+    int64_t calendarSeconds() override { return calendar; }
+    int32_t now = 0;
+    int64_t calendar = 1000;
+};
 
 class SilentGame : public GameModel {
   public:
