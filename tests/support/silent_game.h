@@ -7,8 +7,17 @@
 
 #include <cstdint>
 
-#include "tests/support/fake_clock.h"
 #include "tests/support/open_model.h"
+
+// The one clock of the tests: `now` in milliseconds and `calendar` in
+// seconds are what the model reads, set by hand.
+class ManualClock : public GameClock {
+  public:
+    int32_t nowMs() override { return now; }
+    int64_t calendarSeconds() override { return calendar; }
+    int32_t now = 0;
+    int64_t calendar = 1000;
+};
 
 class SilentGame : public OpenModel {
   public:

@@ -18,15 +18,15 @@ TEST_F(Model, GeometryAndConversions) {
                     g.percentDone()}),
               (Ints{0, 0, 1, 20, 14, 15, 28}));
     g.fieldTop = 20, g.fieldRight = 10 + 30 * 16 + 9, g.fieldBottom = 20 + 20 * 15 + 14;
-    g.clock.calendar = 1700000000;
-    g.initGeometry();
+    g.clock.calendar = 1700000000, g.initGeometry();
     EXPECT_EQ((Ints{g.cellWidth, g.cellHeight, g.fieldRight, g.fieldBottom, g.generator().next()}),
               (Ints{16, 15, 490, 320, 28462}));
 }
 
 // Level n has n balls and n lives on a cleared field; level 200 ends the
 // game (no more balls) before a ball is placed. A field smaller than ten
-// cells either way has its balls in the middle.
+// cells either way has its balls in the middle; one of ten has a band of
+// one cell.
 TEST_F(Model, LevelNHasNBallsAndNLivesAndLevel200EndsTheGame) {
     g.clearField(1, 198);
     g.clock.now = 4321, g.lvl.CLDNE = 77, g.lvl.pausedTotal = 900, g.paused = 1,
@@ -37,9 +37,11 @@ TEST_F(Model, LevelNHasNBallsAndNLivesAndLevel200EndsTheGame) {
                     g.lvl.pausedTotal, g.paused, g.lvl.bars[1].ACTIVE, g.countCells(kCellFree),
                     gameRunning, g.seen["onLevelStarted"].running}),
               (Ints{199, 199, 199, 0, 4321, 4321, 0, 0, 1, 600, 1, 0}));
-    TestGame small(9, 12);  // no room for the band: balls start in the middle
-    small.startLevel();
-    EXPECT_EQ((Ints{small.lvl.balls[1].R, small.lvl.balls[1].C}), (Ints{4, 6}));
+    TestGame small(9, 12), band(10, 10);  // no room for the band, or just enough
+    small.startLevel(), band.startLevel();
+    EXPECT_EQ((Ints{small.lvl.balls[1].R, small.lvl.balls[1].C, band.lvl.balls[1].R,
+                    band.lvl.balls[1].C, band.lvl.balls[1].DRCT}),
+              (Ints{4, 6, 5, 5, DL}));
     g.lvl.SCORE = 321.7;
     g.completeLevel();
     EXPECT_EQ(g.calls, (Names{"onLevelStarted", "onLevelCompleted", "onGameEnding",
@@ -170,16 +172,17 @@ void splitField(TestGame& g, int col, int toRow = 19) {
     g.addBall(290, 150, DR);
 }
 
-// A region no ball touches becomes wall and counts; along the edge a bar
-// has seeds on one side only; a growing bar bounds the chambers; a grid
-// cell of value 1 keeps its chamber.
+// A region no ball touches becomes wall and counts, also one beside the
+// last cell of the bar only (below a wall row 18); along the edge a bar has
+// seeds on one side only; a growing bar bounds the chambers; a grid cell of
+// value 1 keeps its chamber.
 TEST_F(Model, RegionsWithoutBallsAreReleasedAndCounted) {
     struct {
         int barIndex, direction, r0, c0, r1, c1;
         int wallRow;  // a wall row across columns 0..9, or -1
         int released, wallsAfter;
     } cases[] = {{0, U, 19, 10, 0, 10, -1, 200, 220}, {1, D, 0, 10, 19, 10, -1, 200, 220},
-                 {0, U, 19, 10, 0, 10, 5, 190, 220},  {0, R, 0, 0, 0, 29, -1, 570, 600},
+                 {0, U, 19, 10, 0, 10, 18, 190, 220}, {0, R, 0, 0, 0, 29, -1, 570, 600},
                  {1, D, 0, 29, 19, 29, -1, 580, 600}, {0, U, 9, 10, 0, 10, -2, 200, 210}};
     for (auto c : cases) {
         g.clearField();
@@ -214,14 +217,19 @@ TEST_F(Model, RegionsWithoutBallsAreReleasedAndCounted) {
 // column 3. The sweep from its seed at (0, 3) passes the ball's cell before
 // that passage is labelled, and the fill ends before another sweep comes
 // by: the region (27 cells) goes. The region below is seen touching it.
+// Among the islands of walls and ball cells left of a bar down column 5
+// each region's sweep meets a ball cell before its fill ends: none goes.
 TEST_F(Model, TheSweepOrderDecidesWhetherABallCellIsSeen) {
     Names corridor(20, ".#.#.#.#.");
     corridor[0] = ".#...#...", corridor[19] = "...#...#.";
     Names passage{"....", "....", "....", "....", "....", ".###", "....", "###.", "..o.", "#..#",
                   "#..#", "#..#", "#...", "#...", "#...", "...#", ".###", "...#", ".#..", "...."};
+    Names islands{".#...", ".##.#", ".....", ".#...", "..#.#", "...##", "..#oo",
+                  ".....", "##..#", "..##.", ".##..", ".....", "..##.", "##.oo",
+                  ".##.#", "#o..#", "##..#", "#...#", "##...", "##..#"};
     Ints released;
-    for (int ballRow : {-1, 2, 8, 99}) {
-        Names& left = ballRow == 99 ? passage : corridor;
+    for (int ballRow : {-1, 2, 8, 99, 98}) {
+        Names& left = ballRow == 99 ? passage : ballRow == 98 ? islands : corridor;
         splitField(g, static_cast<int>(left[0].size()));
         for (int r = 0; r < 20; ++r) {
             for (size_t c = 0; c < left[r].size(); ++c) {
@@ -233,7 +241,7 @@ TEST_F(Model, TheSweepOrderDecidesWhetherABallCellIsSeen) {
         released.push_back(g.countCells(kCellFree, 0, ballRow == 99 ? 4 : 7, 0, 0));
         released.push_back(g.chamberLabels[ballRow == 99 ? 9 : 7][ballRow == 99 ? 1 : 0]);
     }
-    EXPECT_EQ(released, (Ints{104, 0, 2, 0, 7, 2, 95, 8, 0, 27, 0, 3}));
+    EXPECT_EQ(released, (Ints{104, 0, 2, 0, 7, 2, 95, 8, 0, 27, 0, 3, 0, 8, 2}));
 }
 
 // States only a damaged saved game can hold: each is reported once and the

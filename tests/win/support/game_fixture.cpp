@@ -24,6 +24,8 @@ void GameTest::SetUp() {
     settingsFile = ::testing::TempDir() + "ts_zembal.ini";
     setSettingsFilesProvider([](FileSystem&) { return SettingsFiles{settingsFile, settingsFile}; });
     TearDown();
+    // Well past the program start, as a real run is when the game view opens.
+    clock.now = 50000;
     startGame();
 }
 

@@ -13,17 +13,10 @@
 
 #include <gtest/gtest.h>
 
-#include "model/game_clock.h"
 #include "presentation/game.h"
+#include "tests/support/silent_game.h"
 #include "tests/win/support/dialog_driver.h"
 #include "tests/win/support/files.h"
-
-class FakeClock : public GameClock {
-  public:
-    int32_t nowMs() override { return now; }
-    int64_t calendarSeconds() override { return 1000; }
-    int32_t now = 50000;
-};
 
 class GameTest : public ::testing::Test {
   public:
@@ -95,7 +88,7 @@ class GameTest : public ::testing::Test {
     }
     std::string statusPane();
 
-    FakeClock clock;
+    ManualClock clock;
     DialogDriver dialogs;
     HWND frame = nullptr, view = nullptr;
     HACCEL accelerators = nullptr;
