@@ -1,8 +1,8 @@
-// The saved-game folder, the slot files and the slot index.
-#include <gtest/gtest.h>
-
+// The saved-game folder, the slot files and their dates, the slot index.
 #include <cstring>
+#include <ctime>
 #include <string>
+#include <tuple>
 
 #include "persistence/ini_profile.h"
 #include "persistence/slots.h"
@@ -10,144 +10,124 @@
 
 namespace {
 
-TEST(SlotFiles, LiveInGamesBesideTheProgramAsOneToTenZmb) {
-    const std::string sep(1, kPathSeparator), name510(kPathBufferSize - 10, 'a');
+TEST(SlotFiles, LiveInGamesBesideTheProgramAsOneToTenZmbWithTheirDates) {
+    const std::string sep(1, kPathSeparator), a510(kPathBufferSize - 10, 'a');
     char text[kPathBufferSize];
-    // The program's path and the folder; empty when refused (never cut).
+    // A program's path and the folder, or a folder, a slot and the path; empty when
+    // refused, never cut. The longest results have 519 characters.
     // clang-format off
     const std::pair<std::string, std::string> folders[] = {
         {"C:\\Games\\Zembal\\zembal.exe", "C:\\Games\\Zembal\\games"},
         {"/opt/zembal/zembal", "/opt/zembal/games"}, {"zembal.exe", ""},
-        {"C:\\" + name510 + "\\z.exe", "C:\\" + name510 + "\\games"},  // 519 characters
-        {"C:\\" + name510 + "aaaaaaaaaa\\z.exe", ""}};
+        {"C:\\" + a510 + "\\z.exe", "C:\\" + a510 + "\\games"}, {"C:\\" + a510 + "a\\z.exe", ""}};
+    const std::tuple<std::string, int, std::string> paths[] = {
+        {"games", 0, "games" + sep + "1.zmb"}, {"games", 9, "games" + sep + "10.zmb"},
+        {"games", -1, ""}, {"games", 10, ""}, {"", 0, ""},
+        {a510 + "aa", 9, a510 + "aa" + sep + "10.zmb"}, {a510 + "aaa", 9, ""}};
     // clang-format on
     for (const auto& [program, folder] : folders) {
         EXPECT_EQ(buildSavedGamesFolder(program.c_str(), text, sizeof text), !folder.empty());
         EXPECT_EQ(text, folder) << program.substr(0, 30);
     }
-    const struct {
-        std::string folder;
-        int index;
-        std::string path;  // empty: refused
-    } paths[] = {{"games", 0, "games" + sep + "1.zmb"},
-                 {"games", 9, "games" + sep + "10.zmb"},
-                 {"games", -1, ""},
-                 {"games", 10, ""},
-                 {"", 0, ""},
-                 {name510 + "aaaa", 9, ""}};
-    for (const auto& p : paths) {
-        EXPECT_EQ(slotPath(p.folder.c_str(), p.index, text, sizeof text), !p.path.empty());
-        EXPECT_EQ(text, p.path) << p.index;
+    for (const auto& [folder, index, path] : paths) {
+        EXPECT_EQ(slotPath(folder.c_str(), index, text, sizeof text), !path.empty());
+        EXPECT_EQ(text, path) << index;
     }
+    // Dates show the month's name, never one from outside the table, and
+    // are cut to the buffer. Slot records take the date of the file.
+    EXPECT_EQ(monthName(-1) + std::string(monthName(0)) + monthName(11) + monthName(12), "JanDec");
+    const SavedGameSlot slot{"", 1, 5, 40, 2026};
+    EXPECT_EQ(formatSlotDate(slot, text, sizeof text), 7);
+    EXPECT_EQ(formatSlotDate(slot, text + 8, 4), 3);
+    EXPECT_EQ(std::string(text) + "|" + (text + 8), "5--2026|5--");
 }
 
-// Dates of slot files as the platform would give them.
-class DatedFiles : public FileSystem {
+// Fails its n-th creation, write, close or replace.
+class FailingFiles : public FileSystem {
   public:
-    bool fileDate(const std::string& path, FileDate* date) override {
-        *date = FileDate{5, 11, 2026};
-        return exists(path);
+    explicit FailingFiles(int n) : failAt(n) {}
+    std::FILE* createFile(const std::string& path) override {
+        return fails() ? nullptr : FileSystem::createFile(path);
     }
+    bool writeBytes(std::FILE* file, const char* data, size_t size) override {
+        return !fails() && FileSystem::writeBytes(file, data, size);
+    }
+    bool closeFile(std::FILE* file) override { return FileSystem::closeFile(file) && !fails(); }
+    bool replaceFile(const std::string& source, const std::string& target) override {
+        return !fails() && FileSystem::replaceFile(source, target);
+    }
+    bool fails() { return ++steps == failAt; }
+    int steps = 0, failAt;
 };
 
-class SlotIndex : public testing::Test {
-  protected:
-    std::string slotFile(int index) {
-        char path[kPathBufferSize];
-        slotPath(games.c_str(), index, path, sizeof path);
-        return path;
-    }
-    void load(const std::string& text) {
-        IniProfile profile = IniProfile::fromText(text);
-        loadSlotIndex(profile, games.c_str(), files, slots);
-    }
-    // Level, date and description of every slot that is used or described.
-    std::string describe() {
-        std::string text;
-        for (int i = 0; i < kSlotCount; ++i) {
-            const SavedGameSlot& s = slots.slots[i];
-            if (s.level >= 0 || s.description[0] != '\0') {
-                char date[32];
-                formatSlotDate(s, date, sizeof date);
-                text += std::to_string(i) + ": " + std::to_string(s.level) + " " +
-                        (s.level >= 0 ? date : "") + " " + s.description + "; ";
-            }
-        }
-        return text;
-    }
+class SlotIndex : public ScratchTest {};
 
-    ScratchFolder folder;
-    std::string games = folder.path("games");
-    DatedFiles files;
+TEST_F(SlotIndex, ListsALevelOnlyWithItsFileAndStoresWhatExists) {
+    const std::string games = path("games");
     SlotTable slots;
-};
-
-TEST_F(SlotIndex, ListsALevelOnlyWithItsFileAndTheFilesDate) {
-    load("");
-    EXPECT_EQ(describe(), "");
-    EXPECT_FALSE(hasSavedGames(slots));
-    EXPECT_EQ(firstUsedSlot(slots), -1);
-
-    std::filesystem::create_directories(games);
-    writeBytes(slotFile(3), "x");
-    load(
-        "[Files]\r\nLevel_3=5\r\nDesc_3=castle\r\nLevel_4=6\r\nDesc_4=gone\r\nDesc_0=orphan\r\n"
-        "Desc_1=" +
-        std::string(60, 'd') + "\r\n");
-    EXPECT_EQ(describe(), "0: -1  orphan; 1: -1  " + std::string(49, 'd') +
-                              "; 3: 5 5-Dec-2026 castle; 4: -1  gone; ");
-    EXPECT_EQ(firstUsedSlot(slots), 3);
-    EXPECT_EQ(firstEmptySlot(slots), 0);
-    EXPECT_TRUE(hasSavedGames(slots));
-}
-
-TEST_F(SlotIndex, StoresLevelsOfFilesThatExistNow) {
-    std::filesystem::create_directories(games);
-    writeBytes(slotFile(1), "x");
-    slots.slots[1].level = 8;
-    std::strcpy(slots.slots[1].description, " two ");
-    slots.slots[2].level = 9;  // its file was deleted during the run
-    IniProfile profile = IniProfile::fromText("");
-    storeSlotIndex(profile, games.c_str(), files, slots);
-    std::string expected = "[Files]\r\n";
-    for (int i = 0; i < kSlotCount; ++i) {
-        expected += "Level_" + std::to_string(i) + (i == 1 ? "=8" : "=-1") + "\r\nDesc_" +
-                    std::to_string(i) + (i == 1 ? "=\" two \"" : "=") + "\r\n";
-    }
-    EXPECT_EQ(profile.text(), expected);
-}
-
-TEST_F(SlotIndex, TheFirstSaveCreatesTheFolderAndOpensAgain) {
     RecordingGame game;
     game.newGame();
-    ASSERT_TRUE(saveGameToSlot(slots, 0, std::string(60, 'x').c_str(), games.c_str(), game, files,
-                               FileDate{5, 11, 2026}));
-    EXPECT_TRUE(slotFileExists(games.c_str(), 0, files));
-    EXPECT_EQ(describe(), "0: 1 5-Dec-2026 " + std::string(49, 'x') + "; ");
-    const auto open = [&](int index) {
-        return openGameFromSlot(
-            index, games.c_str(), game, [] {}, files);
+    // The local date of today, when the slot files are written.
+    const std::time_t now = std::time(nullptr);
+    char today[32];
+    std::strftime(today, sizeof today, "-%b-%Y", std::localtime(&now));
+    const std::string written = std::to_string(std::localtime(&now)->tm_mday) + today;
+    // Each slot's description, with the level and date of a used one; then
+    // the first used and the first empty slot, and whether any is used.
+    const auto described = [&] {
+        std::string text;
+        for (const SavedGameSlot& s : slots.slots) {
+            char date[32];
+            formatSlotDate(s, date, sizeof date);
+            text += (s.level >= 0 ? std::to_string(s.level) + " " + date + " " : "") +
+                    s.description + "|";
+        }
+        return text + std::to_string(firstUsedSlot(slots)) + " " +
+               std::to_string(firstEmptySlot(slots)) + " " + std::to_string(hasSavedGames(slots));
     };
-    EXPECT_EQ(open(0), ReadResult::kRead);
-    EXPECT_EQ(open(1), ReadResult::kNotOpened);
-    EXPECT_EQ(open(10), ReadResult::kNotOpened);
-    EXPECT_FALSE(saveGameToSlot(slots, 10, "bad", games.c_str(), game, files, FileDate{}));
-    EXPECT_FALSE(saveGameToSlot(slots, -1, "bad", games.c_str(), game, files, FileDate{}));
-}
-
-TEST(SlotDate, ShowsDayMonthNameAndYear) {
-    std::string months;
-    for (int32_t month = -1; month <= 12; ++month) {
-        months += std::string(monthName(month)) + "|";
+    EXPECT_EQ(described(), "||||||||||-1 0 0");
+    // The first save creates the folder.
+    ASSERT_TRUE(saveGameToSlot(slots, 3, std::string(60, 'x').c_str(), games.c_str(), game, files,
+                               FileDate{4, 0, 2025}));
+    const std::string oldBytes = readBytes(path("games/4.zmb")), oldSlots = described();
+    EXPECT_EQ(oldSlots, "|||1 4-Jan-2025 " + std::string(49, 'x') + "|||||||3 0 1");
+    // A save that fails at any step leaves the old file and its record.
+    game.level->SCORE = 1234;
+    int failAt = 1;  // the creation, each line's write, the close, the replace
+    for (FailingFiles failing(1); failAt < 200; failing = FailingFiles(++failAt)) {
+        if (saveGameToSlot(slots, 3, "new", games.c_str(), game, failing, FileDate{2, 1, 2026})) {
+            break;
+        }
+        EXPECT_EQ(readBytes(path("games/4.zmb")) + described(), oldBytes + oldSlots) << failAt;
+        EXPECT_EQ(count("games"), 1) << failAt;
     }
-    EXPECT_EQ(months, "|Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec||");
-    SavedGameSlot slot{"", 1, 5, 11, 2026};
-    char text[32];
-    formatSlotDate(slot, text, sizeof text);
-    EXPECT_STREQ(text, "5-Dec-2026");
-    slot.month = 40;  // never an index out of the table
-    formatSlotDate(slot, text, sizeof text);
-    EXPECT_STREQ(text, "5--2026");
+    EXPECT_GT(failAt, 40);
+    ASSERT_TRUE(writeGameFile(path("copy").c_str(), game, files));
+    EXPECT_EQ(readBytes(path("games/4.zmb")) + described(),
+              readBytes(path("copy")) + "|||1 2-Feb-2026 new|||||||3 0 1");
+
+    IniProfile profile = IniProfile::fromText(
+        "[Files]\r\nLevel_3=5\r\nDesc_3=castle\r\nLevel_4=6\r\nDesc_4=\" gone \"\r\nLevel_0=0\r\n"
+        "Desc_1=" +
+        std::string(60, 'd'));
+    loadSlotIndex(profile, games.c_str(), files, slots);
+    EXPECT_EQ(described(),
+              "|" + std::string(49, 'd') + "||5 " + written + " castle| gone ||||||3 0 1");
+    slots.slots[4].level = 6;  // its file is gone
+    int i = 5;                 // descriptions the file must quote to keep, or cannot keep
+    for (const char* text : {"a\r\nb", " lead", "trail ", "\"\"", "\"half"}) {
+        std::strcpy(slots.slots[i++].description, text);
+    }
+    IniProfile stored = IniProfile::fromText("");
+    storeSlotIndex(stored, games.c_str(), files, slots);
+    // clang-format off
+    EXPECT_NE(stored.text().find(
+        "Level_3=5\r\nDesc_3=castle\r\nLevel_4=-1\r\nDesc_4=\" gone \"\r\nLevel_5=-1\r\nDesc_5=a  b\r\n"
+        "Level_6=-1\r\nDesc_6=\" lead\"\r\nLevel_7=-1\r\nDesc_7=\"trail \"\r\nLevel_8=-1\r\n"
+        "Desc_8=\"\"\"\"\r\nLevel_9=-1\r\nDesc_9=\"half\r\n"), std::string::npos);
+    // clang-format on
+    // A slot opens by its index alone.
+    EXPECT_EQ(openGameFromSlot(3, games.c_str(), game, nullptr, files), ReadResult::kRead);
 }
 
 }  // namespace
