@@ -1,9 +1,15 @@
 // The saved-game file: what the reader takes from a file, seen in the file
-// the writer then makes, and the exact limits of what it accepts.
+// the writer then makes, and the exact limits of what it accepts; the
+// saved-game folder, the slot files and their dates, the slot index.
 #include <algorithm>
+#include <cstring>
+#include <ctime>
 #include <sstream>
+#include <tuple>
 
+#include "persistence/ini_profile.h"
 #include "persistence/saved_game.h"
+#include "persistence/slots.h"
 #include "tests/host/persistence/test_support.h"
 
 namespace {
@@ -47,7 +53,7 @@ struct Case {
 };
 
 TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
-    std::string lineFeeds = sample(), extraBalls = "DRCT:4=>DRCT:4";
+    std::string lineFeeds = sample(), extraBalls = "DRCT:4=>DRCT:4\r\nNOISE";
     lineFeeds.erase(std::remove(lineFeeds.begin(), lineFeeds.end(), '\r'), lineFeeds.end());
     for (int i = 0; i < 205; ++i) {
         extraBalls += "\r\n<BALL>\r\nX:-5\r\nDRCT:99";
@@ -81,7 +87,7 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
          "X:150\r\nY:100\r\nROLD:6\r\nCOLD:10\r\nR:6\r\nC:10\r\nDRCT:4=>"},
         // The time since saving counts as paused, also without a paused total.
         {sample(), ok, "LEVTM:300=>LEVTM:3300|SAVTM:6000=>SAVTM:9000", 9000},
-        {edited("LEVTM:300=>"), ok, "LEVTM:300=>LEVTM:0"},
+        {edited("GRID:Y=>GRID:Y\r\nSAVTM:5000|LEVTM:300=>"), ok, "LEVTM:300=>LEVTM:0"},  // forgotten at <BODY>
         // <BODY> forgets what the level start resets, not the speed.
         {edited("GRID:Y=>GRID:Y\r\nLOVES:9\r\nSCORE:5\r\nSPEED:2|LOVES:2=>|SCORE:1250.000000=>|"
                 "SPEED:1=>"), ok, "SPEED:1=>SPEED:2|SCORE:1250.000000=>SCORE:0.000000"},
@@ -90,7 +96,7 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
          "SPEED:1=>SPEED:2|LOVES:2=>LOVES:7"},
         // Unknown lines, and blocks past the tables, are ignored.
         {edited("<HEAD>=><HEAD>\r\nCOMMENT:hello\r\n" + x511 + "|" + extraBalls +
-                "|ACTIVE:1\r\nDRCT:0=>ACTIVE:1\r\nDRCT:0\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9"), ok, ""},
+                "|ACTIVE:1\r\nDRCT:0=>ACTIVE:1\r\nDRCT:0\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9\r\nNOISE"), ok, ""},
         // Positions follow the field from the file's corner or, without one,
         // from the field before opening.
         {sample(), ok, shifted, 6000, 0, 30, 5}, {edited("LEFT:10=>|TOP:10=>"), ok, shifted, 6000, 0, 30, 5},
@@ -118,8 +124,10 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         {edited("ROWS:15=>ROWS:50"), size}, {edited("SPEED:1=>SPEED:1\r\nROWS:20\r\nCOLS:30"), size},
         {edited(row + "=>" + row.substr(0, 24)), E::kShortDataRow},
         {edited(row + "=>"), rows}, {edited(row + "=>" + row + "\r\n" + row), rows},
+        {edited("ROWS:15\r\nCOLS:20=>"), E::kShortDataRow},  // at the game's size, 20 by 30
         {edited("NBLLS:2=>NBLLS:199|CLDNE:17=>CLDNE:300|LOVES:2=>LOVES:0|SCORE:1250.000000=>"
-                "SCORE:2147483647|XOLD:1=>XOLD:1073741824|YOLD:2=>YOLD:-1073741824")},
+                "SCORE:2147483647|XOLD:1=>XOLD:1073741824|YOLD:2=>YOLD:-1073741824|LEVTM:5000=>"
+                "LEVTM:2147483000|SAVTM:6000=>SAVTM:-2147400000|SPSTM:4000=>SPSTM:100000")},
         {edited("CLDNE:17=>CLDNE:0|SCORE:1250.000000=>SCORE:-2147483648|<HEAD>=><HEAD>\r\n" + x511)},
         {edited("NBLLS:2=>NBLLS:0"), balls}, {edited("NBLLS:2=>NBLLS:200"), balls},
         {edited("NBLLS:2=>"), balls}, {edited("NBLLS:2=>|SPEED:1=>SPEED:1\r\nNBLLS:2"), balls},
@@ -131,7 +139,7 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         {edited("SLVTM:1000=>SLVTM:-2147483000"), E::kBadTime},
         // Positions, lines and the file itself.
         {edited("XOLD:1=>XOLD:1073741825"), at}, {edited("YOLD:2=>YOLD:-1073741825"), at},
-        {edited("TOP:10=>TOP:-1073741825"), at}, {edited("XSTART:0=>XSTART:1073741825"), at},
+        {edited("TOP:10=>TOP:-1073741825"), at}, {edited("XSTART:94=>XSTART:1073741825"), at},
         {edited("<HEAD>=><HEAD>\r\n" + x511 + "x"), E::kLineTooLong},
         {edited("<BODY>=>"), E::kNoBody}, {"", E::kNoBody}, {full}, {full + "\n", E::kTooLarge},
     };
@@ -147,10 +155,9 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         into.level->GRID = c.gridBefore;
         writeBytes(path("in.zmb"), c.text);
         SavedGameError error = E::kNone;
-        EXPECT_EQ(
-            readGameFile(
-                path("in.zmb").c_str(), into, [&] { into.recomputeGeometry(); }, files, &error),
-            c.error == ok ? ReadResult::kRead : ReadResult::kRejected)
+        const auto geometry = [&into] { into.recomputeGeometry(); };
+        EXPECT_EQ(readGameFile(path("in.zmb").c_str(), into, geometry, files, &error),
+                  c.error == ok ? ReadResult::kRead : ReadResult::kRejected)
             << i;
         EXPECT_EQ(error, c.error) << i;
         // After the new game's start: the geometry, then a new game and the
@@ -158,15 +165,136 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         const std::vector<std::string> read = {"onLevelStarted", "recomputeGeometry",
                                                "onLevelStarted", "onLevelStarted"};
         EXPECT_EQ(into.calls, c.error == ok ? read : std::vector<std::string>(1, read[0])) << i;
-        if (c.written !=
-            nullptr) {  // into the folder the writer creates, leaving no temporary file
+        // Written into the folder the writer creates, leaving no temporary file.
+        if (c.written != nullptr) {
             EXPECT_TRUE(writeGameFile(path("games/1.zmb").c_str(), into, files));
             EXPECT_EQ(readBytes(path("games/1.zmb")), edited(c.written)) << i;
             EXPECT_EQ(count("games"), 1);
         }
     }
+}
+
+TEST(SlotFiles, LiveInGamesBesideTheProgramAsOneToTenZmbWithTheirDates) {
+    const std::string sep(1, kPathSeparator), a510(kPathBufferSize - 10, 'a');
+    char text[kPathBufferSize];
+    // A program's path and the folder, or a folder, a slot and the path; empty when
+    // refused, never cut. The longest results have 519 characters.
+    // clang-format off
+    const std::pair<std::string, std::string> folders[] = {
+        {"C:\\Games\\Zembal\\zembal.exe", "C:\\Games\\Zembal\\games"},
+        {"/opt/zembal/zembal", "/opt/zembal/games"}, {"zembal.exe", ""},
+        {"C:\\" + a510 + "\\z.exe", "C:\\" + a510 + "\\games"}, {"C:\\" + a510 + "a\\z.exe", ""}};
+    const std::tuple<std::string, int, std::string> paths[] = {
+        {"games", 0, "games" + sep + "1.zmb"}, {"games", 9, "games" + sep + "10.zmb"},
+        {"games", -1, ""}, {"games", 10, ""}, {"", 0, ""}, {"g", 0, "g" + sep + "1.zmb"},
+        {a510 + "aa", 9, a510 + "aa" + sep + "10.zmb"}, {a510 + "aaa", 9, ""}};
+    // clang-format on
+    for (const auto& [program, folder] : folders) {
+        EXPECT_EQ(buildSavedGamesFolder(program.c_str(), text, sizeof text), !folder.empty());
+        EXPECT_EQ(text, folder) << program.substr(0, 30);
+    }
+    for (const auto& [folder, index, path] : paths) {
+        EXPECT_EQ(slotPath(folder.c_str(), index, text, sizeof text), !path.empty());
+        EXPECT_EQ(text, path) << index;
+    }
+    // Dates show the month's name, never one from outside the table, and
+    // are cut to the buffer. Slot records take the date of the file.
+    EXPECT_EQ(monthName(-1) + std::string(monthName(0)) + monthName(11) + monthName(12), "JanDec");
+    const SavedGameSlot slot{"", 1, 5, 40, 2026};
+    EXPECT_EQ(formatSlotDate(slot, text, sizeof text), 7);
+    EXPECT_EQ(formatSlotDate(slot, text + 8, 7) + formatSlotDate(slot, text + 16, 0), 6);
+    EXPECT_EQ(std::string(text) + "|" + (text + 8), "5--2026|5--202");
+}
+
+// Fails its n-th creation, write, close or replace.
+class FailingFiles : public FileSystem {
+  public:
+    explicit FailingFiles(int n) : failAt(n) {}
+    std::FILE* createFile(const std::string& path) override {
+        return fails() ? nullptr : FileSystem::createFile(path);
+    }
+    bool writeBytes(std::FILE* file, const char* data, size_t size) override {
+        return !fails() && FileSystem::writeBytes(file, data, size);
+    }
+    bool closeFile(std::FILE* file) override { return FileSystem::closeFile(file) && !fails(); }
+    bool replaceFile(const std::string& source, const std::string& target) override {
+        return !fails() && FileSystem::replaceFile(source, target);
+    }
+    bool fails() { return ++steps == failAt; }
+    int steps = 0, failAt;
+};
+
+TEST_F(SavedGame, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
+    const std::string games = path("games");
+    SlotTable slots;
     RecordingGame game;
-    EXPECT_EQ(readGameFile(path("none.zmb").c_str(), game, nullptr, files), ReadResult::kNotOpened);
+    game.newGame();
+    // The local date of today, when the slot files are written.
+    const std::time_t now = std::time(nullptr);
+    char today[32];  // "%d" pads the day with a zero that slot dates leave out
+    std::strftime(today, sizeof today, "%d-%b-%Y", std::localtime(&now));
+    const std::string written = today + (today[0] == '0');
+    // Each slot's description, with the level and date of a used one; then
+    // the first used and the first empty slot, and whether any is used.
+    const auto described = [&] {
+        std::string text;
+        for (const SavedGameSlot& s : slots.slots) {
+            char date[32];
+            formatSlotDate(s, date, sizeof date);
+            text += (s.level >= 0 ? std::to_string(s.level) + " " + date + " " : "") +
+                    s.description + "|";
+        }
+        return text + std::to_string(firstUsedSlot(slots)) + " " +
+               std::to_string(firstEmptySlot(slots)) + " " + std::to_string(hasSavedGames(slots));
+    };
+    EXPECT_EQ(described(), "||||||||||-1 0 0");
+    // The first save creates the folder.
+    ASSERT_TRUE(saveGameToSlot(slots, 3, std::string(60, 'x').c_str(), games.c_str(), game, files,
+                               FileDate{4, 0, 2025}));
+    const std::string oldBytes = readBytes(path("games/4.zmb")), oldSlots = described();
+    EXPECT_EQ(oldSlots, "|||1 4-Jan-2025 " + std::string(49, 'x') + "|||||||3 0 1");
+    // A save that fails at any step leaves the old file and its record.
+    game.level->SCORE = 1234;
+    int failAt = 1;  // the creation, each line's write, the close, the replace
+    for (FailingFiles failing(1);
+         failAt < 200 &&
+         !saveGameToSlot(slots, 3, "new", games.c_str(), game, failing, FileDate{2, 1, 2026});
+         failing = FailingFiles(++failAt)) {
+        EXPECT_EQ(readBytes(path("games/4.zmb")) + described(), oldBytes + oldSlots) << failAt;
+        EXPECT_EQ(count("games"), 1) << failAt;
+    }
+    EXPECT_GT(failAt, 40);
+    ASSERT_TRUE(writeGameFile(path("copy").c_str(), game, files));
+    EXPECT_EQ(readBytes(path("games/4.zmb")) + described(),
+              readBytes(path("copy")) + "|||1 2-Feb-2026 new|||||||3 0 1");
+
+    writeBytes(path("games/1.zmb"), "x");
+    // Descriptions the file must quote to keep: blanks at an end, quotes at both.
+    // clang-format off
+    IniProfile profile = IniProfile::fromText("[Files]\r\nDesc_1=" + std::string(60, 'd') +
+        "\r\nLevel_3=5\r\nDesc_3=castle\r\nLevel_0=0\r\nLevel_4=6\r\nDesc_4=\" gone \"\r\nDesc_6=\" lead\"\r\n"
+        "Desc_7=\"trail \"\r\nDesc_8=\"\"\"\"\r\nDesc_9=\"half");
+    // clang-format on
+    loadSlotIndex(profile, games.c_str(), files, slots);
+    EXPECT_EQ(described(), "0 " + written + " |" + std::string(49, 'd') + "||5 " + written +
+                               " castle| gone || lead|trail |\"\"|\"half|0 1 1");
+    slots.slots[4].level = 6;                           // its file is gone
+    std::strcpy(slots.slots[5].description, "a\r\nb");  // line ends cannot be kept
+    IniProfile stored = IniProfile::fromText("");
+    storeSlotIndex(stored, games.c_str(), files, slots);
+    // clang-format off
+    EXPECT_NE(stored.text().find(
+        "Level_3=5\r\nDesc_3=castle\r\nLevel_4=-1\r\nDesc_4=\" gone \"\r\nLevel_5=-1\r\nDesc_5=a  b\r\n"
+        "Level_6=-1\r\nDesc_6=\" lead\"\r\nLevel_7=-1\r\nDesc_7=\"trail \"\r\nLevel_8=-1\r\n"
+        "Desc_8=\"\"\"\"\r\nLevel_9=-1\r\nDesc_9=\"half\r\n"), std::string::npos);
+    // clang-format on
+    // A slot opens by its index alone, when its file is there.
+    EXPECT_EQ(openGameFromSlot(3, games.c_str(), game, nullptr, files), ReadResult::kRead);
+    EXPECT_EQ(openGameFromSlot(5, games.c_str(), game, nullptr, files), ReadResult::kNotOpened);
+    // A write the device refuses when it is flushed fails the close.
+    std::FILE* full = files.createFile("/dev/full");
+    ASSERT_TRUE(full != nullptr && files.writeBytes(full, "x", 1));
+    EXPECT_FALSE(files.closeFile(full));
 }
 
 }  // namespace
