@@ -55,16 +55,15 @@ struct Case {
 TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
     std::string lineFeeds = sample(), extraBalls = "DRCT:4=>DRCT:4\r\nNOISE";
     lineFeeds.erase(std::remove(lineFeeds.begin(), lineFeeds.end(), '\r'), lineFeeds.end());
-    for (int i = 0; i < 205; ++i) {
+    for (int i = 0; i < 205; ++i)
         extraBalls += "\r\n<BALL>\r\nX:-5\r\nDRCT:99";
-    }
     // The sample on the largest field, 30 by 40, with free rows.
-    const std::string wide = edited("ROWS:15\r\nCOLS:20=>ROWS:30\r\nCOLS:40");
-    std::string big = wide.substr(0, wide.find("DATA:"));
-    for (int i = 0; i < 30; ++i) {
-        big += "DATA:" + std::string(40, '0') + "\r\n";
-    }
-    big += wide.substr(wide.find("SPEED:"));
+    const std::string wide = edited("ROWS:15\r\nCOLS:20=>ROWS:30\r\nCOLS:40"), row40(40, '0');
+    std::string largest = wide.substr(0, wide.find("DATA:"));
+    for (int i = 0; i < 30; ++i)
+        largest += "DATA:" + row40 + "\r\n";
+    largest += wide.substr(wide.find("SPEED:"));
+    const auto big = [&](const std::string& edits) { return edited(edits, largest); };
     const std::string full = sample() + std::string(kMaxSavedGameBytes - sample().size(), '\n');
     const std::string row = "DATA:" + std::string(20, '0'), x511(511, 'x');
     const E ok = E::kNone, ball = E::kBallOutsideField, bar = E::kBarOutsideField;
@@ -77,17 +76,18 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         "XSTART:0=>XSTART:30|YSTART:0=>YSTART:5|XEND:0=>XEND:30|YEND:0=>YEND:5";
     // clang-format off
     const Case cases[] = {
-        // What is read, seen in the file the game then writes.
-        {sample(), ok, ""}, {lineFeeds, ok, ""},
-        // Only Y and N set the grid option.
+        // What is read, seen in the file the game then writes: without line
+        // ends at all, or CR; only Y and N set the grid option.
+        {sample(), ok, ""}, {lineFeeds, ok, ""}, {sample().substr(0, sample().size() - 2), ok, ""},
         {edited("GRID:Y=>GRID:N"), ok, "GRID:Y=>GRID:N", 6000, 1},
-        {edited("GRID:Y=>GRID:"), ok, "", 6000, 1}, {edited("GRID:Y=>GRID:y"), ok, "GRID:Y=>GRID:N"},
+        {edited("GRID:Y=>GRID:"), ok, "", 6000, 1},
         // Ball blocks past NBLLS fill entries out of play, unchecked.
-        {edited("NBLLS:2=>NBLLS:1|X:150=>X:-5"), ok, "NBLLS:2=>NBLLS:1|<BALL>\r\nXOLD:0\r\nYOLD:0\r\n"
-         "X:150\r\nY:100\r\nROLD:6\r\nCOLD:10\r\nR:6\r\nC:10\r\nDRCT:4=>"},
-        // The time since saving counts as paused, also without a paused total.
+        {edited("NBLLS:2=>NBLLS:1|X:150=>X:-5"), ok, "NBLLS:2=>NBLLS:1|<BALL>\r\nXOLD:0\r\n"
+         "YOLD:0\r\nX:150\r\nY:100\r\nROLD:6\r\nCOLD:10\r\nR:6\r\nC:10\r\nDRCT:4=>"},
+        // The time since saving counts as paused, also without a paused
+        // total, but not from before <BODY>.
         {sample(), ok, "LEVTM:300=>LEVTM:3300|SAVTM:6000=>SAVTM:9000", 9000},
-        {edited("GRID:Y=>GRID:Y\r\nSAVTM:5000|LEVTM:300=>"), ok, "LEVTM:300=>LEVTM:0"},  // forgotten at <BODY>
+        {edited("GRID:Y=>GRID:Y\r\nSAVTM:5000|LEVTM:300=>"), ok, "LEVTM:300=>LEVTM:0"},
         // <BODY> forgets what the level start resets, not the speed.
         {edited("GRID:Y=>GRID:Y\r\nLOVES:9\r\nSCORE:5\r\nSPEED:2|LOVES:2=>|SCORE:1250.000000=>|"
                 "SPEED:1=>"), ok, "SPEED:1=>SPEED:2|SCORE:1250.000000=>SCORE:0.000000"},
@@ -95,51 +95,54 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         {edited("XOLD:1=>XOLD:1\r\nSPEED:2\r\nLOVES:7|SPEED:1=>|LOVES:2=>"), ok,
          "SPEED:1=>SPEED:2|LOVES:2=>LOVES:7"},
         // Unknown lines, and blocks past the tables, are ignored.
-        {edited("<HEAD>=><HEAD>\r\nCOMMENT:hello\r\n" + x511 + "|" + extraBalls +
-                "|ACTIVE:1\r\nDRCT:0=>ACTIVE:1\r\nDRCT:0\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9\r\nNOISE"), ok, ""},
+        {edited("<HEAD>=><HEAD>\r\nCOMMENT:hello\r\n" + x511 + "|" + extraBalls + "|ACTIVE:1\r\n"
+                "DRCT:0=>ACTIVE:1\r\nDRCT:0\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9\r\nNOISE"), ok, ""},
         // Positions follow the field from the file's corner or, without one,
         // from the field before opening.
-        {sample(), ok, shifted, 6000, 0, 30, 5}, {edited("LEFT:10=>|TOP:10=>"), ok, shifted, 6000, 0, 30, 5},
+        {sample(), ok, shifted, 6000, 0, 30, 5},
+        {edited("LEFT:10=>|TOP:10=>"), ok, shifted, 6000, 0, 30, 5},
 
         // A ball's box on an edge line is outside, one pixel in is inside.
         {edited("X:80=>X:18|Y:90=>Y:18|X:150=>X:282|Y:100=>Y:212|DRCT:4=>DRCT:0")},
         {edited("X:80=>X:17"), ball}, {edited("Y:90=>Y:17"), ball}, {edited("X:150=>X:283"), ball},
         {edited("Y:100=>Y:213"), ball}, {edited("DRCT:7=>DRCT:8"), E::kBadBallDirection},
-        {edited("DRCT:4=>DRCT:-1"), E::kBadBallDirection},
         // A growing bar's corners may lie on the edges, its cells at the ends.
         {edited("XSTART:94=>XSTART:10|YSTART:52=>YSTART:220|XEND:94=>XEND:290|YEND:40=>YEND:10|"
-                "RSTART:3=>RSTART:14|CSTART:6=>CSTART:0|REND:2=>REND:0|CEND:6=>CEND:19|DRCT:0=>DRCT:3")},
+                "RSTART:3=>RSTART:14|CSTART:6=>CSTART:0|REND:2=>REND:0|CEND:6=>CEND:19|"
+                "DRCT:0=>DRCT:3")},
         {edited("XSTART:94=>XSTART:9"), bar}, {edited("YSTART:52=>YSTART:221"), bar},
         {edited("XEND:94=>XEND:291"), bar}, {edited("YEND:40=>YEND:9"), bar},
         {edited("RSTART:3=>RSTART:-1"), bar}, {edited("CSTART:6=>CSTART:-1"), bar},
         {edited("REND:2=>REND:15"), bar}, {edited("CEND:6=>CEND:20"), bar},
-        {edited("DRCT:0=>DRCT:4"), E::kBadBarDirection}, {edited("YEND:40=>"), bar},  // a corner missing
+        {edited("DRCT:0=>DRCT:4"), E::kBadBarDirection}, {edited("YEND:40=>"), bar},  // no corner
         {edited("ACTIVE:1=>ACTIVE:0|REND:0=>REND:-3"), bar},  // the second bar
         // The largest field's last row and column.
-        {edited("X:80=>X:562|Y:100=>Y:422|CEND:6=>CEND:39|XEND:94=>XEND:570|YSTART:52=>YSTART:430", big)},
-        {edited("X:80=>X:563", big), ball}, {edited("Y:100=>Y:423", big), ball},
-        {edited("CEND:6=>CEND:40", big), bar}, {edited("XEND:94=>XEND:571", big), bar},
-        {edited("DATA:" + std::string(40, '0') + "=>DATA:" + std::string(39, '0'), big), E::kShortDataRow},
+        {big("X:80=>X:562|Y:100=>Y:422|CEND:6=>CEND:39|XEND:94=>XEND:570|YSTART:52=>YSTART:430")},
+        {big("X:80=>X:563"), ball}, {big("Y:100=>Y:423"), ball}, {big("CEND:6=>CEND:40"), bar},
+        {big("XEND:94=>XEND:571"), bar},
+        {big("DATA:" + row40 + "=>DATA:" + row40.substr(1)), E::kShortDataRow},
         // The field's size and rows, the counters, the score, the clocks.
-        {edited("ROWS:15=>ROWS:50"), size}, {edited("SPEED:1=>SPEED:1\r\nROWS:20\r\nCOLS:30"), size},
+        {edited("ROWS:15=>ROWS:50"), size},
+        {edited("SPEED:1=>SPEED:1\r\nROWS:20\r\nCOLS:30"), size},  // a size changed after <BODY>
+        {edited("ROWS:15\r\nCOLS:20=>"), E::kShortDataRow},  // at the game's size, 20 by 30
         {edited(row + "=>" + row.substr(0, 24)), E::kShortDataRow},
         {edited(row + "=>"), rows}, {edited(row + "=>" + row + "\r\n" + row), rows},
-        {edited("ROWS:15\r\nCOLS:20=>"), E::kShortDataRow},  // at the game's size, 20 by 30
         {edited("NBLLS:2=>NBLLS:199|CLDNE:17=>CLDNE:300|LOVES:2=>LOVES:0|SCORE:1250.000000=>"
                 "SCORE:2147483647|XOLD:1=>XOLD:1073741824|YOLD:2=>YOLD:-1073741824|LEVTM:5000=>"
                 "LEVTM:2147483000|SAVTM:6000=>SAVTM:-2147400000|SPSTM:4000=>SPSTM:100000")},
-        {edited("CLDNE:17=>CLDNE:0|SCORE:1250.000000=>SCORE:-2147483648|<HEAD>=><HEAD>\r\n" + x511)},
+        {edited("CLDNE:17=>CLDNE:0|SCORE:1250.000000=>SCORE:-2147483648|SPSTM:4000=>SPSTM:"
+                "2147480000")},
         {edited("NBLLS:2=>NBLLS:0"), balls}, {edited("NBLLS:2=>NBLLS:200"), balls},
-        {edited("NBLLS:2=>"), balls}, {edited("NBLLS:2=>|SPEED:1=>SPEED:1\r\nNBLLS:2"), balls},
+        {edited("NBLLS:2=>|SPEED:1=>SPEED:1\r\nNBLLS:2"), balls},  // only after <BODY>
         {edited("CLDNE:17=>CLDNE:301"), counter}, {edited("CLDNE:17=>CLDNE:-1"), counter},
-        {edited("LOVES:2=>LOVES:-1"), counter}, {edited("SCORE:1250.000000=>SCORE:2147483648"), score},
+        {edited("LOVES:2=>LOVES:-1"), counter}, {edited("SCORE:1250.000000=>SCORE:nan"), score},
+        {edited("SCORE:1250.000000=>SCORE:2147483648"), score},
         {edited("SCORE:1250.000000=>SCORE:-2147483649"), score},
-        {edited("SCORE:1250.000000=>SCORE:nan"), score},
         {edited("SAVTM:6000=>SAVTM:-2147483648"), E::kBadTime},
         {edited("SLVTM:1000=>SLVTM:-2147483000"), E::kBadTime},
         // Positions, lines and the file itself.
-        {edited("XOLD:1=>XOLD:1073741825"), at}, {edited("YOLD:2=>YOLD:-1073741825"), at},
-        {edited("TOP:10=>TOP:-1073741825"), at}, {edited("XSTART:94=>XSTART:1073741825"), at},
+        {edited("XOLD:1=>XOLD:1073741825"), at}, {edited("TOP:10=>TOP:-1073741825"), at},
+        {edited("XSTART:94=>XSTART:1073741825"), at},
         {edited("<HEAD>=><HEAD>\r\n" + x511 + "x"), E::kLineTooLong},
         {edited("<BODY>=>"), E::kNoBody}, {"", E::kNoBody}, {full}, {full + "\n", E::kTooLarge},
     };
@@ -150,8 +153,7 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         RecordingGame into;
         into.newGame();
         into.clock.now = c.now;
-        into.shiftX = c.shiftX;
-        into.shiftY = c.shiftY;
+        std::tie(into.shiftX, into.shiftY) = std::tie(c.shiftX, c.shiftY);
         into.level->GRID = c.gridBefore;
         writeBytes(path("in.zmb"), c.text);
         SavedGameError error = E::kNone;
@@ -201,6 +203,7 @@ TEST(SlotFiles, LiveInGamesBesideTheProgramAsOneToTenZmbWithTheirDates) {
     // are cut to the buffer. Slot records take the date of the file.
     EXPECT_EQ(monthName(-1) + std::string(monthName(0)) + monthName(11) + monthName(12), "JanDec");
     const SavedGameSlot slot{"", 1, 5, 40, 2026};
+    EXPECT_FALSE(buildSavedGamesFolder(nullptr, text, 9) || slotPath(nullptr, 0, text, 9));
     EXPECT_EQ(formatSlotDate(slot, text, sizeof text), 7);
     EXPECT_EQ(formatSlotDate(slot, text + 8, 7) + formatSlotDate(slot, text + 16, 0), 6);
     EXPECT_EQ(std::string(text) + "|" + (text + 8), "5--2026|5--202");
@@ -272,8 +275,8 @@ TEST_F(SavedGame, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
     // Descriptions the file must quote to keep: blanks at an end, quotes at both.
     // clang-format off
     IniProfile profile = IniProfile::fromText("[Files]\r\nDesc_1=" + std::string(60, 'd') +
-        "\r\nLevel_3=5\r\nDesc_3=castle\r\nLevel_0=0\r\nLevel_4=6\r\nDesc_4=\" gone \"\r\nDesc_6=\" lead\"\r\n"
-        "Desc_7=\"trail \"\r\nDesc_8=\"\"\"\"\r\nDesc_9=\"half");
+        "\r\nLevel_3=5\r\nDesc_3=castle\r\nLevel_0=0\r\nLevel_4=6\r\nDesc_4=\" gone \"\r\n"
+        "Desc_6=\" lead\"\r\nDesc_7=\"trail \"\r\nDesc_8=\"\"\"\"\r\nDesc_9=\"half");
     // clang-format on
     loadSlotIndex(profile, games.c_str(), files, slots);
     EXPECT_EQ(described(), "0 " + written + " |" + std::string(49, 'd') + "||5 " + written +
@@ -284,9 +287,9 @@ TEST_F(SavedGame, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
     storeSlotIndex(stored, games.c_str(), files, slots);
     // clang-format off
     EXPECT_NE(stored.text().find(
-        "Level_3=5\r\nDesc_3=castle\r\nLevel_4=-1\r\nDesc_4=\" gone \"\r\nLevel_5=-1\r\nDesc_5=a  b\r\n"
-        "Level_6=-1\r\nDesc_6=\" lead\"\r\nLevel_7=-1\r\nDesc_7=\"trail \"\r\nLevel_8=-1\r\n"
-        "Desc_8=\"\"\"\"\r\nLevel_9=-1\r\nDesc_9=\"half\r\n"), std::string::npos);
+        "Level_3=5\r\nDesc_3=castle\r\nLevel_4=-1\r\nDesc_4=\" gone \"\r\nLevel_5=-1\r\n"
+        "Desc_5=a  b\r\nLevel_6=-1\r\nDesc_6=\" lead\"\r\nLevel_7=-1\r\nDesc_7=\"trail \"\r\n"
+        "Level_8=-1\r\nDesc_8=\"\"\"\"\r\nLevel_9=-1\r\nDesc_9=\"half\r\n"), std::string::npos);
     // clang-format on
     // A slot opens by its index alone, when its file is there.
     EXPECT_EQ(openGameFromSlot(3, games.c_str(), game, nullptr, files), ReadResult::kRead);
