@@ -1,12 +1,20 @@
-// Pieces the fuzz targets share: the tests' game model with a clock fixed
-// at ten minutes, and a file system that keeps written files in memory.
+// Pieces the fuzz targets share: a check that stops the run, the tests' game
+// model with a clock fixed at ten minutes, and a file system that keeps
+// written files in memory.
 #pragma once
 
+#include <cstdlib>
 #include <map>
 #include <string>
 
 #include "persistence/file_system.h"
 #include "tests/support/silent_game.h"
+
+inline void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
 
 class FuzzGame : public SilentGame {
   public:
@@ -27,13 +35,11 @@ class MemoryFiles : public FileSystem {
     bool createFolder(const std::string&) override { return true; }
     bool replaceFile(const std::string& source, const std::string& target) override {
         files[target] = files[source];
-        files.erase(source);
-        return true;
+        return files.erase(source) != 0;
     }
     bool removeFile(const std::string& path) override { return files.erase(path) != 0; }
     std::FILE* createFile(const std::string& path) override {
-        current = path;
-        files[path].clear();
+        files[current = path].clear();
         return reinterpret_cast<std::FILE*>(this);
     }
     bool writeBytes(std::FILE*, const char* data, size_t size) override {

@@ -2,7 +2,6 @@
 // read must stay within what the game relies on, and loading, saving and
 // loading again must give the same file again.
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -12,42 +11,34 @@
 #include "persistence/ini_profile.h"
 #include "persistence/settings.h"
 
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
+static bool terminated(const char* text, size_t size) {
+    return std::memchr(text, '\0', size) != nullptr;
 }
 
-std::string loadAndSave(const std::string& text) {
-    IniProfile profile = IniProfile::fromText(text);
+static std::string loadAndSave(const std::string& text) {
+    IniProfile profile = IniProfile::fromText(text), saved = IniProfile::fromText("");
     auto game = std::make_unique<FuzzGame>();
     GameSettings settings;
     WallOfFameTable wallOfFame;
-    char userName[kNameBufferSize];
-    std::memset(userName, 'x', sizeof userName);
+    char name[kNameBufferSize];
+    std::memset(name, 'x', sizeof name);
     SlotTable slots;
     MemoryFiles files;
-    loadSettings(profile, *game, settings, wallOfFame, userName, slots, "games", files);
-    check(fieldSizeIndex(game->rows, game->cols) >= 0);
-    check(isPercentToComplete(game->percentToComplete));
-    check(std::memchr(userName, '\0', sizeof userName) != nullptr);
+    loadSettings(profile, *game, settings, wallOfFame, name, slots, "games", files);
+    check(fieldSizeIndex(game->rows, game->cols) >= 0 &&
+          isPercentToComplete(game->percentToComplete) && terminated(name, sizeof name));
     for (const WallOfFameEntry& entry : wallOfFame.entries) {
-        check(std::memchr(entry.name, '\0', sizeof entry.name) != nullptr);
+        check(terminated(entry.name, sizeof entry.name));
     }
     for (const SavedGameSlot& slot : slots.slots) {
-        check(slot.level == -1);  // no slot file exists
-        check(std::memchr(slot.description, '\0', sizeof slot.description) != nullptr);
+        check(slot.level == -1 &&
+              terminated(slot.description, sizeof slot.description));  // no slot file exists
     }
     settings.toolbarVisible = readBarVisible(profile, kToolbarKey);
     settings.statusBarVisible = readBarVisible(profile, kStatusbarKey);
-    IniProfile saved = IniProfile::fromText("");
-    saveSettings(saved, *game, settings, wallOfFame, userName, slots, "games", files);
+    saveSettings(saved, *game, settings, wallOfFame, name, slots, "games", files);
     return saved.text();
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string first = loadAndSave(std::string(reinterpret_cast<const char*>(data), size));

@@ -1,347 +1,303 @@
-// The saved-game file: the exact bytes the writer makes, what the reader
-// takes from a file, every file it refuses, saves that fail midway, and the
-// fuzzers' corpus.
-#include <gtest/gtest.h>
-
+// The saved-game file: what the reader takes from a file, seen in the file
+// the writer then makes, and the exact limits of what it accepts; the
+// saved-game folder, the slot files and their dates, the slot index.
+#include <algorithm>
+#include <cstring>
+#include <ctime>
 #include <sstream>
-#include <string>
-#include <vector>
+#include <tuple>
 
+#include "persistence/ini_profile.h"
 #include "persistence/saved_game.h"
 #include "persistence/slots.h"
 #include "tests/host/persistence/test_support.h"
 
 namespace {
 
-class SavedGame : public testing::Test {
-  protected:
-    SavedGame() {
-        game.newGame();
-        game.clock.now = 6000;
-    }
+using E = SavedGameError;
 
-    ReadResult open(const std::string& text, RecordingGame& into) {
-        const std::string path = folder.path("game.zmb");
-        writeBytes(path, text);
-        return readGameFile(
-            path.c_str(), into, [&into] { into.recomputeGeometry(); }, files, &error);
-    }
-    std::string write(const RecordingGame& from, const std::string& name = "out.zmb") {
-        EXPECT_TRUE(writeGameFile(folder.path(name).c_str(), from, files)) << name;
-        return readBytes(folder.path(name));
-    }
-
-    ScratchFolder folder;
-    FileSystem files;
-    RecordingGame game;  // 20 by 30, a new game in play
-    SavedGameError error = SavedGameError::kNone;
-};
-
-TEST_F(SavedGame, TheKnownGameIsWrittenByteForByteAndReadsBackTheSame) {
-    RecordingGame saved;
-    setUpSampleGame(saved);
-    EXPECT_EQ(write(saved, "games/1.zmb"), sampleSavedGame());
-    // The folder was created, and no temporary file is left in it.
-    EXPECT_EQ(folder.list("games"), std::vector<std::string>{"1.zmb"});
-    saved.level->GRID = 0;
-    EXPECT_EQ(write(saved), editedSample({{"GRID:Y", "GRID:N"}}));
-
-    ASSERT_EQ(open(sampleSavedGame(), game), ReadResult::kRead);
-    // The geometry first, then a new game and the saved level's start.
-    const std::vector<std::string> lastCalls(game.calls.end() - 3, game.calls.end());
-    EXPECT_EQ(lastCalls,
-              (std::vector<std::string>{"recomputeGeometry", "onLevelStarted", "onLevelStarted"}));
-    EXPECT_EQ(gameRunning, 1);
-    EXPECT_EQ(game.paused, 0);
-    EXPECT_EQ(game.cellsToComplete, 225);  // 15 x 20 at 75 percent
-    EXPECT_EQ(write(game), sampleSavedGame());
+// The fuzzers' seed sample_15x20.zmb, as the writer makes it: a 15 by 20
+// game at level 2 with the field's corner at (10, 10), walls in two corners,
+// a cell of -1, balls at (80, 90) and (150, 100), a bar growing up from
+// (94, 52) to (94, 40) and an idle one, saved at 6000 ms.
+const std::string& sample() {
+    static const std::string text = readBytes(ZEMBAL_FUZZ_CORPUS "/saved_game/sample_15x20.zmb");
+    return text;
 }
 
-TEST_F(SavedGame, WritesOneBlockPerBallInPlayAndAlwaysTwoBars) {
-    game.level->NBLLS = 2;
-    game.startLevel();  // level 3: three balls, no bar growing
-    const std::string text = write(game);
-    std::string counts;
-    for (const char* line : {"<BALL>\r\n", "<BAR>\r\n", "\nDATA:", "\nLEVTM:", "\n", "\r\n"}) {
-        int n = 0;
-        for (size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) {
-            ++n;
+// `text` with the edits "lines=>replacement|..." applied in turn: the first
+// run of whole lines equal to `lines` becomes `replacement`, or goes when it
+// is empty.
+std::string edited(const std::string& edits, std::string text = sample()) {
+    std::istringstream list(edits);
+    for (std::string edit; std::getline(list, edit, '|');) {
+        const size_t arrow = edit.find("=>"),
+                     at = ("\n" + text).find("\n" + edit.substr(0, arrow) + "\r\n");
+        if (arrow == std::string::npos || at == std::string::npos) {
+            ADD_FAILURE() << "no line " << edit;
+        } else {
+            text.replace(at, arrow + 2,
+                         arrow + 2 < edit.size() ? edit.substr(arrow + 2) + "\r\n" : "");
         }
-        counts += std::to_string(n) + " ";
     }
-    // 8 head lines, 20 rows, 10 body lines, 3 balls of 10 lines, 2 bars of 12.
-    EXPECT_EQ(counts, "3 2 20 2 92 92 ");
+    return text;
 }
 
-// What a test of the reader looks at, as "name values |" fields.
-std::string summary(const RecordingGame& g) {
-    const Level& lv = *g.level;
-    const Ball &b0 = lv.balls[0], &b1 = lv.balls[1], &b199 = lv.balls[199];
-    const Bar& bar = lv.bars[0];
-    std::ostringstream out;
-    out << "GRID " << lv.GRID << " | SPEED " << lv.SPEED << " | LOVES " << lv.LOVES << " | NBLLS "
-        << lv.NBLLS << " | SCORE " << lv.SCORE << " | LEVTM " << lv.LEVTM << " | paused "
-        << lv.pausedTotal << " | cell " << lv.grid[14][5] << " | ball0 " << b0.X << ' ' << b0.Y
-        << ' ' << b0.R << ' ' << b0.DRCT << " | ball1 " << b1.X << ' ' << b1.Y << ' ' << b1.DRCT
-        << ' ' << b1.endOfList << " | ball199 " << b199.X << ' ' << b199.endOfList << " | bar0 "
-        << bar.XSTART << ' ' << bar.YSTART << ' ' << bar.XEND << ' ' << bar.YEND << ' '
-        << bar.RSTART << ' ' << bar.DRCT << " | bar1 " << lv.bars[1].ACTIVE << " |";
-    return out.str();
-}
+class SavedGame : public ScratchTest {};
 
-struct ReadCase {
-    const char* name;
+struct Case {
     std::string text;
-    int32_t now;
-    int32_t gridBefore;
-    int shiftX;
-    int shiftY;
-    const char* expected;  // fields of the summary, each followed by " |"
+    SavedGameError error = E::kNone;
+    const char* written = nullptr;  // the edits of the sample in the file the game then writes
+    int32_t now = 6000, gridBefore = 0, shiftX = 0, shiftY = 0;  // shift: the layout's move
 };
 
-std::vector<ReadCase> readCases() {
-    const std::string sample = sampleSavedGame();
-    std::string lineFeeds = sample;
-    for (size_t at = lineFeeds.find('\r'); at != std::string::npos; at = lineFeeds.find('\r')) {
-        lineFeeds.erase(at, 1);
-    }
-    std::string extraBalls = "DRCT:4";
-    for (int i = 0; i < 205; ++i) {
+TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
+    std::string lineFeeds = sample(), extraBalls = "DRCT:4=>DRCT:4\r\nNOISE";
+    lineFeeds.erase(std::remove(lineFeeds.begin(), lineFeeds.end(), '\r'), lineFeeds.end());
+    for (int i = 0; i < 205; ++i)
         extraBalls += "\r\n<BALL>\r\nX:-5\r\nDRCT:99";
-    }
-    const std::string extraBar = "ACTIVE:1\r\nDRCT:0\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9\r\nNOISE\r\n";
+    // The sample on the largest field, 30 by 40, with free rows.
+    const std::string wide = edited("ROWS:15\r\nCOLS:20=>ROWS:30\r\nCOLS:40"), row40(40, '0');
+    std::string largest = wide.substr(0, wide.find("DATA:"));
+    for (int i = 0; i < 30; ++i)
+        largest += "DATA:" + row40 + "\r\n";
+    largest += wide.substr(wide.find("SPEED:"));
+    const auto big = [&](const std::string& edits) { return edited(edits, largest); };
+    const std::string full = sample() + std::string(kMaxSavedGameBytes - sample().size(), '\n');
+    const std::string row = "DATA:" + std::string(20, '0'), x511(511, 'x');
+    const E ok = E::kNone, ball = E::kBallOutsideField, bar = E::kBarOutsideField;
+    const E at = E::kBadPosition, counter = E::kBadCounter, score = E::kBadScore;
+    const E size = E::kBadFieldSize, balls = E::kBadBallCount, rows = E::kBadDataRows;
+    const char* shifted =
+        "LEFT:10=>LEFT:40|TOP:10=>TOP:15|XOLD:1=>XOLD:31|YOLD:2=>YOLD:7|"
+        "X:80=>X:110|Y:90=>Y:95|XOLD:0=>XOLD:30|YOLD:0=>YOLD:5|X:150=>X:180|Y:100=>Y:105|"
+        "XSTART:94=>XSTART:124|YSTART:52=>YSTART:57|XEND:94=>XEND:124|YEND:40=>YEND:45|"
+        "XSTART:0=>XSTART:30|YSTART:0=>YSTART:5|XEND:0=>XEND:30|YEND:0=>YEND:5";
     // clang-format off
-    return {
-        {"the sample", sample, 6000, 0, 0, 0,
-         "GRID 1 | SPEED 1 | LOVES 2 | NBLLS 2 | SCORE 1250 | LEVTM 5000 | paused 300 | cell -1 | "
-         "ball0 80 90 5 7 | ball1 150 100 4 0 | ball199 0 1 | bar0 94 52 94 40 3 0 | bar1 1 |"},
-        {"line feeds alone", lineFeeds, 6000, 0, 0, 0,
-         "SCORE 1250 | cell -1 | ball1 150 100 4 0 | bar0 94 52 94 40 3 0 |"},
-        {"GRID:N", editedSample({{"GRID:Y", "GRID:N"}}), 6000, 1, 0, 0, "GRID 0 |"},
-        {"GRID: keeps 0", editedSample({{"GRID:Y", "GRID:"}}), 6000, 0, 0, 0, "GRID 0 |"},
-        {"GRID: keeps 1", editedSample({{"GRID:Y", "GRID:"}}), 6000, 1, 0, 0, "GRID 1 |"},
-        {"GRID:y", editedSample({{"GRID:Y", "GRID:y"}}), 6000, 0, 0, 0, "GRID 0 |"},
-        {"GRID:n", editedSample({{"GRID:Y", "GRID:n"}}), 6000, 1, 0, 0, "GRID 1 |"},
-        {"GRID", editedSample({{"GRID:Y", "GRID"}}), 6000, 1, 0, 0, "GRID 1 |"},
-        {"more ball blocks than NBLLS fill entries out of play",
-         editedSample({{"NBLLS:2", "NBLLS:1"}}), 6000, 0, 0, 0, "NBLLS 1 | ball1 150 100 4 1 |"},
-        {"the two LEVTM lines are told apart by order",
-         editedSample({{"LEVTM:5000\r\nLEVTM:300", "LEVTM:300\r\nLEVTM:5000"}}), 6000, 0, 0, 0,
-         "LEVTM 300 | paused 5000 |"},
-        // The time since saving counts as paused: the playing time goes on
-        // from 6000 - 1000 - 300 ms whatever this run's clock reads.
-        {"SAVTM, earlier clock", sample, 2000, 0, 0, 0, "LEVTM 5000 | paused -3700 |"},
-        {"SAVTM, later clock", sample, 9000, 0, 0, 0, "LEVTM 5000 | paused 3300 |"},
-        {"<BODY> forgets what the level start resets, not the speed",
-         editedSample({{"GRID:Y", "GRID:Y\r\nLOVES:9\r\nSPEED:2"}, {"LOVES:2", ""}, {"SPEED:1", ""}}),
-         6000, 0, 0, 0, "SPEED 2 | LOVES 2 |"},
-        {"head and body keys act inside blocks; DRCT is the block's",
-         editedSample({{"XOLD:1", "XOLD:1\r\nSPEED:2"}, {"SPEED:1", ""}}), 6000, 0, 0, 0,
-         "SPEED 2 | ball0 80 90 5 7 | bar0 94 52 94 40 3 0 |"},
-        {"unknown lines, and blocks past the tables, are ignored",
-         editedSample({{"<HEAD>", "<HEAD>\r\nCOMMENT:hello\r\n"}, {"DRCT:4", extraBalls},
-                       {"ACTIVE:1\r\nDRCT:0", extraBar}}), 6000, 0, 0, 0,
-         "ball0 80 90 5 7 | ball199 -5 1 | bar1 1 |"},
-        {"positions follow a field that moved", sample, 6000, 0, 30, 5,
-         "ball0 110 95 5 7 | ball1 180 105 4 0 | bar0 124 57 124 45 3 0 |"},
-        {"a file without the corner is taken at the field before opening",
-         editedSample({{"LEFT:10", ""}, {"TOP:10", ""}}), 6000, 0, 14, 0, "ball0 94 90 5 7 |"},
-        {"the limits themselves are accepted",
-         editedSample({{"<HEAD>", "<HEAD>\r\n" + std::string(511, 'x')}, {"X:80", "X:18"},
-                       {"X:150", "X:282"}, {"Y:100", "Y:212"}, {"SIZE:0", "SIZE:-9"},
-                       {"REND:0", "REND:99"}, {"SCORE:1250.000000", "SCORE:0"},
-                       {"CLDNE:17", "CLDNE:300"}, {"LOVES:2", "LOVES:0"}}), 6000, 0, 0, 0,
-         "LOVES 0 | SCORE 0 | ball0 18 90 5 7 | ball1 282 212 4 0 |"},
+    const Case cases[] = {
+        // What is read, seen in the file the game then writes: without line
+        // ends at all, or CR; only Y and N set the grid option.
+        {sample(), ok, ""}, {lineFeeds, ok, ""}, {sample().substr(0, sample().size() - 2), ok, ""},
+        {edited("GRID:Y=>GRID:N"), ok, "GRID:Y=>GRID:N", 6000, 1},
+        {edited("GRID:Y=>GRID:"), ok, "", 6000, 1},
+        // Ball blocks past NBLLS fill entries out of play, unchecked.
+        {edited("NBLLS:2=>NBLLS:1|X:150=>X:-5"), ok, "NBLLS:2=>NBLLS:1|<BALL>\r\nXOLD:0\r\n"
+         "YOLD:0\r\nX:150\r\nY:100\r\nROLD:6\r\nCOLD:10\r\nR:6\r\nC:10\r\nDRCT:4=>"},
+        // The time since saving counts as paused, also without a paused
+        // total, but not from before <BODY>.
+        {sample(), ok, "LEVTM:300=>LEVTM:3300|SAVTM:6000=>SAVTM:9000", 9000},
+        {edited("GRID:Y=>GRID:Y\r\nSAVTM:5000|LEVTM:300=>"), ok, "LEVTM:300=>LEVTM:0"},
+        // <BODY> forgets what the level start resets, not the speed.
+        {edited("GRID:Y=>GRID:Y\r\nLOVES:9\r\nSCORE:5\r\nSPEED:2|LOVES:2=>|SCORE:1250.000000=>|"
+                "SPEED:1=>"), ok, "SPEED:1=>SPEED:2|SCORE:1250.000000=>SCORE:0.000000"},
+        // Head and body keys act inside blocks; DRCT is the block's.
+        {edited("XOLD:1=>XOLD:1\r\nSPEED:2\r\nLOVES:7|SPEED:1=>|LOVES:2=>"), ok,
+         "SPEED:1=>SPEED:2|LOVES:2=>LOVES:7"},
+        // Unknown lines, and blocks past the tables, are ignored.
+        {edited("<HEAD>=><HEAD>\r\nCOMMENT:hello\r\n" + x511 + "|" + extraBalls + "|ACTIVE:1\r\n"
+                "DRCT:0=>ACTIVE:1\r\nDRCT:0\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9\r\nNOISE"), ok, ""},
+        // Positions follow the field from the file's corner or, without one,
+        // from the field before opening.
+        {sample(), ok, shifted, 6000, 0, 30, 5},
+        {edited("LEFT:10=>|TOP:10=>"), ok, shifted, 6000, 0, 30, 5},
+
+        // A ball's box on an edge line is outside, one pixel in is inside.
+        {edited("X:80=>X:18|Y:90=>Y:18|X:150=>X:282|Y:100=>Y:212|DRCT:4=>DRCT:0")},
+        {edited("X:80=>X:17"), ball}, {edited("Y:90=>Y:17"), ball}, {edited("X:150=>X:283"), ball},
+        {edited("Y:100=>Y:213"), ball}, {edited("DRCT:7=>DRCT:8"), E::kBadBallDirection},
+        // A growing bar's corners may lie on the edges, its cells at the ends.
+        {edited("XSTART:94=>XSTART:10|YSTART:52=>YSTART:220|XEND:94=>XEND:290|YEND:40=>YEND:10|"
+                "RSTART:3=>RSTART:14|CSTART:6=>CSTART:0|REND:2=>REND:0|CEND:6=>CEND:19|"
+                "DRCT:0=>DRCT:3")},
+        {edited("XSTART:94=>XSTART:9"), bar}, {edited("YSTART:52=>YSTART:221"), bar},
+        {edited("XEND:94=>XEND:291"), bar}, {edited("YEND:40=>YEND:9"), bar},
+        {edited("RSTART:3=>RSTART:-1"), bar}, {edited("CSTART:6=>CSTART:-1"), bar},
+        {edited("REND:2=>REND:15"), bar}, {edited("CEND:6=>CEND:20"), bar},
+        {edited("DRCT:0=>DRCT:4"), E::kBadBarDirection}, {edited("YEND:40=>"), bar},  // no corner
+        {edited("ACTIVE:1=>ACTIVE:0|REND:0=>REND:-3"), bar},  // the second bar
+        // The largest field's last row and column.
+        {big("X:80=>X:562|Y:100=>Y:422|CEND:6=>CEND:39|XEND:94=>XEND:570|YSTART:52=>YSTART:430")},
+        {big("X:80=>X:563"), ball}, {big("Y:100=>Y:423"), ball}, {big("CEND:6=>CEND:40"), bar},
+        {big("XEND:94=>XEND:571"), bar},
+        {big("DATA:" + row40 + "=>DATA:" + row40.substr(1)), E::kShortDataRow},
+        // The field's size and rows, the counters, the score, the clocks.
+        {edited("ROWS:15=>ROWS:50"), size},
+        {edited("SPEED:1=>SPEED:1\r\nROWS:20\r\nCOLS:30"), size},  // a size changed after <BODY>
+        {edited("ROWS:15\r\nCOLS:20=>"), E::kShortDataRow},  // at the game's size, 20 by 30
+        {edited(row + "=>" + row.substr(0, 24)), E::kShortDataRow},
+        {edited(row + "=>"), rows}, {edited(row + "=>" + row + "\r\n" + row), rows},
+        {edited("NBLLS:2=>NBLLS:199|CLDNE:17=>CLDNE:300|LOVES:2=>LOVES:0|SCORE:1250.000000=>"
+                "SCORE:2147483647|XOLD:1=>XOLD:1073741824|YOLD:2=>YOLD:-1073741824|LEVTM:5000=>"
+                "LEVTM:2147483000|SAVTM:6000=>SAVTM:-2147400000|SPSTM:4000=>SPSTM:100000")},
+        {edited("CLDNE:17=>CLDNE:0|SCORE:1250.000000=>SCORE:-2147483648|SPSTM:4000=>SPSTM:"
+                "2147480000")},
+        {edited("NBLLS:2=>NBLLS:0"), balls}, {edited("NBLLS:2=>NBLLS:200"), balls},
+        {edited("NBLLS:2=>|SPEED:1=>SPEED:1\r\nNBLLS:2"), balls},  // only after <BODY>
+        {edited("CLDNE:17=>CLDNE:301"), counter}, {edited("CLDNE:17=>CLDNE:-1"), counter},
+        {edited("LOVES:2=>LOVES:-1"), counter}, {edited("SCORE:1250.000000=>SCORE:nan"), score},
+        {edited("SCORE:1250.000000=>SCORE:2147483648"), score},
+        {edited("SCORE:1250.000000=>SCORE:-2147483649"), score},
+        {edited("SAVTM:6000=>SAVTM:-2147483648"), E::kBadTime},
+        {edited("SLVTM:1000=>SLVTM:-2147483000"), E::kBadTime},
+        // Positions, lines and the file itself.
+        {edited("XOLD:1=>XOLD:1073741825"), at}, {edited("TOP:10=>TOP:-1073741825"), at},
+        {edited("XSTART:94=>XSTART:1073741825"), at},
+        {edited("<HEAD>=><HEAD>\r\n" + x511 + "x"), E::kLineTooLong},
+        {edited("<BODY>=>"), E::kNoBody}, {"", E::kNoBody}, {full}, {full + "\n", E::kTooLarge},
     };
     // clang-format on
-}
-
-TEST_F(SavedGame, ReadsWhatTheFileSays) {
-    for (const ReadCase& c : readCases()) {
+    // Each file is read into a new game in play at 20 by 30 cells.
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
         RecordingGame into;
         into.newGame();
         into.clock.now = c.now;
+        std::tie(into.shiftX, into.shiftY) = std::tie(c.shiftX, c.shiftY);
         into.level->GRID = c.gridBefore;
-        into.layoutShiftX = c.shiftX;
-        into.layoutShiftY = c.shiftY;
-        ASSERT_EQ(open(c.text, into), ReadResult::kRead) << c.name << " " << int(error);
-        const std::string actual = "| " + summary(into);
-        std::istringstream fields(std::string(" ") + c.expected);
-        for (std::string field; std::getline(fields, field, '|');) {
-            if (field.find_first_not_of(' ') != std::string::npos) {
-                EXPECT_NE(actual.find("|" + field + "|"), std::string::npos)
-                    << c.name << ": " << field << " in " << actual;
-            }
+        writeBytes(path("in.zmb"), c.text);
+        SavedGameError error = E::kNone;
+        const auto geometry = [&into] { into.recomputeGeometry(); };
+        EXPECT_EQ(readGameFile(path("in.zmb").c_str(), into, geometry, files, &error),
+                  c.error == ok ? ReadResult::kRead : ReadResult::kRejected)
+            << i;
+        EXPECT_EQ(error, c.error) << i;
+        // After the new game's start: the geometry, then a new game and the
+        // saved level's start; a refused file changes nothing.
+        const std::vector<std::string> read = {"onLevelStarted", "recomputeGeometry",
+                                               "onLevelStarted", "onLevelStarted"};
+        EXPECT_EQ(into.calls, c.error == ok ? read : std::vector<std::string>(1, read[0])) << i;
+        // Written into the folder the writer creates, leaving no temporary file.
+        if (c.written != nullptr) {
+            EXPECT_TRUE(writeGameFile(path("games/1.zmb").c_str(), into, files));
+            EXPECT_EQ(readBytes(path("games/1.zmb")), edited(c.written)) << i;
+            EXPECT_EQ(count("games"), 1);
         }
     }
 }
 
-TEST_F(SavedGame, FewerBallBlocksThanNbllsLeaveTheLevelStartsBalls) {
-    ASSERT_EQ(open(editedSample({{"NBLLS:2", "NBLLS:4"}}), game), ReadResult::kRead);
-    const Level& lv = *game.level;
-    EXPECT_EQ(lv.NBLLS, 4);
-    EXPECT_EQ(lv.balls[1].X, 150);
-    for (int i = 2; i < 4; ++i) {
-        // Placed at random by the level start, in rows 5 to rows - 5.
-        EXPECT_EQ(lv.balls[i].endOfList, 0);
-        EXPECT_GE(lv.balls[i].R, 5);
-        EXPECT_LE(lv.balls[i].R, 10);
-        EXPECT_EQ(lv.balls[i].X, game.fieldLeft + lv.balls[i].C * 14);
+TEST(SlotFiles, LiveInGamesBesideTheProgramAsOneToTenZmbWithTheirDates) {
+    const std::string sep(1, kPathSeparator), a510(kPathBufferSize - 10, 'a');
+    char text[kPathBufferSize];
+    // A program's path and the folder, or a folder, a slot and the path; empty when
+    // refused, never cut. The longest results have 519 characters.
+    // clang-format off
+    const std::pair<std::string, std::string> folders[] = {
+        {"C:\\Games\\Zembal\\zembal.exe", "C:\\Games\\Zembal\\games"},
+        {"/opt/zembal/zembal", "/opt/zembal/games"}, {"zembal.exe", ""},
+        {"C:\\" + a510 + "\\z.exe", "C:\\" + a510 + "\\games"}, {"C:\\" + a510 + "a\\z.exe", ""}};
+    const std::tuple<std::string, int, std::string> paths[] = {
+        {"games", 0, "games" + sep + "1.zmb"}, {"games", 9, "games" + sep + "10.zmb"},
+        {"games", -1, ""}, {"games", 10, ""}, {"", 0, ""}, {"g", 0, "g" + sep + "1.zmb"},
+        {a510 + "aa", 9, a510 + "aa" + sep + "10.zmb"}, {a510 + "aaa", 9, ""}};
+    // clang-format on
+    for (const auto& [program, folder] : folders) {
+        EXPECT_EQ(buildSavedGamesFolder(program.c_str(), text, sizeof text), !folder.empty());
+        EXPECT_EQ(text, folder) << program.substr(0, 30);
     }
-    EXPECT_EQ(lv.balls[4].endOfList, 1);
-}
-
-struct Rejection {
-    std::string what;
-    std::string text;
-    SavedGameError error;
-};
-
-Rejection rejected(const LineEdits& edits, SavedGameError error) {
-    std::string what;
-    for (const auto& [lines, replacement] : edits) {
-        what += lines + " -> " + replacement.substr(0, 40) + "; ";
+    for (const auto& [folder, index, path] : paths) {
+        EXPECT_EQ(slotPath(folder.c_str(), index, text, sizeof text), !path.empty());
+        EXPECT_EQ(text, path) << index;
     }
-    return {what, editedSample(edits), error};
+    // Dates show the month's name, never one from outside the table, and
+    // are cut to the buffer. Slot records take the date of the file.
+    EXPECT_EQ(monthName(-1) + std::string(monthName(0)) + monthName(11) + monthName(12), "JanDec");
+    const SavedGameSlot slot{"", 1, 5, 40, 2026};
+    EXPECT_FALSE(buildSavedGamesFolder(nullptr, text, 9) || slotPath(nullptr, 0, text, 9));
+    EXPECT_EQ(formatSlotDate(slot, text, sizeof text), 7);
+    EXPECT_EQ(formatSlotDate(slot, text + 8, 7) + formatSlotDate(slot, text + 16, 0), 6);
+    EXPECT_EQ(std::string(text) + "|" + (text + 8), "5--2026|5--202");
 }
 
-std::vector<Rejection> rejections() {
-    using E = SavedGameError;
-    const std::string row = "DATA:00000000000000000000";
-    return {
-        rejected({{"COLS:20", "COLS:30"}}, E::kBadFieldSize),
-        rejected({{"ROWS:15", "ROWS:50"}}, E::kBadFieldSize),
-        rejected({{"SPEED:1", "SPEED:1\r\nCOLS:30"}}, E::kBadFieldSize),
-        rejected({{"NBLLS:2", ""}}, E::kBadBallCount),
-        rejected({{"NBLLS:2", "NBLLS:0"}}, E::kBadBallCount),
-        rejected({{"NBLLS:2", "NBLLS:200"}}, E::kBadBallCount),
-        rejected({{"NBLLS:2", "NBLLS:-1"}}, E::kBadBallCount),
-        rejected({{"NBLLS:2", ""}, {"SPEED:1", "SPEED:1\r\nNBLLS:2"}}, E::kBadBallCount),
-        rejected({{"<BODY>", ""}}, E::kNoBody),
-        {"empty file", "", E::kNoBody},
-        rejected({{row, ""}}, E::kBadDataRows),
-        rejected({{row, row + "\r\n" + row}}, E::kBadDataRows),
-        rejected({{row, "DATA:0000000000000000000"}}, E::kShortDataRow),
-        rejected({{row, "DATA:"}}, E::kShortDataRow),
-        rejected({{"X:80", "X:17"}}, E::kBallOutsideField),  // on the left edge line
-        rejected({{"Y:100", "Y:215"}}, E::kBallOutsideField),
-        rejected({{"X:150", "X:-100000"}}, E::kBallOutsideField),
-        rejected({{"DRCT:7", "DRCT:8"}}, E::kBadBallDirection),
-        rejected({{"DRCT:4", "DRCT:-1"}}, E::kBadBallDirection),
-        rejected({{"DRCT:0", "DRCT:4"}}, E::kBadBarDirection),
-        rejected({{"REND:2", "REND:15"}}, E::kBarOutsideField),
-        rejected({{"CSTART:6", "CSTART:-1"}}, E::kBarOutsideField),
-        rejected({{"ACTIVE:1", "ACTIVE:0"}, {"REND:0", "REND:-3"}}, E::kBarOutsideField),
-        rejected({{"YEND:40", "YEND:9"}}, E::kBarOutsideField),
-        rejected({{"XSTART:94", "XSTART:291"}, {"XEND:94", "XEND:291"}}, E::kBarOutsideField),
-        rejected({{"YEND:40", ""}}, E::kBarOutsideField),
-        rejected({{"<HEAD>", "<HEAD>\r\n" + std::string(512, 'x')}}, E::kLineTooLong),
-        rejected({{"SCORE:1250.000000", "SCORE:nan"}}, E::kBadScore),
-        rejected({{"SCORE:1250.000000", "SCORE:1e300"}}, E::kBadScore),
-        rejected({{"SAVTM:6000", "SAVTM:-2147483648"}}, E::kBadTime),
-        rejected({{"SLVTM:1000", "SLVTM:-2147483000"}}, E::kBadTime),
-        rejected({{"CLDNE:17", "CLDNE:301"}}, E::kBadCounter),
-        rejected({{"CLDNE:17", "CLDNE:-1"}}, E::kBadCounter),
-        rejected({{"LOVES:2", "LOVES:-2147483648"}}, E::kBadCounter),
-        rejected({{"XOLD:1", "XOLD:2147483647"}}, E::kBadPosition),
-        {"too large", sampleSavedGame() + std::string(kMaxSavedGameBytes, '\n'), E::kTooLarge},
-    };
-}
-
-TEST_F(SavedGame, RefusedFilesLeaveTheGameUntouched) {
-    for (const Rejection& r : rejections()) {
-        RecordingGame fresh;
-        fresh.newGame();
-        fresh.clock.now = 6000;
-        const std::string before = fresh.snapshot();
-        EXPECT_EQ(open(r.text, fresh), ReadResult::kRejected) << r.what;
-        EXPECT_EQ(error, r.error) << r.what;
-        EXPECT_TRUE(fresh.snapshot() == before) << r.what;
-    }
-    const std::string before = game.snapshot();
-    EXPECT_EQ(readGameFile(
-                  folder.path("none.zmb").c_str(), game, [] {}, files),
-              ReadResult::kNotOpened);
-    EXPECT_TRUE(game.snapshot() == before);
-}
-
-// Fails the n-th write, or the close, the replace or the creation.
+// Fails its n-th creation, write, close or replace.
 class FailingFiles : public FileSystem {
   public:
-    bool writeBytes(std::FILE* file, const char* data, size_t size) override {
-        return ++writes != failWrite && FileSystem::writeBytes(file, data, size);
-    }
-    bool closeFile(std::FILE* file) override {
-        return FileSystem::closeFile(file) && failing != "close";
-    }
-    bool replaceFile(const std::string& source, const std::string& target) override {
-        return failing != "replace" && FileSystem::replaceFile(source, target);
-    }
+    explicit FailingFiles(int n) : failAt(n) {}
     std::FILE* createFile(const std::string& path) override {
-        return failing == "create" ? nullptr : FileSystem::createFile(path);
+        return fails() ? nullptr : FileSystem::createFile(path);
     }
-
-    int writes = 0;
-    int failWrite = 0;
-    std::string failing;
+    bool writeBytes(std::FILE* file, const char* data, size_t size) override {
+        return !fails() && FileSystem::writeBytes(file, data, size);
+    }
+    bool closeFile(std::FILE* file) override { return FileSystem::closeFile(file) && !fails(); }
+    bool replaceFile(const std::string& source, const std::string& target) override {
+        return !fails() && FileSystem::replaceFile(source, target);
+    }
+    bool fails() { return ++steps == failAt; }
+    int steps = 0, failAt;
 };
 
-TEST(FailedSave, LeavesTheOldFileAndItsRecordAsTheyWere) {
-    ScratchFolder folder;
-    const std::string games = folder.path("games"), slotFile = folder.path("games/1.zmb");
+TEST_F(SavedGame, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
+    const std::string games = path("games");
+    SlotTable slots;
     RecordingGame game;
     game.newGame();
-    SlotTable slots;
-    FailingFiles files;
-    ASSERT_TRUE(saveGameToSlot(slots, 0, "old", games.c_str(), game, files, FileDate{1, 0, 2020}));
-    const std::string oldBytes = readBytes(slotFile);
-    setUpSampleGame(game);
-    FailingFiles counting;
-    ASSERT_TRUE(writeGameFile(folder.path("count").c_str(), game, counting));
-    std::filesystem::remove(folder.path("count"));
-    ASSERT_GT(counting.writes, 40);  // a line per write: head, 15 rows, body, blocks
-    const auto saveFailingAt = [&](int write, const char* step) {
-        files = FailingFiles();
-        files.failWrite = write;
-        files.failing = step;
-        EXPECT_FALSE(
-            saveGameToSlot(slots, 0, "new", games.c_str(), game, files, FileDate{2, 1, 2026}));
-        EXPECT_EQ(readBytes(slotFile), oldBytes);
-        EXPECT_EQ(std::string(slots.slots[0].description) + std::to_string(slots.slots[0].year),
-                  "old2020");
-        EXPECT_EQ(folder.list("games"), std::vector<std::string>{"1.zmb"});
-    };
-    for (int n = 1; n <= counting.writes; ++n) {
-        SCOPED_TRACE("write " + std::to_string(n));
-        saveFailingAt(n, "");
-    }
-    for (const char* step : {"close", "replace", "create"}) {
-        SCOPED_TRACE(step);
-        saveFailingAt(0, step);
-    }
-    files = FailingFiles();
-    ASSERT_TRUE(saveGameToSlot(slots, 0, "new", games.c_str(), game, files, FileDate{}));
-    EXPECT_EQ(readBytes(slotFile), sampleSavedGame());
-}
-
-TEST_F(SavedGame, FuzzCorpusSeedsLoadAndFindingsAreReadSafely) {
-    const auto seeds = corpusFiles("saved_game");
-    ASSERT_FALSE(seeds.empty());
-    auto inputs = corpusFiles("regressions/saved_game");
-    inputs.insert(inputs.end(), seeds.begin(), seeds.end());
-    for (const std::string& input : inputs) {
-        RecordingGame into;
-        into.newGame();
-        const std::string before = into.snapshot();
-        const ReadResult result = open(readBytes(input), into);
-        // Findings the reader refuses are kept under names that say so.
-        const bool refused = input.find("/rejected-") != std::string::npos;
-        if (refused || input.find("/regressions/") == std::string::npos) {
-            EXPECT_EQ(result, refused ? ReadResult::kRejected : ReadResult::kRead) << input;
+    // The local date of today, when the slot files are written.
+    const std::time_t now = std::time(nullptr);
+    char today[32];  // "%d" pads the day with a zero that slot dates leave out
+    std::strftime(today, sizeof today, "%d-%b-%Y", std::localtime(&now));
+    const std::string written = today + (today[0] == '0');
+    // Each slot's description, with the level and date of a used one; then
+    // the first used and the first empty slot, and whether any is used.
+    const auto described = [&] {
+        std::string text;
+        for (const SavedGameSlot& s : slots.slots) {
+            char date[32];
+            formatSlotDate(s, date, sizeof date);
+            text += (s.level >= 0 ? std::to_string(s.level) + " " + date + " " : "") +
+                    s.description + "|";
         }
-        EXPECT_TRUE(result == ReadResult::kRead ? !into.failed() : into.snapshot() == before)
-            << input;
+        return text + std::to_string(firstUsedSlot(slots)) + " " +
+               std::to_string(firstEmptySlot(slots)) + " " + std::to_string(hasSavedGames(slots));
+    };
+    EXPECT_EQ(described(), "||||||||||-1 0 0");
+    // The first save creates the folder.
+    ASSERT_TRUE(saveGameToSlot(slots, 3, std::string(60, 'x').c_str(), games.c_str(), game, files,
+                               FileDate{4, 0, 2025}));
+    const std::string oldBytes = readBytes(path("games/4.zmb")), oldSlots = described();
+    EXPECT_EQ(oldSlots, "|||1 4-Jan-2025 " + std::string(49, 'x') + "|||||||3 0 1");
+    // A save that fails at any step leaves the old file and its record.
+    game.level->SCORE = 1234;
+    int failAt = 1;  // the creation, each line's write, the close, the replace
+    for (FailingFiles failing(1);
+         failAt < 200 &&
+         !saveGameToSlot(slots, 3, "new", games.c_str(), game, failing, FileDate{2, 1, 2026});
+         failing = FailingFiles(++failAt)) {
+        EXPECT_EQ(readBytes(path("games/4.zmb")) + described(), oldBytes + oldSlots) << failAt;
+        EXPECT_EQ(count("games"), 1) << failAt;
     }
+    EXPECT_GT(failAt, 40);
+    ASSERT_TRUE(writeGameFile(path("copy").c_str(), game, files));
+    EXPECT_EQ(readBytes(path("games/4.zmb")) + described(),
+              readBytes(path("copy")) + "|||1 2-Feb-2026 new|||||||3 0 1");
+
+    writeBytes(path("games/1.zmb"), "x");
+    // Descriptions the file must quote to keep: blanks at an end, quotes at both.
+    // clang-format off
+    IniProfile profile = IniProfile::fromText("[Files]\r\nDesc_1=" + std::string(60, 'd') +
+        "\r\nLevel_3=5\r\nDesc_3=castle\r\nLevel_0=0\r\nLevel_4=6\r\nDesc_4=\" gone \"\r\n"
+        "Desc_6=\" lead\"\r\nDesc_7=\"trail \"\r\nDesc_8=\"\"\"\"\r\nDesc_9=\"half");
+    // clang-format on
+    loadSlotIndex(profile, games.c_str(), files, slots);
+    EXPECT_EQ(described(), "0 " + written + " |" + std::string(49, 'd') + "||5 " + written +
+                               " castle| gone || lead|trail |\"\"|\"half|0 1 1");
+    slots.slots[4].level = 6;                           // its file is gone
+    std::strcpy(slots.slots[5].description, "a\r\nb");  // line ends cannot be kept
+    IniProfile stored = IniProfile::fromText("");
+    storeSlotIndex(stored, games.c_str(), files, slots);
+    // clang-format off
+    EXPECT_NE(stored.text().find(
+        "Level_3=5\r\nDesc_3=castle\r\nLevel_4=-1\r\nDesc_4=\" gone \"\r\nLevel_5=-1\r\n"
+        "Desc_5=a  b\r\nLevel_6=-1\r\nDesc_6=\" lead\"\r\nLevel_7=-1\r\nDesc_7=\"trail \"\r\n"
+        "Level_8=-1\r\nDesc_8=\"\"\"\"\r\nLevel_9=-1\r\nDesc_9=\"half\r\n"), std::string::npos);
+    // clang-format on
+    // A slot opens by its index alone, when its file is there.
+    EXPECT_EQ(openGameFromSlot(3, games.c_str(), game, nullptr, files), ReadResult::kRead);
+    EXPECT_EQ(openGameFromSlot(5, games.c_str(), game, nullptr, files), ReadResult::kNotOpened);
+    // A write the device refuses when it is flushed fails the close.
+    std::FILE* full = files.createFile("/dev/full");
+    ASSERT_TRUE(full != nullptr && files.writeBytes(full, "x", 1));
+    EXPECT_FALSE(files.closeFile(full));
 }
 
 }  // namespace

@@ -1,67 +1,55 @@
 // Shared pieces of the persistence tests: a game that records its hooks, a
-// known game with the exact file the writer makes of it, a scratch folder
-// and file helpers.
+// test with a scratch folder of its own and file helpers.
 #pragma once
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "persistence/file_system.h"
 #include "tests/support/silent_game.h"
 
 class RecordingGame : public SilentGame {
   public:
-    // The hooks a saved game can set off.
     void onLevelStarted() override { calls.push_back("onLevelStarted"); }
-    void onGameOver(int, int) override { calls.push_back("onGameOver"); }
-    void onLifeLost() override { calls.push_back("onLifeLost"); }
-    void fatalError(const char* text) override { calls.push_back(text); }
-
     // The game's setFieldSize(-1, -1); the view's layout may then move the
-    // field by (layoutShiftX, layoutShiftY).
+    // field by (shiftX, shiftY).
     void recomputeGeometry() {
         calls.push_back("recomputeGeometry");
-        placeField(fieldLeft + layoutShiftX, fieldTop + layoutShiftY);
+        placeField(fieldLeft + shiftX, fieldTop + shiftY);
     }
 
-    // Every value the game holds that a saved game can touch.
-    std::string snapshot() const;
-
     std::vector<std::string> calls;
-    int layoutShiftX = 0;
-    int layoutShiftY = 0;
+    int shiftX = 0, shiftY = 0;
 };
 
-// A 15 by 20 game at level 2: walls in two corners, a growing bar, a cell
-// of -1, two balls, the clock at 6000.
-void setUpSampleGame(RecordingGame& game);
+inline std::string readBytes(const std::string& path) {
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
+}
 
-// The file of that game, byte for byte.
-std::string sampleSavedGame();
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
-// The sample file with each (lines, replacement) applied in turn: the first
-// run of whole lines equal to `lines` (CR LF between them) becomes
-// `replacement`, or goes when it is empty. Fails the test when none matches.
-using LineEdits = std::vector<std::pair<std::string, std::string>>;
-std::string editedSample(const LineEdits& edits);
-
-// A folder of its own under the system's temporary folder, removed again.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
+// A test with a folder of its own under the system's temporary folder.
+class ScratchTest : public testing::Test {
+  protected:
+    ScratchTest() { std::filesystem::create_directories(root_); }
+    ~ScratchTest() override { std::filesystem::remove_all(root_); }
     std::string path(const std::string& name) const { return (root_ / name).string(); }
-    // The names of the files in a folder below the scratch folder.
-    std::vector<std::string> list(const std::string& folder) const;
+    // How many files a folder below the scratch folder holds.
+    long count(const std::string& folder) const {
+        return std::distance(std::filesystem::directory_iterator(root_ / folder), {});
+    }
+
+    FileSystem files;
 
   private:
-    std::filesystem::path root_;
+    const std::filesystem::path root_ =
+        std::filesystem::temp_directory_path() / ("zembal-pers-" + std::to_string(getpid()));
 };
-
-// The files of a folder of the fuzzers' corpus ("saved_game",
-// "regressions/settings", ...).
-std::vector<std::string> corpusFiles(const std::string& folder);
-
-std::string readBytes(const std::string& path);
-void writeBytes(const std::string& path, const std::string& bytes);
