@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -20,11 +19,10 @@ using Names = std::vector<std::string>;
 class TestGame : public SilentGame {
   public:
     using GameModel::ballStep, GameModel::barStep, GameModel::cellHeight, GameModel::cellWidth;
-    using GameModel::cellsToComplete, GameModel::chamberLabels, GameModel::cols, GameModel::rows;
+    using GameModel::chamberLabels, GameModel::cols, GameModel::rows, GameModel::wallOfFame;
     using GameModel::endReason, GameModel::frame, GameModel::frameTick, GameModel::gameRunning;
     using GameModel::fieldBottom, GameModel::fieldLeft, GameModel::fieldRight, GameModel::fieldTop;
     using GameModel::horizontalBars, GameModel::paused, GameModel::releasedThisShot;
-    using GameModel::wallOfFame;
 
     // Seeded from calendar second 1; level 1 with three lives on an empty field.
     explicit TestGame(int rowCount = 20, int colCount = 30) : SilentGame(rowCount, colCount) {
@@ -129,14 +127,6 @@ class TestGame : public SilentGame {
             duringHook(hook);
     }
 };
-
-// Every field of two levels is equal: the bytes before SCORE, SCORE, and
-// the bytes after it.
-inline bool sameLevel(const Level& a, const Level& b) {
-    const size_t head = offsetof(Level, CLDNE) + sizeof a.CLDNE, tail = offsetof(Level, SLVTM);
-    return std::memcmp(&a, &b, head) == 0 && a.SCORE == b.SCORE &&
-           std::memcmp(&a.SLVTM, &b.SLVTM, sizeof(Level) - tail) == 0;
-}
 
 // The fixture of every test: one game as set up above.
 struct Model : ::testing::Test {
