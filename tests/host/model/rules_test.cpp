@@ -82,8 +82,7 @@ TEST_F(Model, ABallTakesTheFirstFreeDirectionOfItsList) {
     for (int i = 0; i < 30; ++i) {
         g.lvl.grid[4][i] = g.lvl.grid[6][i] = g.lvl.grid[10 + i / 3][19 + 2 * (i % 2)] = kCellWall;
     }
-    const Ints from{100, 92, UL, 200, 92, R, 317, 242, UR, 317, 287, D};
-    Ints to;
+    Ints to, from{100, 92, UL, 200, 92, R, 317, 242, UR, 317, 287, D};
     for (size_t i = 0; i < from.size(); i += 3) {
         Ball& ball = g.addBall(from[i], from[i + 1], from[i + 2]);
         g.moveBall(ball);
@@ -147,7 +146,8 @@ TEST_F(Model, ABarGrowsToTheEdgeOrStopsOnTheLastFreeCell) {
     }
 }
 
-// Writing a bar whose cells hold a wall stops there and tells the player.
+// Writing a bar whose cells hold a wall stops there and tells the player; a
+// bar whose ends are the wrong way round for its direction writes nothing.
 TEST_F(Model, AWallStopsTheWritingOfABar) {
     struct {
         int direction, r0, c0, r1, c1, wallRow, wallCol;
@@ -155,13 +155,17 @@ TEST_F(Model, AWallStopsTheWritingOfABar) {
     } walls[] = {{U, 10, 15, 4, 15, 7, 15, "setBarTo-up"},
                  {D, 4, 15, 10, 15, 7, 15, "setBarTo-down: r=7,c=15,rows=20,cols=30"},
                  {L, 7, 10, 7, 4, 7, 7, "setBarTo-left"},
-                 {R, 7, 4, 7, 10, 7, 7, "setBarTo-right"}};
+                 {R, 7, 4, 7, 10, 7, 7, "setBarTo-right"},
+                 {U, 4, 15, 10, 15, 0, 0, ""},  // ends the wrong way round: nothing is written
+                 {D, 10, 15, 4, 15, 0, 0, ""},
+                 {L, 7, 4, 7, 10, 0, 0, ""},
+                 {R, 7, 10, 7, 4, 0, 0, ""}};
     for (auto c : walls) {
         g.clearField();
         Bar& bar = g.putBar(c.direction % 2, c.direction, c.r0, c.c0, c.r1, c.c1, kCellBar);
         g.lvl.grid[c.wallRow][c.wallCol] = kCellWall;
-        EXPECT_EQ(g.setBarTo(bar, kCellFree), 3) << c.message;
-        EXPECT_EQ(g.calls, Names{std::string("showMessage ") + c.message});
+        EXPECT_EQ(g.setBarTo(bar, kCellFree), *c.message ? 3 : 0) << c.message;
+        EXPECT_EQ(g.calls, *c.message ? Names{std::string("showMessage ") + c.message} : Names{});
     }
 }
 
@@ -174,8 +178,9 @@ void splitField(TestGame& g, int col, int toRow = 19) {
 
 // A region no ball touches becomes wall and counts, also one beside the
 // last cell of the bar only (below a wall row 18); along the edge a bar has
-// seeds on one side only; a growing bar bounds the chambers; a grid cell of
-// value 1 keeps its chamber.
+// seeds on one side only; a growing bar bounds the chambers; a ball keeps
+// the region of each of its edge points; a grid cell of value 1 keeps its
+// chamber.
 TEST_F(Model, RegionsWithoutBallsAreReleasedAndCounted) {
     struct {
         int barIndex, direction, r0, c0, r1, c1;
@@ -198,6 +203,10 @@ TEST_F(Model, RegionsWithoutBallsAreReleasedAndCounted) {
                   (Ints{c.released, c.wallsAfter}))
             << c.direction;
     }
+    splitField(g, 10);
+    std::fill(g.lvl.grid[9], g.lvl.grid[9] + 10, kCellWall);
+    g.addBall(80, 143, DR);  // only its bottom edge point lies in a free cell, in row 10
+    EXPECT_EQ(g.releaseChambers(g.lvl.bars[0]), 90);
     splitField(g, 10);
     g.lvl.grid[10][5] = kCellBall;
     EXPECT_EQ(g.releaseChambers(g.lvl.bars[0]), 0);
@@ -259,8 +268,7 @@ TEST_F(Model, InconsistentStatesAreFatal) {
     g.putBar(0, U, 10, 15, 10, 15, kCellBar).DRCT = 4;
     EXPECT_EQ((Ints{g.setBarTo(g.lvl.bars[0], kCellWall), g.lvl.bars[0].move(g)}),
               (Ints{0, Bar::kFailed}));
-    g.chamberLabels[5][5] = 4;
-    g.setChamber(1, 5, 5);
+    g.chamberLabels[5][5] = 4, g.setChamber(1, 5, 5);
     EXPECT_EQ(g.setChamber(1, 20, 4), 0);
     g.addBall(450, 150, DR);  // right of the field
     g.defineCellForBalls();
@@ -344,7 +352,9 @@ TEST_F(Model, TheLastLifeEndsTheGameAndANewOneStartsAtLevelOne) {
             const int frameTick = g.frameTick;
             g.runTicks(3, 0);
             transitionTicks += 3;
-            EXPECT_TRUE(sameLevel(before, g.lvl) && g.frameTick != frameTick) << hook;
+            EXPECT_TRUE(std::memcmp(before.balls, g.lvl.balls, sizeof before.balls) == 0 &&
+                        before.LEVTM == g.lvl.LEVTM && g.frameTick != frameTick)
+                << hook;
         }
     };
     g.clock.now = 2000;

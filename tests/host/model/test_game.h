@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -122,14 +121,6 @@ class TestGame : public SilentGame {
             duringHook(hook);
     }
 };
-
-// Every field of two levels is equal: the bytes before SCORE, SCORE, and
-// the bytes after it.
-inline bool sameLevel(const Level& a, const Level& b) {
-    const size_t head = offsetof(Level, CLDNE) + sizeof a.CLDNE, tail = offsetof(Level, SLVTM);
-    return std::memcmp(&a, &b, head) == 0 && a.SCORE == b.SCORE &&
-           std::memcmp(&a.SLVTM, &b.SLVTM, sizeof(Level) - tail) == 0;
-}
 
 // The fixture of every test: one game as set up above.
 struct Model : ::testing::Test {
