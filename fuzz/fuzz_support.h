@@ -8,7 +8,7 @@
 #include <string>
 
 #include "persistence/file_system.h"
-#include "tests/support/silent_game.h"
+#include "tests/support/viewed_game.h"
 
 inline void check(bool condition) {
     if (!condition) {
@@ -16,7 +16,7 @@ inline void check(bool condition) {
     }
 }
 
-class FuzzGame : public SilentGame {
+class FuzzGame : public ViewedGame {
   public:
     FuzzGame() {
         clock.now = 600000;
@@ -25,7 +25,7 @@ class FuzzGame : public SilentGame {
 
     // setFieldSize(-1, -1) of the program, with a layout that moves the
     // field as a larger field would move it in the view.
-    void recomputeGeometry() { placeField(10 + (40 - cols) * 7, 10 + (30 - rows) * 7); }
+    void recomputeGeometry() override { placeField(10 + (40 - cols) * 7, 10 + (30 - rows) * 7); }
 };
 
 // Files written into memory; the handle is only a token.

@@ -15,16 +15,17 @@
 static bool load(const std::string& text, FuzzGame& game) {
     game.newGame();
     auto staging = std::make_unique<SavedGameStaging>();
-    if (stageSavedGame(text.data(), text.size(), game, staging.get()) != SavedGameError::kNone) {
+    if (stageSavedGame(text.data(), text.size(), game, game, staging.get()) !=
+        SavedGameError::kNone) {
         return false;
     }
-    applySavedGame(*staging, game, [&] { game.recomputeGeometry(); });
+    applySavedGame(*staging, game, game);
     return true;
 }
 
 static std::string written(const FuzzGame& game) {
     MemoryFiles files;
-    check(writeGameFile("games/1.zmb", game, files) && files.files.size() == 1);
+    check(writeGameFile("games/1.zmb", game, game, files) && files.files.size() == 1);
     return files.files["games/1.zmb"];
 }
 

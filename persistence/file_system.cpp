@@ -98,3 +98,17 @@ bool FileSystem::closeFile(std::FILE* file) {
 FileDate localDateNow() {
     return localDateOf(std::time(nullptr));
 }
+
+bool FileSystem::canWriteIn(const std::string& folder) {
+    if (folder.empty() || (!exists(folder) && !createFolder(folder))) {
+        return false;
+    }
+    const std::string probe = folder + kPathSeparator + "zembal-write-probe.tmp";
+    std::FILE* file = createFile(probe);
+    if (file == nullptr) {
+        return false;
+    }
+    const bool closed = closeFile(file);
+    removeFile(probe);
+    return closed;
+}

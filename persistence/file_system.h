@@ -10,6 +10,12 @@
 #include <cstdio>
 #include <string>
 
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
+
 // A calendar date: day 1 to 31, month counted from 0 (January), four-digit year.
 struct FileDate {
     int32_t day = 0;
@@ -45,6 +51,10 @@ class FileSystem {
     virtual std::FILE* createFile(const std::string& path);
     virtual bool writeBytes(std::FILE* file, const char* data, size_t size);
     virtual bool closeFile(std::FILE* file);
+
+    // True when the folder exists or can be created, and a file can be
+    // created in it (a probe file, removed again).
+    bool canWriteIn(const std::string& folder);
 };
 
 // Today's date in local time.

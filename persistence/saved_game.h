@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 
 #include "model/game_model.h"
 #include "persistence/file_system.h"
@@ -49,32 +48,51 @@ enum class ReadResult {
     kRejected,   // the file is damaged; nothing changed
 };
 
-// Writes `game` to `path`: the head (with the field's top-left corner as
-// "LEFT" and "TOP"), the grid, the level's counters and clocks, one block
-// per ball in play and both bars, every line ending in CR LF. Creates the
-// folder of `path` when its status cannot be read.
+// A corner of the field, in client pixels of the game view.
+struct FieldCorner {
+    int32_t left = 0;
+    int32_t top = 0;
+};
+
+// What the saved-game files need of the view that shows the field.
+class FieldView {
+  public:
+    virtual ~FieldView() = default;
+    // Where a view at its needed size puts the corner of a field of rows x
+    // cols: the corner every copy of the game has unless the player enlarged
+    // the window. The positions in a file are relative to it.
+    virtual FieldCorner neededCorner(int32_t rows, int32_t cols) const = 0;
+    // The game's setFieldSize(-1, -1): recomputes the field rectangle for
+    // the rows and cols the model now holds and may lay the view out again,
+    // moving the field.
+    virtual void recomputeGeometry() = 0;
+};
+
+// Writes `game` to `path`: the head (with the needed-size corner of the
+// field as "LEFT" and "TOP"), the grid, the level's counters and clocks, one block
+// per ball in play and both bars, every line ending in CR LF. Positions are
+// written as they would stand with the field at that corner, so a reader
+// that ignores "LEFT" and "TOP" still places everything. Creates the folder
+// of `path` when its status cannot be read.
 //
 // The file is written to `path` + ".tmp" first, every write and the close
 // are checked, and only then the temporary file replaces `path` in one step.
 // Returns false when anything failed: the temporary file is removed and an
 // existing file at `path` is left exactly as it was; the caller then shows
 // "Can not save game".
-bool writeGameFile(const char* path, const GameModel& game, FileSystem& files);
+bool writeGameFile(const char* path, const GameModel& game, const FieldView& view,
+                   FileSystem& files);
 
-// Replaces the game by the one saved in `path`. `recomputeGeometry` is the
-// game's setFieldSize(-1, -1): it recomputes the field rectangle for the
-// rows and cols the model now holds and may lay the view out again, moving
-// the field. Ball and bar positions follow the field: a file with "LEFT" and
-// "TOP" is shifted by the distance from that corner to the field's new
-// corner; a file without them is taken as relative to the field's corner
-// before opening (the same place when the field does not move).
+// Replaces the game by the one saved in `path`. Ball and bar positions are
+// relative to the file's "LEFT" and "TOP", or without them to the view's
+// needed-size corner for the file's field size; they are validated there
+// and shifted to the field as it stands after `view.recomputeGeometry()`.
 //
 // After kRead the caller must restart the game timer, since the game now
 // runs at the file's "SPEED". After kRejected the caller shows
 // "Can not open game"; after kNotOpened it shows nothing. `error`, when
 // given, tells why a file was rejected.
-ReadResult readGameFile(const char* path, GameModel& game,
-                        const std::function<void()>& recomputeGeometry, FileSystem& files,
+ReadResult readGameFile(const char* path, GameModel& game, FieldView& view, FileSystem& files,
                         SavedGameError* error = nullptr);
 
 // The reader in two steps, for tests and the fuzzer: stage and validate a
@@ -82,6 +100,5 @@ ReadResult readGameFile(const char* path, GameModel& game,
 // apply a valid staging to the game.
 struct SavedGameStaging;
 SavedGameError stageSavedGame(const char* data, size_t size, const GameModel& game,
-                              SavedGameStaging* staging);
-void applySavedGame(const SavedGameStaging& staging, GameModel& game,
-                    const std::function<void()>& recomputeGeometry);
+                              const FieldView& view, SavedGameStaging* staging);
+void applySavedGame(const SavedGameStaging& staging, GameModel& game, FieldView& view);

@@ -59,17 +59,14 @@ void shiftBar(Bar& bar, uint32_t set, int64_t dx, int64_t dy) {
 
 }  // namespace
 
-void applySavedGame(const SavedGameStaging& s, GameModel& game,
-                    const std::function<void()>& recomputeGeometry) {
+void applySavedGame(const SavedGameStaging& s, GameModel& game, FieldView& view) {
     Level& level = *game.currentLevel();
     // The head takes effect first: the field's size and the grid option.
     game.setFieldCells(s.rows, s.cols);
     if (s.GRID.set) {
         level.GRID = s.GRID.value;
     }
-    if (recomputeGeometry) {
-        recomputeGeometry();
-    }
+    view.recomputeGeometry();
     const int64_t dx = int64_t{game.fieldCornerX()} - s.originLeft;
     const int64_t dy = int64_t{game.fieldCornerY()} - s.originTop;
 

@@ -31,6 +31,11 @@ SavedGameError forEachSavedGameLine(const char* data, size_t size,
             *colon = '\0';
             value = colon + 1;
             valueLength = length - static_cast<size_t>(value - text);
+        } else if (text[length - 1] == '\r') {
+            // A copy that writes CR LF in text mode ends its lines with
+            // CR CR LF: a marker keeps no CR. Values read as numbers stop
+            // before it, and a "DATA" row keeps its cells, a CR among them.
+            text[length - 1] = '\0';
         }
         const SavedGameError error = onLine(text, value, valueLength);
         if (error != SavedGameError::kNone) {

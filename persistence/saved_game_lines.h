@@ -13,8 +13,8 @@
 using SavedGameLineHandler =
     std::function<SavedGameError(const char* key, const char* value, size_t valueLength)>;
 
-// Goes through the lines of `data`, each ended by LF with an optional CR
-// before it; an empty line is skipped. Returns kLineTooLong for a line
-// longer than kMaxSavedGameLineChars, the handler's first error, or kNone.
+// Goes through the lines of `data`, each ended by LF with a CR before it
+// or not (a second CR before a marker's line end is dropped too); an empty line is skipped. Returns
+// kLineTooLong for a line longer than kMaxSavedGameLineChars, the handler's first error, or kNone.
 SavedGameError forEachSavedGameLine(const char* data, size_t size,
                                     const SavedGameLineHandler& onLine);

@@ -3,26 +3,48 @@
 #include <memory>
 #include <string>
 
+#include "persistence/field_sizes.h"
 #include "persistence/saved_game.h"
 #include "persistence/saved_game_staging.h"
 
+namespace {
+
+// The corner the file's positions are relative to: its own "LEFT" and
+// "TOP", else where a view at its needed size puts a field of the file's
+// size (a size outside the table is refused anyway).
+FieldCorner fileOrigin(const SavedGameStaging& s, const GameModel& game, const FieldView& view) {
+    FieldCorner origin{game.fieldCornerX(), game.fieldCornerY()};
+    if (fieldSizeIndex(s.rows, s.cols) >= 0) {
+        origin = view.neededCorner(s.rows, s.cols);
+    }
+    if (s.LEFT.set) {
+        origin.left = s.LEFT.value;
+    }
+    if (s.TOP.set) {
+        origin.top = s.TOP.value;
+    }
+    return origin;
+}
+
+}  // namespace
+
 SavedGameError stageSavedGame(const char* data, size_t size, const GameModel& game,
-                              SavedGameStaging* staging) {
+                              const FieldView& view, SavedGameStaging* staging) {
     if (size > kMaxSavedGameBytes) {
         return SavedGameError::kTooLarge;
     }
     const int32_t now = game.clock().nowMs();
     SavedGameError error = stageLines(data, size, game, now, *staging);
+    const FieldCorner origin = fileOrigin(*staging, game, view);
+    staging->originLeft = origin.left;
+    staging->originTop = origin.top;
     if (error == SavedGameError::kNone) {
         error = validateStaging(*staging, game, now);
     }
-    staging->originLeft = staging->LEFT.set ? staging->LEFT.value : game.fieldCornerX();
-    staging->originTop = staging->TOP.set ? staging->TOP.value : game.fieldCornerY();
     return error;
 }
 
-ReadResult readGameFile(const char* path, GameModel& game,
-                        const std::function<void()>& recomputeGeometry, FileSystem& files,
+ReadResult readGameFile(const char* path, GameModel& game, FieldView& view, FileSystem& files,
                         SavedGameError* error) {
     SavedGameError why = SavedGameError::kNone;
     ReadResult result = ReadResult::kNotOpened;
@@ -37,9 +59,9 @@ ReadResult readGameFile(const char* path, GameModel& game,
                 break;
             case ReadFileResult::kRead: {
                 auto staging = std::make_unique<SavedGameStaging>();
-                why = stageSavedGame(contents.data(), contents.size(), game, staging.get());
+                why = stageSavedGame(contents.data(), contents.size(), game, view, staging.get());
                 if (why == SavedGameError::kNone) {
-                    applySavedGame(*staging, game, recomputeGeometry);
+                    applySavedGame(*staging, game, view);
                     result = ReadResult::kRead;
                 } else {
                     result = ReadResult::kRejected;

@@ -45,7 +45,7 @@ struct SavedGameStaging {
     uint32_t barSet[kBarCount] = {};
 
     // The field corner the file's positions are relative to: "LEFT"/"TOP"
-    // when present, else the game's field corner at the time of reading.
+    // when present, else the view's needed-size corner for the file's size.
     int32_t originLeft = 0;
     int32_t originTop = 0;
 

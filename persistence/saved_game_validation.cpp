@@ -18,9 +18,9 @@ struct StagedField {
     int64_t left, top, right, bottom;
 };
 
-StagedField stagedField(const SavedGameStaging& s, const GameModel& game) {
-    const int64_t left = s.LEFT.set ? s.LEFT.value : game.fieldCornerX();
-    const int64_t top = s.TOP.set ? s.TOP.value : game.fieldCornerY();
+StagedField stagedField(const SavedGameStaging& s) {
+    const int64_t left = s.originLeft;
+    const int64_t top = s.originTop;
     return {left, top, left + int64_t{s.cols} * kCellPixels, top + int64_t{s.rows} * kCellPixels};
 }
 
@@ -67,7 +67,7 @@ bool positionsInRange(const SavedGameStaging& s) {
 }
 
 SavedGameError validateBalls(const SavedGameStaging& s, const GameModel& game) {
-    const StagedField field = stagedField(s, game);
+    const StagedField field = stagedField(s);
     const int64_t radius = game.ballRadiusPixels();
     for (int i = 0; i < s.NBLLS; ++i) {
         const Ball& ball = s.balls[i];
@@ -115,7 +115,7 @@ SavedGameError validateBar(const SavedGameStaging& s, const GameModel& game, int
     if ((s.barSet[b] & kBarPixelKeys) != kBarPixelKeys) {
         return SavedGameError::kBarOutsideField;
     }
-    const StagedField field = stagedField(s, game);
+    const StagedField field = stagedField(s);
     const auto inWidth = [&](int64_t x) { return x >= field.left && x <= field.right; };
     const auto inHeight = [&](int64_t y) { return y >= field.top && y <= field.bottom; };
     if (!inWidth(bar.XSTART) || !inWidth(bar.XEND) || !inHeight(bar.YSTART) ||

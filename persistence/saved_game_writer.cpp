@@ -52,17 +52,17 @@ char cellCharacter(int32_t value) {
     return static_cast<char>(static_cast<unsigned char>(('0' + value) & 0xFF));
 }
 
-void writeHead(LineWriter& out, const GameModel& game) {
+void writeHead(LineWriter& out, const GameModel& game, const FieldCorner& corner) {
     const Level& level = *game.currentLevel();
     out.line("%s", kHeadMarker);
     out.line("ROWS:%d", game.fieldRows());
     out.line("COLS:%d", game.fieldCols());
     out.line("NBLLS:%d", level.NBLLS);
     out.line("GRID:%c", level.GRID == 1 ? 'Y' : 'N');
-    // Positions are client pixels; the field's corner lets a later run
-    // move them to wherever its field sits.
-    out.line("LEFT:%d", game.fieldCornerX());
-    out.line("TOP:%d", game.fieldCornerY());
+    // Positions are client pixels of a view at its needed size; the corner
+    // lets a later run move them to wherever its field sits.
+    out.line("LEFT:%d", corner.left);
+    out.line("TOP:%d", corner.top);
 }
 
 void writeBody(LineWriter& out, const GameModel& game, int32_t now) {
@@ -94,17 +94,30 @@ void writeBody(LineWriter& out, const GameModel& game, int32_t now) {
     out.line("%s", kBodyEndMarker);
 }
 
-void writeBlocks(LineWriter& out, const Level& level) {
-    for (const Ball& ball : level.balls) {
+// A position as it stands with the field moved by (dx, dy).
+int32_t moved(int32_t position, int64_t by) {
+    return static_cast<int32_t>(int64_t{position} + by);
+}
+
+void writeBlocks(LineWriter& out, const Level& level, int64_t dx, int64_t dy) {
+    for (Ball ball : level.balls) {
         if (ball.endOfList == 1) {
             break;
         }
+        ball.X = moved(ball.X, dx);
+        ball.XOLD = moved(ball.XOLD, dx);
+        ball.Y = moved(ball.Y, dy);
+        ball.YOLD = moved(ball.YOLD, dy);
         out.line("%s", kBallMarker);
         for (const BallKey& key : kBallKeys) {
             out.line("%s:%d", key.name, ball.*key.field);
         }
     }
-    for (const Bar& bar : level.bars) {
+    for (Bar bar : level.bars) {
+        bar.XSTART = moved(bar.XSTART, dx);
+        bar.XEND = moved(bar.XEND, dx);
+        bar.YSTART = moved(bar.YSTART, dy);
+        bar.YEND = moved(bar.YEND, dy);
         out.line("%s", kBarMarker);
         for (const BarKey& key : kBarKeys) {
             out.line("%s:%d", key.name, bar.*key.field);
@@ -119,7 +132,8 @@ std::string folderOf(const std::string& path) {
 
 }  // namespace
 
-bool writeGameFile(const char* path, const GameModel& game, FileSystem& files) {
+bool writeGameFile(const char* path, const GameModel& game, const FieldView& view,
+                   FileSystem& files) {
     if (path == nullptr || path[0] == '\0' || game.currentLevel() == nullptr) {
         return false;
     }
@@ -133,11 +147,14 @@ bool writeGameFile(const char* path, const GameModel& game, FileSystem& files) {
     if (file == nullptr) {
         return false;
     }
+    // The file holds the game as a view at its needed size shows it.
+    const FieldCorner corner = view.neededCorner(game.fieldRows(), game.fieldCols());
     LineWriter out(files, file);
-    writeHead(out, game);
+    writeHead(out, game, corner);
     // "SAVTM" lets a later run carry the level's clocks over.
     writeBody(out, game, game.clock().nowMs());
-    writeBlocks(out, *game.currentLevel());
+    writeBlocks(out, *game.currentLevel(), int64_t{corner.left} - game.fieldCornerX(),
+                int64_t{corner.top} - game.fieldCornerY());
     const bool closed = files.closeFile(file);
     if (!out.ok() || !closed || !files.replaceFile(temporary, target)) {
         files.removeFile(temporary);

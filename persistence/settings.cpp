@@ -38,7 +38,7 @@ void writeNumber(ProfileStore& profile, const char* key, int32_t number) {
 
 void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings,
                   WallOfFameTable& wallOfFame, char* playerName, SlotTable& slots,
-                  const char* savedGamesFolder, FileSystem& files) {
+                  const SlotFolders& savedGamesFolders, FileSystem& files) {
     game.setFieldCells(kFieldRows[kDefaultFieldSize], kFieldCols[kDefaultFieldSize]);
     game.setGoalPercent(kDefaultPercentToComplete);
     settings.soundOn = 1;
@@ -64,7 +64,7 @@ void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings
     profile.getString(kGeneralSection, "User", "", value, sizeof value);
     copyText(playerName, kNameBufferSize, value);
     readWallOfFame(profile, wallOfFame);
-    loadSlotIndex(profile, savedGamesFolder, files, slots);
+    loadSlotIndex(profile, savedGamesFolders, files, slots);
 }
 
 int32_t readBarVisible(ProfileStore& profile, const char* key) {
@@ -73,7 +73,7 @@ int32_t readBarVisible(ProfileStore& profile, const char* key) {
 
 void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettings& settings,
                   const WallOfFameTable& wallOfFame, const char* playerName, const SlotTable& slots,
-                  const char* savedGamesFolder, FileSystem& files) {
+                  const SlotFolders& savedGamesFolders, FileSystem& files) {
     profile.writeString(kGeneralSection, "Grid", game.currentLevel()->GRID == 1 ? "Yes" : "No");
     profile.writeString(kGeneralSection, "Sound", settings.soundOn == 1 ? "Yes" : "No");
     writeNumber(profile, "Theme", settings.themeIndex);
@@ -90,16 +90,21 @@ void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettin
         profile.writeString(kGeneralSection, "User", profileText(name).c_str());
     }
     writeWallOfFame(profile, wallOfFame);
-    storeSlotIndex(profile, savedGamesFolder, files, slots);
+    storeSlotIndex(profile, savedGamesFolders, files, slots);
 }
 
-SettingsFiles chooseSettingsFiles(const std::string& userFile, const std::string& legacyFile,
-                                  FileSystem& files) {
+SettingsFiles chooseSettingsFiles(const std::string& userFile,
+                                  const std::vector<std::string>& legacyFiles, FileSystem& files) {
     if (userFile.empty()) {
-        return {legacyFile, legacyFile};
+        const std::string legacy = legacyFiles.empty() ? std::string() : legacyFiles.front();
+        return {legacy, legacy};
     }
-    if (!files.exists(userFile) && !legacyFile.empty() && files.exists(legacyFile)) {
-        return {legacyFile, userFile};
+    if (!files.exists(userFile)) {
+        for (const std::string& legacy : legacyFiles) {
+            if (!legacy.empty() && files.exists(legacy)) {
+                return {legacy, userFile};
+            }
+        }
     }
     return {userFile, userFile};
 }

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/game_model.h"
 #include "model/wall_of_fame.h"
@@ -46,7 +47,7 @@ struct GameSettings {
 // set. playerName is the 30-byte name buffer; it is emptied, then read.
 void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings,
                   WallOfFameTable& wallOfFame, char* playerName, SlotTable& slots,
-                  const char* savedGamesFolder, FileSystem& files);
+                  const SlotFolders& savedGamesFolders, FileSystem& files);
 
 // 1 when the key ("Toolbar" or "Statusbar", default "Y") starts with Y or y.
 int32_t readBarVisible(ProfileStore& profile, const char* key);
@@ -56,7 +57,7 @@ int32_t readBarVisible(ProfileStore& profile, const char* key);
 // "User" (only when not empty), the Wall of Fame, the slot index.
 void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettings& settings,
                   const WallOfFameTable& wallOfFame, const char* playerName, const SlotTable& slots,
-                  const char* savedGamesFolder, FileSystem& files);
+                  const SlotFolders& savedGamesFolders, FileSystem& files);
 
 // Where the settings live. They are written to the file in the player's own
 // application data folder; they are read from it when it exists, and
@@ -68,6 +69,10 @@ struct SettingsFiles {
 };
 
 // userFile: the per-user file (empty when that folder is unknown);
-// legacyFile: the Windows folder's file.
-SettingsFiles chooseSettingsFiles(const std::string& userFile, const std::string& legacyFile,
-                                  FileSystem& files);
+// legacyFiles: where an earlier version may have left its file, in the
+// order they are tried (the Windows folder, then the user's VirtualStore
+// copy of it, where Windows puts what an older 32-bit program without a
+// manifest wrote there). The first that exists is read; with no per-user
+// file, the first of them is also written.
+SettingsFiles chooseSettingsFiles(const std::string& userFile,
+                                  const std::vector<std::string>& legacyFiles, FileSystem& files);

@@ -52,12 +52,31 @@ bool slotPath(const char* folder, int index, char* path, int size) {
     return true;
 }
 
-bool slotFileExists(const char* folder, int index, FileSystem& files) {
-    char path[kPathBufferSize];
-    return slotPath(folder, index, path, sizeof path) && files.exists(path);
+bool findSlotFile(const SlotFolders& folders, int index, FileSystem& files, char* path, int size) {
+    for (const char* folder : {folders.besideProgram, folders.perUser}) {
+        if (slotPath(folder, index, path, size) && files.exists(path)) {
+            return true;
+        }
+    }
+    copyText(path, size, "");
+    return false;
 }
 
-void loadSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files, SlotTable& slots) {
+bool slotFileExists(const SlotFolders& folders, int index, FileSystem& files) {
+    char path[kPathBufferSize];
+    return findSlotFile(folders, index, files, path, sizeof path);
+}
+
+const char* saveFolder(const SlotFolders& folders, FileSystem& files) {
+    const bool hasPerUser = folders.perUser != nullptr && folders.perUser[0] != '\0';
+    if (!hasPerUser || files.canWriteIn(folders.besideProgram)) {
+        return folders.besideProgram;
+    }
+    return folders.perUser;
+}
+
+void loadSlotIndex(ProfileStore& profile, const SlotFolders& folders, FileSystem& files,
+                   SlotTable& slots) {
     for (int i = 0; i < kSlotCount; ++i) {
         SavedGameSlot& slot = slots.slots[i];
         char key[32];
@@ -71,7 +90,7 @@ void loadSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files,
         } else {
             char path[kPathBufferSize];
             FileDate date;
-            if (slotPath(folder, i, path, sizeof path) && files.fileDate(path, &date)) {
+            if (findSlotFile(folders, i, files, path, sizeof path) && files.fileDate(path, &date)) {
                 slot.day = date.day;
                 slot.month = date.month;
                 slot.year = date.year;
@@ -85,7 +104,7 @@ void loadSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files,
     }
 }
 
-void storeSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files,
+void storeSlotIndex(ProfileStore& profile, const SlotFolders& folders, FileSystem& files,
                     const SlotTable& slots) {
     for (int i = 0; i < kSlotCount; ++i) {
         const SavedGameSlot& slot = slots.slots[i];
@@ -93,18 +112,19 @@ void storeSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files
         char value[32];
         keyName(key, sizeof key, "Level", i);
         std::snprintf(value, sizeof value, "%d",
-                      slotFileExists(folder, i, files) ? slot.level : -1);
+                      slotFileExists(folders, i, files) ? slot.level : -1);
         profile.writeString(kFilesSection, key, value);
         keyName(key, sizeof key, "Desc", i);
         profile.writeString(kFilesSection, key, profileText(slot.description).c_str());
     }
 }
 
-bool saveGameToSlot(SlotTable& slots, int index, const char* description, const char* folder,
-                    const GameModel& game, FileSystem& files, const FileDate& today) {
+bool saveGameToSlot(SlotTable& slots, int index, const char* description,
+                    const SlotFolders& folders, const GameModel& game, const FieldView& view,
+                    FileSystem& files, const FileDate& today) {
     char path[kPathBufferSize];
-    if (!slotPath(folder, index, path, sizeof path) || game.currentLevel() == nullptr ||
-        !writeGameFile(path, game, files)) {
+    if (!slotPath(saveFolder(folders, files), index, path, sizeof path) ||
+        game.currentLevel() == nullptr || !writeGameFile(path, game, view, files)) {
         return false;
     }
     SavedGameSlot& slot = slots.slots[index];
@@ -116,17 +136,18 @@ bool saveGameToSlot(SlotTable& slots, int index, const char* description, const 
     return true;
 }
 
-ReadResult openGameFromSlot(int index, const char* folder, GameModel& game,
-                            const std::function<void()>& recomputeGeometry, FileSystem& files,
-                            SavedGameError* error) {
+ReadResult openGameFromSlot(int index, const SlotFolders& folders, GameModel& game, FieldView& view,
+                            FileSystem& files, SavedGameError* error) {
     char path[kPathBufferSize];
-    if (!slotPath(folder, index, path, sizeof path)) {
+    // A slot with no file anywhere reads as a file that cannot be opened.
+    if (!findSlotFile(folders, index, files, path, sizeof path) &&
+        !slotPath(folders.besideProgram, index, path, sizeof path)) {
         if (error != nullptr) {
             *error = SavedGameError::kNone;
         }
         return ReadResult::kNotOpened;
     }
-    return readGameFile(path, game, recomputeGeometry, files, error);
+    return readGameFile(path, game, view, files, error);
 }
 
 bool hasSavedGames(const SlotTable& slots) {

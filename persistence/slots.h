@@ -9,7 +9,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "model/game_model.h"
 #include "persistence/file_system.h"
@@ -26,11 +25,6 @@ constexpr int kPathBufferSize = 520;
 constexpr char kFilesSection[] = "Files";
 constexpr char kSavedGamesFolderName[] = "games";
 constexpr char kSavedGameExtension[] = "zmb";
-#ifdef _WIN32
-constexpr char kPathSeparator = '\\';
-#else
-constexpr char kPathSeparator = '/';
-#endif
 
 constexpr char kCanNotSaveGameText[] = "Can not save game";
 constexpr char kCanNotOpenGameText[] = "Can not open game";
@@ -47,6 +41,18 @@ struct SlotTable {
     SavedGameSlot slots[kSlotCount];
 };
 
+// Where slot files live: the "games" folder beside the program, where every
+// copy of the game keeps them, and the player's own folder for when that
+// one cannot be written (the program unpacked under Program Files, a
+// read-only share). A slot file is looked for beside the program first.
+struct SlotFolders {
+    // Only the folder beside the program: nothing is saved elsewhere.
+    SlotFolders(const char* besideProgramFolder, const char* perUserFolder = "")
+        : besideProgram(besideProgramFolder), perUser(perUserFolder) {}
+    const char* besideProgram;
+    const char* perUser;
+};
+
 // The saved-game folder: programPath cut after its last path separator
 // (either slash), followed by "games". Returns false, leaving the empty
 // text, when programPath has no separator or the result does not fit.
@@ -57,29 +63,38 @@ bool buildSavedGamesFolder(const char* programPath, char* folder, int size);
 // empty folder, or a path that does not fit.
 bool slotPath(const char* folder, int index, char* path, int size);
 
-bool slotFileExists(const char* folder, int index, FileSystem& files);
+// The path of slot index's file in the first folder that has it; false,
+// leaving the empty text, when neither has it.
+bool findSlotFile(const SlotFolders& folders, int index, FileSystem& files, char* path, int size);
+bool slotFileExists(const SlotFolders& folders, int index, FileSystem& files);
+
+// The folder a save goes to: beside the program when it can be created and
+// written there, else the per-user folder when there is one.
+const char* saveFolder(const SlotFolders& folders, FileSystem& files);
 
 // Reads the ten slot records from the section "Files": Level_i (a slot whose
-// file is gone becomes empty), the date from the file, Desc_i.
-void loadSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files, SlotTable& slots);
+// file is gone becomes empty; any negative level is held as -1), the date
+// from the file, Desc_i.
+void loadSlotIndex(ProfileStore& profile, const SlotFolders& folders, FileSystem& files,
+                   SlotTable& slots);
 
 // Writes Level_i (-1 when the slot file does not exist now) and Desc_i for
 // every slot.
-void storeSlotIndex(ProfileStore& profile, const char* folder, FileSystem& files,
+void storeSlotIndex(ProfileStore& profile, const SlotFolders& folders, FileSystem& files,
                     const SlotTable& slots);
 
 // Saves `game` into slot `index` with `description` and, on success only,
 // fills the slot record: the description (cut to 49 characters), the level
 // and `today`. False when the index is invalid or the file could not be
 // written; then the slot file and the record are as they were.
-bool saveGameToSlot(SlotTable& slots, int index, const char* description, const char* folder,
-                    const GameModel& game, FileSystem& files, const FileDate& today);
+bool saveGameToSlot(SlotTable& slots, int index, const char* description,
+                    const SlotFolders& folders, const GameModel& game, const FieldView& view,
+                    FileSystem& files, const FileDate& today);
 
 // Replaces the game by the one in slot `index` (see readGameFile). The slot
 // record is not consulted.
-ReadResult openGameFromSlot(int index, const char* folder, GameModel& game,
-                            const std::function<void()>& recomputeGeometry, FileSystem& files,
-                            SavedGameError* error = nullptr);
+ReadResult openGameFromSlot(int index, const SlotFolders& folders, GameModel& game, FieldView& view,
+                            FileSystem& files, SavedGameError* error = nullptr);
 
 // For the dialogs.
 bool hasSavedGames(const SlotTable& slots);

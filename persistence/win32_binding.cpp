@@ -85,15 +85,36 @@ std::string programFilePath() {
     return std::string(path, length);
 }
 
+std::string perUserSavedGamesFolder() {
+    char appData[MAX_PATH];
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData))) {
+        return std::string();
+    }
+    const std::string folder =
+        std::string(appData) + "\\" + kSettingsFolderName + "\\" + kSavedGamesFolderName;
+    return folder.size() < static_cast<size_t>(kPathBufferSize) ? folder : std::string();
+}
+
 SettingsFiles win32SettingsFiles(FileSystem& files) {
-    std::string legacyFile;
+    std::vector<std::string> legacyFiles;
     char windows[MAX_PATH];
     const UINT windowsLength = GetWindowsDirectoryA(windows, MAX_PATH);
     if (windowsLength > 0 && windowsLength < MAX_PATH) {
-        legacyFile = std::string(windows, windowsLength) + "\\" + kSettingsFileName;
+        const std::string windowsFolder(windows, windowsLength);
+        legacyFiles.push_back(windowsFolder + "\\" + kSettingsFileName);
+        // What Windows redirected there for an older program: the same path
+        // without its drive, under the user's VirtualStore folder.
+        char localAppData[MAX_PATH];
+        const size_t colon = windowsFolder.find(':');
+        if (colon != std::string::npos &&
+            SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT,
+                                       localAppData))) {
+            legacyFiles.push_back(std::string(localAppData) + "\\VirtualStore" +
+                                  windowsFolder.substr(colon + 1) + "\\" + kSettingsFileName);
+        }
     } else {
         // The bare name: the private-profile service finds it in the Windows folder.
-        legacyFile = kSettingsFileName;
+        legacyFiles.push_back(kSettingsFileName);
     }
     std::string userFile;
     char appData[MAX_PATH];
@@ -104,5 +125,5 @@ SettingsFiles win32SettingsFiles(FileSystem& files) {
             userFile = folder + "\\" + kSettingsFileName;
         }
     }
-    return chooseSettingsFiles(userFile, legacyFile, files);
+    return chooseSettingsFiles(userFile, legacyFiles, files);
 }

@@ -37,6 +37,11 @@ class Win32FileSystem : public FileSystem {
 // does not fit a path buffer.
 std::string programFilePath();
 
+// The player's own saved-game folder, "Zembal\\games" under the roaming
+// application data folder (not created here); the empty text when that
+// folder is unknown or the path does not fit.
+std::string perUserSavedGamesFolder();
+
 // The settings files of this run: "ts_zembal.ini" in a "Zembal" folder under
 // the roaming application data folder (created when missing), read once
 // from the Windows folder's file while the new one does not exist yet.

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "model/wall_of_fame.h"
+#include "persistence/text.h"
 #include "presentation/dialog_runner.h"
 #include "presentation/texts.h"
 
@@ -24,6 +25,7 @@ Game::Game() {
     // The model reads the real time from the first level on.
     setClock(realClock);
     buildSavedGamesFolder(programFilePath().c_str(), savedGamesFolder, sizeof savedGamesFolder);
+    copyText(perUserGamesFolder, sizeof perUserGamesFolder, perUserSavedGamesFolder().c_str());
     level = &ownLevel;
     rows = kDefaultRows;
     cols = kDefaultCols;

@@ -71,7 +71,8 @@ enum class TimerStart { kFirst, kRestart };
 // Whether a repaint of the view waits for the next paint or happens now.
 enum class Repaint { kLater, kNow };
 
-class Game : public GameModel {
+// The saved-game files see the Game as the view of their field.
+class Game : public GameModel, private FieldView {
   public:
     Game();
     ~Game() override;
@@ -160,6 +161,14 @@ class Game : public GameModel {
     // field centred.
     void layout(FrameFit fit);
     void setFieldSize(int newRows, int newCols);
+    // The frame's client area at its needed size for a field of that size.
+    SIZE neededClientSize(int fieldRows, int fieldCols) const;
+    // The game view's place in the frame's client area.
+    RECT viewPlaceIn(int clientWidth, int clientHeight) const;
+    // The corner of a field of that size centred in a view client area.
+    POINT fieldCornerIn(int viewWidth, int viewHeight, int fieldRows, int fieldCols) const;
+    FieldCorner neededCorner(int32_t fieldRows, int32_t fieldCols) const override;
+    void recomputeGeometry() override;
     void placeChildren(int clientWidth, int clientHeight);
     void centreField();
     void startGameTimer(TimerStart start);
@@ -190,7 +199,11 @@ class Game : public GameModel {
     bool readBarSetting(const char* key);
 
     SlotTable slots;
+    // Beside the program, and the player's own for when that one cannot be
+    // written.
     char savedGamesFolder[kPathBufferSize] = {};
+    char perUserGamesFolder[kPathBufferSize] = {};
+    SlotFolders slotFolders() const { return SlotFolders(savedGamesFolder, perUserGamesFolder); }
     Win32FileSystem fileSystem;
     // Empty paths while no settings provider is installed.
     SettingsFiles settingsFiles;

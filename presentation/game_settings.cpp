@@ -48,7 +48,7 @@ void Game::loadSettings() {
         settingsFilesProvider != nullptr ? settingsFilesProvider(fileSystem) : SettingsFiles{};
     std::unique_ptr<ProfileStore> profile = openProfile(settingsFiles.readPath);
     GameSettings settings;
-    ::loadSettings(*profile, *this, settings, wallOfFameTable, userName, slots, savedGamesFolder,
+    ::loadSettings(*profile, *this, settings, wallOfFameTable, userName, slots, slotFolders(),
                    fileSystem);
     soundOn = settings.soundOn == 1;
     themeIndex = settings.themeIndex;
@@ -66,6 +66,6 @@ void Game::saveSettings() {
     settings.toolbarVisible = toolbar.visible ? 1 : 0;
     settings.statusBarVisible = statusBar.visible ? 1 : 0;
     std::unique_ptr<ProfileStore> profile = openProfile(settingsFiles.writePath);
-    ::saveSettings(*profile, *this, settings, wallOfFameTable, userName, slots, savedGamesFolder,
+    ::saveSettings(*profile, *this, settings, wallOfFameTable, userName, slots, slotFolders(),
                    fileSystem);
 }

@@ -2,18 +2,23 @@
 // field centred in the game view.
 #include "presentation/game.h"
 
-SIZE Game::neededFrameSize() const {
-    HWND frameWindow = GetParent(gameWindow);
+namespace {
+
+// What a window's frame and borders add to its client area.
+SIZE borderOf(HWND window) {
     RECT client = {};
     RECT outer = {};
-    GetClientRect(frameWindow, &client);
-    GetWindowRect(frameWindow, &outer);
-    int fieldWidth = cols * cellWidth;
-    int fieldHeight = rows * cellHeight;
-    int width =
-        fieldWidth + ((outer.right - outer.left) - (client.right - client.left)) + kFieldMargin;
-    int height = fieldHeight + ((outer.bottom - outer.top) - (client.bottom - client.top)) +
-                 infoAreaHeight + kFieldMargin;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    return SIZE{(outer.right - outer.left) - (client.right - client.left),
+                (outer.bottom - outer.top) - (client.bottom - client.top)};
+}
+
+}  // namespace
+
+SIZE Game::neededClientSize(int fieldRows, int fieldCols) const {
+    int width = fieldCols * cellWidth + kFieldMargin;
+    int height = fieldRows * cellHeight + infoAreaHeight + kFieldMargin;
     if (toolbarShown()) {
         height += kToolbarHeight;
     }
@@ -21,6 +26,25 @@ SIZE Game::neededFrameSize() const {
         height += StatusBar::kHeight + 2;
     }
     return SIZE{width, height};
+}
+
+SIZE Game::neededFrameSize() const {
+    const SIZE client = neededClientSize(rows, cols);
+    const SIZE border = borderOf(GetParent(gameWindow));
+    return SIZE{client.cx + border.cx, client.cy + border.cy};
+}
+
+FieldCorner Game::neededCorner(int32_t fieldRows, int32_t fieldCols) const {
+    const SIZE client = neededClientSize(fieldRows, fieldCols);
+    const RECT view = viewPlaceIn(client.cx, client.cy);
+    const SIZE border = borderOf(gameWindow);
+    const POINT corner = fieldCornerIn(view.right - view.left - border.cx,
+                                       view.bottom - view.top - border.cy, fieldRows, fieldCols);
+    return FieldCorner{corner.x, corner.y};
+}
+
+void Game::recomputeGeometry() {
+    setFieldSize(-1, -1);
 }
 
 void Game::layout(FrameFit fit) {
@@ -47,18 +71,30 @@ void Game::layout(FrameFit fit) {
     invalidateView(Repaint::kLater);
 }
 
-void Game::placeChildren(int clientWidth, int clientHeight) {
-    int viewTop = 0;
-    int viewHeight = clientHeight;
+RECT Game::viewPlaceIn(int clientWidth, int clientHeight) const {
+    RECT view = {0, 0, clientWidth, clientHeight};
     if (toolbarShown()) {
-        MoveWindow(toolbar.window, 0, 0, clientWidth, kToolbarHeight, TRUE);
-        viewTop = kToolbarHeight;
-        viewHeight -= kToolbarHeight;
+        view.top = kToolbarHeight;
     }
     if (statusBarShown()) {
-        viewHeight -= StatusBar::kHeight;
+        view.bottom -= StatusBar::kHeight;
     }
-    MoveWindow(gameWindow, 0, viewTop, clientWidth, viewHeight, TRUE);
+    return view;
+}
+
+POINT Game::fieldCornerIn(int viewWidth, int viewHeight, int fieldRows, int fieldCols) const {
+    const int fieldWidth = fieldCols * cellWidth;
+    const int fieldHeight = fieldRows * cellHeight;
+    return POINT{(viewWidth - fieldWidth) / 2, (viewHeight - infoAreaHeight - fieldHeight) / 2};
+}
+
+void Game::placeChildren(int clientWidth, int clientHeight) {
+    if (toolbarShown()) {
+        MoveWindow(toolbar.window, 0, 0, clientWidth, kToolbarHeight, TRUE);
+    }
+    const RECT view = viewPlaceIn(clientWidth, clientHeight);
+    MoveWindow(gameWindow, view.left, view.top, view.right - view.left, view.bottom - view.top,
+               TRUE);
     // The bar is arranged also while hidden, so it is in place when shown.
     if (statusBar.window != nullptr) {
         statusBar.arrange();
@@ -68,10 +104,11 @@ void Game::placeChildren(int clientWidth, int clientHeight) {
 void Game::centreField() {
     RECT view = {};
     GetClientRect(gameWindow, &view);
-    int fieldWidth = cols * cellWidth;
-    int fieldHeight = rows * cellHeight;
-    int left = (view.right - fieldWidth) / 2;
-    int top = (view.bottom - infoAreaHeight - fieldHeight) / 2;
+    const int fieldWidth = cols * cellWidth;
+    const int fieldHeight = rows * cellHeight;
+    const POINT corner = fieldCornerIn(view.right, view.bottom, rows, cols);
+    const int left = corner.x;
+    const int top = corner.y;
     // Balls and bars move with the field, so play goes on where it was.
     moveFieldTo(left, top, left + fieldWidth, top + fieldHeight);
 }

@@ -8,13 +8,13 @@ bool Game::saveGame(int slot, const char* description) {
     if (slot < 0 || slot >= kSlotCount) {
         return false;
     }
-    if (slotFileExists(savedGamesFolder, slot, fileSystem)) {
+    if (slotFileExists(slotFolders(), slot, fileSystem)) {
         overwriteSlot = slot;
         if (openDialog(IDD_OVERWRITE) != 1) {
             return false;  // the player keeps the saved game
         }
     }
-    if (!saveGameToSlot(slots, slot, description, savedGamesFolder, *this, fileSystem,
+    if (!saveGameToSlot(slots, slot, description, slotFolders(), *this, *this, fileSystem,
                         localDateNow())) {
         showMessage(kCanNotSaveGameText);
         return false;
@@ -23,8 +23,7 @@ bool Game::saveGame(int slot, const char* description) {
 }
 
 bool Game::openGame(int slot) {
-    const ReadResult result = openGameFromSlot(
-        slot, savedGamesFolder, *this, [this] { setFieldSize(-1, -1); }, fileSystem);
+    const ReadResult result = openGameFromSlot(slot, slotFolders(), *this, *this, fileSystem);
     switch (result) {
         case ReadResult::kRead:
             // The opened game runs at the speed it was saved with.

@@ -13,12 +13,10 @@ class ViewedGame : public SilentGame, public FieldView {
 
     FieldCorner neededCorner(int32_t, int32_t) const override { return neededAt; }
     void recomputeGeometry() override {
-        ++layouts;
         placeField(fieldLeft + layoutShiftX, fieldTop + layoutShiftY);
     }
 
     FieldCorner neededAt{10, 10};
     int layoutShiftX = 0;
     int layoutShiftY = 0;
-    int layouts = 0;
 };

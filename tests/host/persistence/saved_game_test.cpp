@@ -69,16 +69,15 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
     const E ok = E::kNone, ball = E::kBallOutsideField, bar = E::kBarOutsideField;
     const E at = E::kBadPosition, counter = E::kBadCounter, score = E::kBadScore;
     const E size = E::kBadFieldSize, balls = E::kBadBallCount, rows = E::kBadDataRows;
-    const char* shifted =
-        "LEFT:10=>LEFT:40|TOP:10=>TOP:15|XOLD:1=>XOLD:31|YOLD:2=>YOLD:7|"
-        "X:80=>X:110|Y:90=>Y:95|XOLD:0=>XOLD:30|YOLD:0=>YOLD:5|X:150=>X:180|Y:100=>Y:105|"
-        "XSTART:94=>XSTART:124|YSTART:52=>YSTART:57|XEND:94=>XEND:124|YEND:40=>YEND:45|"
-        "XSTART:0=>XSTART:30|YSTART:0=>YSTART:5|XEND:0=>XEND:30|YEND:0=>YEND:5";
+    std::string crCrLf = lineFeeds;
+    for (size_t end = 0; (end = crCrLf.find('\n', end)) != std::string::npos; end += 3)
+        crCrLf.insert(end, "\r\r");
     // clang-format off
     const Case cases[] = {
         // What is read, seen in the file the game then writes: without line
         // ends at all, or CR; only Y and N set the grid option.
-        {sample(), ok, ""}, {lineFeeds, ok, ""}, {sample().substr(0, sample().size() - 2), ok, ""},
+        {sample(), ok, ""}, {lineFeeds, ok, ""}, {crCrLf, ok, ""},
+        {sample().substr(0, sample().size() - 2), ok, ""},
         {edited("GRID:Y=>GRID:N"), ok, "GRID:Y=>GRID:N", 6000, 1},
         {edited("GRID:Y=>GRID:"), ok, "", 6000, 1},
         // Ball blocks past NBLLS fill entries out of play, unchecked.
@@ -97,10 +96,11 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         // Unknown lines, and blocks past the tables, are ignored.
         {edited("<HEAD>=><HEAD>\r\nCOMMENT:hello\r\n" + x511 + "|" + extraBalls + "|ACTIVE:1\r\n"
                 "DRCT:0=>ACTIVE:1\r\nDRCT:0\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9\r\nNOISE"), ok, ""},
-        // Positions follow the field from the file's corner or, without one,
-        // from the field before opening.
-        {sample(), ok, shifted, 6000, 0, 30, 5},
-        {edited("LEFT:10=>|TOP:10=>"), ok, shifted, 6000, 0, 30, 5},
+        // Positions follow the field from the file's corner, or without one
+        // from the needed-size corner; the game writes them back as they
+        // stand with the field there, whatever the layout did.
+        {sample(), ok, "", 6000, 0, 30, 5},
+        {edited("LEFT:10=>|TOP:10=>"), ok, "", 6000, 0, 30, 5},
 
         // A ball's box on an edge line is outside, one pixel in is inside.
         {edited("X:80=>X:18|Y:90=>Y:18|X:150=>X:282|Y:100=>Y:212|DRCT:4=>DRCT:0")},
@@ -153,12 +153,11 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         RecordingGame into;
         into.newGame();
         into.clock.now = c.now;
-        std::tie(into.shiftX, into.shiftY) = std::tie(c.shiftX, c.shiftY);
+        std::tie(into.layoutShiftX, into.layoutShiftY) = std::tie(c.shiftX, c.shiftY);
         into.level->GRID = c.gridBefore;
         writeBytes(path("in.zmb"), c.text);
         SavedGameError error = E::kNone;
-        const auto geometry = [&into] { into.recomputeGeometry(); };
-        EXPECT_EQ(readGameFile(path("in.zmb").c_str(), into, geometry, files, &error),
+        EXPECT_EQ(readGameFile(path("in.zmb").c_str(), into, into, files, &error),
                   c.error == ok ? ReadResult::kRead : ReadResult::kRejected)
             << i;
         EXPECT_EQ(error, c.error) << i;
@@ -169,7 +168,7 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         EXPECT_EQ(into.calls, c.error == ok ? read : std::vector<std::string>(1, read[0])) << i;
         // Written into the folder the writer creates, leaving no temporary file.
         if (c.written != nullptr) {
-            EXPECT_TRUE(writeGameFile(path("games/1.zmb").c_str(), into, files));
+            EXPECT_TRUE(writeGameFile(path("games/1.zmb").c_str(), into, into, files));
             EXPECT_EQ(readBytes(path("games/1.zmb")), edited(c.written)) << i;
             EXPECT_EQ(count("games"), 1);
         }
@@ -227,6 +226,27 @@ class FailingFiles : public FileSystem {
     int steps = 0, failAt;
 };
 
+// Without LEFT and TOP the positions count from the needed-size corner,
+// wherever the field stood before opening and wherever the layout then puts
+// it: ball 0 keeps its offset, the growing bar its cells.
+TEST_F(SavedGame, PositionsWithoutACornerCountFromTheNeededSizeCorner) {
+    for (const auto& [left, top, shiftX, shiftY] :
+         {std::tuple{150, 60, 0, 0}, {40, 20, 0, 0}, {150, 60, 200, 90}}) {
+        RecordingGame into;
+        into.newGame();
+        into.placeField(left, top);
+        std::tie(into.layoutShiftX, into.layoutShiftY) = std::tie(shiftX, shiftY);
+        writeBytes(path("in.zmb"), edited("LEFT:10=>|TOP:10=>"));
+        ASSERT_EQ(readGameFile(path("in.zmb").c_str(), into, into, files), ReadResult::kRead);
+        const Ball& ball = into.level->balls[0];
+        const Bar& bar = into.level->bars[0];
+        EXPECT_EQ(std::vector<int>({ball.X - into.fieldLeft, ball.Y - into.fieldTop,
+                                    bar.XSTART - into.cellX(bar.CSTART),
+                                    bar.YSTART - into.cellY(bar.RSTART)}),
+                  std::vector<int>({70, 80, 0, 0}));
+    }
+}
+
 TEST_F(SavedGame, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
     const std::string games = path("games");
     SlotTable slots;
@@ -252,8 +272,8 @@ TEST_F(SavedGame, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
     };
     EXPECT_EQ(described(), "||||||||||-1 0 0");
     // The first save creates the folder.
-    ASSERT_TRUE(saveGameToSlot(slots, 3, std::string(60, 'x').c_str(), games.c_str(), game, files,
-                               FileDate{4, 0, 2025}));
+    ASSERT_TRUE(saveGameToSlot(slots, 3, std::string(60, 'x').c_str(), games.c_str(), game, game,
+                               files, FileDate{4, 0, 2025}));
     const std::string oldBytes = readBytes(path("games/4.zmb")), oldSlots = described();
     EXPECT_EQ(oldSlots, "|||1 4-Jan-2025 " + std::string(49, 'x') + "|||||||3 0 1");
     // A save that fails at any step leaves the old file and its record.
@@ -261,13 +281,13 @@ TEST_F(SavedGame, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
     int failAt = 1;  // the creation, each line's write, the close, the replace
     for (FailingFiles failing(1);
          failAt < 200 &&
-         !saveGameToSlot(slots, 3, "new", games.c_str(), game, failing, FileDate{2, 1, 2026});
+         !saveGameToSlot(slots, 3, "new", games.c_str(), game, game, failing, FileDate{2, 1, 2026});
          failing = FailingFiles(++failAt)) {
         EXPECT_EQ(readBytes(path("games/4.zmb")) + described(), oldBytes + oldSlots) << failAt;
         EXPECT_EQ(count("games"), 1) << failAt;
     }
     EXPECT_GT(failAt, 40);
-    ASSERT_TRUE(writeGameFile(path("copy").c_str(), game, files));
+    ASSERT_TRUE(writeGameFile(path("copy").c_str(), game, game, files));
     EXPECT_EQ(readBytes(path("games/4.zmb")) + described(),
               readBytes(path("copy")) + "|||1 2-Feb-2026 new|||||||3 0 1");
 
@@ -276,9 +296,10 @@ TEST_F(SavedGame, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
     // clang-format off
     IniProfile profile = IniProfile::fromText("[Files]\r\nDesc_1=" + std::string(60, 'd') +
         "\r\nLevel_3=5\r\nDesc_3=castle\r\nLevel_0=0\r\nLevel_4=6\r\nDesc_4=\" gone \"\r\n"
-        "Desc_6=\" lead\"\r\nDesc_7=\"trail \"\r\nDesc_8=\"\"\"\"\r\nDesc_9=\"half");
+        "Desc_6=\" lead\"\r\nDesc_7=\"trail \"\r\nDesc_8=\"\"\"\"\r\nDesc_9=\"half\r\nLevel_2=-5");
     // clang-format on
     loadSlotIndex(profile, games.c_str(), files, slots);
+    EXPECT_EQ(slots.slots[2].level, -1);  // any negative level is an empty slot
     EXPECT_EQ(described(), "0 " + written + " |" + std::string(49, 'd') + "||5 " + written +
                                " castle| gone || lead|trail |\"\"|\"half|0 1 1");
     slots.slots[4].level = 6;                           // its file is gone
@@ -292,12 +313,33 @@ TEST_F(SavedGame, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
         "Level_8=-1\r\nDesc_8=\"\"\"\"\r\nLevel_9=-1\r\nDesc_9=\"half\r\n"), std::string::npos);
     // clang-format on
     // A slot opens by its index alone, when its file is there.
-    EXPECT_EQ(openGameFromSlot(3, games.c_str(), game, nullptr, files), ReadResult::kRead);
-    EXPECT_EQ(openGameFromSlot(5, games.c_str(), game, nullptr, files), ReadResult::kNotOpened);
+    EXPECT_EQ(openGameFromSlot(3, games.c_str(), game, game, files), ReadResult::kRead);
+    EXPECT_EQ(openGameFromSlot(5, games.c_str(), game, game, files), ReadResult::kNotOpened);
     // A write the device refuses when it is flushed fails the close.
     std::FILE* full = files.createFile("/dev/full");
     ASSERT_TRUE(full != nullptr && files.writeBytes(full, "x", 1));
     EXPECT_FALSE(files.closeFile(full));
+}
+
+// A save the folder beside the program refuses goes to the player's own
+// folder and opens from there; where both hold the slot, beside the program
+// comes first. Without a folder of the player's the save fails as before.
+TEST_F(SavedGame, SavesTheProgramsFolderRefusesGoToThePlayersFolder) {
+    writeBytes(path("blocked"), "a file where the folder would go");
+    const std::string blocked = path("blocked/games"), own = path("own"), games = path("games");
+    SlotTable slots;
+    RecordingGame game;
+    game.newGame();
+    EXPECT_FALSE(saveGameToSlot(slots, 4, "x", blocked.c_str(), game, game, files, {}));
+    ASSERT_TRUE(
+        saveGameToSlot(slots, 2, "x", {blocked.c_str(), own.c_str()}, game, game, files, {}));
+    EXPECT_EQ(count("own"), 1);
+    EXPECT_EQ(openGameFromSlot(2, {blocked.c_str(), own.c_str()}, game, game, files),
+              ReadResult::kRead);
+    ASSERT_TRUE(saveGameToSlot(slots, 2, "x", {games.c_str(), own.c_str()}, game, game, files, {}));
+    char found[kPathBufferSize];
+    ASSERT_TRUE(findSlotFile({games.c_str(), own.c_str()}, 2, files, found, sizeof found));
+    EXPECT_EQ(found, path("games/3.zmb"));
 }
 
 }  // namespace

@@ -151,4 +151,28 @@ TEST(Settings, AreWrittenBackInOrderAndFormAsTheGameKeepsThem) {
     }
 }
 
+// The settings are read from the per-user file when it exists, else once
+// from the first old file found: the Windows folder's, then the user's
+// VirtualStore copy of it; they are always written to the per-user file.
+TEST(SettingsFiles, MigrateTheFirstOldFileFoundWhileThePerUserFileIsMissing) {
+    struct Existing : FileSystem {
+        std::string present;
+        bool exists(const std::string& path) override {
+            return present.find(path) != std::string::npos;
+        }
+    } files;
+    const std::vector<std::string> old = {"C:/windows/ts.ini", "C:/store/ts.ini"};
+    for (const auto& [present, user, read, write] :
+         {std::tuple{"user.ini C:/windows/ts.ini", "user.ini", "user.ini", "user.ini"},
+          {"C:/windows/ts.ini C:/store/ts.ini", "user.ini", "C:/windows/ts.ini", "user.ini"},
+          {"C:/store/ts.ini", "user.ini", "C:/store/ts.ini", "user.ini"},
+          {"", "user.ini", "user.ini", "user.ini"},
+          {"C:/store/ts.ini", "", "C:/windows/ts.ini", "C:/windows/ts.ini"}}) {
+        files.present = present;
+        const SettingsFiles chosen = chooseSettingsFiles(user, old, files);
+        EXPECT_EQ(chosen.readPath + " " + chosen.writePath, std::string(read) + " " + write)
+            << present;
+    }
+}
+
 }  // namespace

@@ -12,20 +12,17 @@
 #include <vector>
 
 #include "persistence/file_system.h"
-#include "tests/support/silent_game.h"
+#include "tests/support/viewed_game.h"
 
-class RecordingGame : public SilentGame {
+class RecordingGame : public ViewedGame {
   public:
     void onLevelStarted() override { calls.push_back("onLevelStarted"); }
-    // The game's setFieldSize(-1, -1); the view's layout may then move the
-    // field by (shiftX, shiftY).
-    void recomputeGeometry() {
+    void recomputeGeometry() override {
         calls.push_back("recomputeGeometry");
-        placeField(fieldLeft + shiftX, fieldTop + shiftY);
+        ViewedGame::recomputeGeometry();
     }
 
     std::vector<std::string> calls;
-    int shiftX = 0, shiftY = 0;
 };
 
 inline std::string readBytes(const std::string& path) {

@@ -12,7 +12,7 @@
 #include "persistence/saved_game.h"
 #include "persistence/slots.h"
 #include "persistence/win32_binding.h"
-#include "tests/support/silent_game.h"
+#include "tests/support/viewed_game.h"
 #include "tests/win/support/files.h"
 
 namespace {
@@ -79,13 +79,13 @@ TEST(SlotFiles, LiveBesideTheProgramAndAFailingWriteLeavesTheOldFile) {
     EXPECT_EQ(std::string(path), (::testing::TempDir() + "games\\10.zmb"));
     DeleteFileA(path);  // as an earlier run left it
     RemoveDirectoryA(folder);
-    SilentGame game;
+    ViewedGame game;
     game.newGame();
     SlotTable slots;
     const FileDate today = localDateNow();
     FailingFiles files;
     game.level->SCORE = 1250;
-    ASSERT_TRUE(saveGameToSlot(slots, 9, "old", folder, game, files, today));
+    ASSERT_TRUE(saveGameToSlot(slots, 9, "old", folder, game, game, files, today));
     const std::string old = readFile(path);
     EXPECT_NE(old.find("SCORE:1250.000000\r\n"), std::string::npos);
     FileDate date;
@@ -96,7 +96,7 @@ TEST(SlotFiles, LiveBesideTheProgramAndAFailingWriteLeavesTheOldFile) {
     for (int n = 1; n <= files.writes; ++n) {
         FailingFiles failing;
         failing.failWrite = n;
-        EXPECT_FALSE(saveGameToSlot(slots, 9, "new", folder, game, failing, today));
+        EXPECT_FALSE(saveGameToSlot(slots, 9, "new", folder, game, game, failing, today));
         EXPECT_EQ(readFile(path), old) << "write " << n;
         EXPECT_FALSE(files.exists(std::string(path) + ".tmp")) << "write " << n;
         EXPECT_STREQ(slots.slots[9].description, "old");
