@@ -98,8 +98,7 @@ TEST_F(Model, RandomPlayKeepsTheGameConsistent) {
         for (uint32_t seed = 1; seed <= 6; ++seed) {
             std::mt19937 random(seed);
             TestGame s(size.first, size.second);
-            s.clock.calendar = seed;
-            s.initGeometry();
+            s.clock.calendar = seed, s.initGeometry();
             s.clearField(1, static_cast<int>(random() % 25));  // some runs start with many balls
             s.startLevel();
             for (int tick = 0; tick < 6000; ++tick) {

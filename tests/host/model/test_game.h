@@ -21,8 +21,7 @@ class TestGame : public SilentGame {
     // Seeded from calendar second 1; level 1 with three lives on an empty field.
     explicit TestGame(int rowCount = 20, int colCount = 30) : SilentGame(rowCount, colCount) {
         wallOfFame = &fame, clock.calendar = 1;
-        initGeometry();
-        clearField();
+        initGeometry(), clearField();
     }
 
     // Each call is recorded as its name and arguments, "onGameOver 1 -1".
@@ -89,9 +88,8 @@ class TestGame : public SilentGame {
     }
     void clickCell(int row, int col) { shoot(cellX(col) + 7, cellY(row) + 7); }
     void runTicks(int n, int msPerTick = 2) {
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < n; ++i)
             clock.now += msPerTick, tick();
-        }
     }
     // The calls recorded that start with `prefix`.
     int count(const std::string& prefix) const {
