@@ -173,7 +173,7 @@ class Game : public GameModel {
     void paint(HDC paintContext);
     void refreshPicture();
     void lookNow(StillLook& still, MovingLook& moving);
-    void composePicture(const MovingLook& moving);
+    void composePicture(const MovingLook& moving, const RECT& part);
     // Copies the part of the picture inside `area`, in client pixels.
     void copyPicture(HDC target, const RECT& area);
 

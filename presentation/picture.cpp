@@ -1,5 +1,6 @@
 #include "presentation/picture.h"
 
+#include <algorithm>
 #include <cstring>
 
 bool Picture::resize(int width, int height) {
@@ -48,9 +49,19 @@ void Picture::release() {
     width_ = height_ = 0;
 }
 
-void Picture::copyPixelsFrom(const Picture& source) {
+void Picture::copyPixelsFrom(const Picture& source, const RECT& part) {
     if (!exists() || source.width_ != width_ || source.height_ != height_) {
         return;
     }
-    std::memcpy(bits_, source.bits_, sizeof(uint32_t) * width_ * height_);
+    const int left = std::max(0, static_cast<int>(part.left));
+    const int right = std::min(width_, static_cast<int>(part.right));
+    const int top = std::max(0, static_cast<int>(part.top));
+    const int bottom = std::min(height_, static_cast<int>(part.bottom));
+    if (left >= right) {
+        return;
+    }
+    for (int y = top; y < bottom; ++y) {
+        const size_t start = static_cast<size_t>(y) * width_ + left;
+        std::memcpy(bits_ + start, source.bits_ + start, sizeof(uint32_t) * (right - left));
+    }
 }

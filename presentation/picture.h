@@ -25,8 +25,8 @@ class Picture {
     uint32_t* pixels() const { return bits_; }
     int width() const { return width_; }
     int height() const { return height_; }
-    // Takes every pixel of a picture of the same size.
-    void copyPixelsFrom(const Picture& source);
+    // Takes the pixels inside `part` from a picture of the same size.
+    void copyPixelsFrom(const Picture& source, const RECT& part);
 
   private:
     HDC context_ = nullptr;

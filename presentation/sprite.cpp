@@ -177,7 +177,7 @@ bool Sprite::readTransfers() {
     return true;
 }
 
-bool Sprite::drawCentredInto(Picture& target, int cx, int cy) {
+bool Sprite::drawCentredInto(Picture& target, int cx, int cy, const RECT& clip) {
     if (bitmap == nullptr || !target.exists() || !readTransfers()) {
         return false;
     }
@@ -185,11 +185,11 @@ bool Sprite::drawCentredInto(Picture& target, int cx, int cy) {
     const int height = info.bmHeight;
     const int left = cx - width / 2;
     const int top = cy - height / 2;
-    // Cut to the target, as a transfer is.
-    const int firstX = std::max(0, -left);
-    const int endX = std::min(width, target.width() - left);
-    const int firstY = std::max(0, -top);
-    const int endY = std::min(height, target.height() - top);
+    // Cut to the target, as a transfer is, and to the clip.
+    const int firstX = std::max({0, -left, static_cast<int>(clip.left) - left});
+    const int endX = std::min({width, target.width() - left, static_cast<int>(clip.right) - left});
+    const int firstY = std::max({0, -top, static_cast<int>(clip.top) - top});
+    const int endY = std::min({height, target.height() - top, static_cast<int>(clip.bottom) - top});
     uint32_t* pixels = target.pixels();
     for (int y = firstY; y < endY; ++y) {
         uint32_t* row = pixels + static_cast<size_t>(top + y) * target.width();

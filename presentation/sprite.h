@@ -29,10 +29,10 @@ class Sprite {
     bool draw(HDC target, int x, int y);
     // The first drawing builds the mask from the pixel at (0, 0).
     bool drawCentred(HDC target, int cx, int cy);
-    // The same pixels drawCentred gives, written straight into a picture's
-    // pixels, without a call to the platform once the first drawing has
-    // read the frame's two transfers back.
-    bool drawCentredInto(Picture& target, int cx, int cy);
+    // The same pixels drawCentred gives, written straight into the pixels
+    // of a picture inside `clip`, without a call to the platform once the
+    // first drawing has read the frame's two transfers back.
+    bool drawCentredInto(Picture& target, int cx, int cy, const RECT& clip);
     void release();
 
     int width() const { return info.bmWidth; }

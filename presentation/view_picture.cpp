@@ -39,17 +39,24 @@ void PictureChanges::addMove(const RECT& before, const RECT& after) {
     add(both);
 }
 
+RECT PictureChanges::bounds() const {
+    RECT all = {};
+    for (int i = 0; i < count(); ++i) {
+        UnionRect(&all, &all, &region_.boxes[i]);
+    }
+    return all;
+}
+
 void PictureChanges::invalidate(HWND window, POINT origin) {
     const int n = count();
     if (window == nullptr || n == 0) {
         clear();
         return;
     }
-    RECT bounds = {};
     for (int i = 0; i < n; ++i) {
         OffsetRect(&region_.boxes[i], origin.x, origin.y);
-        UnionRect(&bounds, &bounds, &region_.boxes[i]);
     }
+    const RECT bounds = this->bounds();
     if (n == 1) {
         InvalidateRect(window, &region_.boxes[0], FALSE);
     } else {

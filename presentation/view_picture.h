@@ -22,9 +22,10 @@ struct InfoTexts {
 };
 
 // Everything the still layer is drawn from: the field background, the grid
-// lines, the walls and the information area's background. Compared as bytes.
+// lines, the walls and the information area's background; with the sizes
+// and colours the rest of a frame is drawn with. Compared as bytes.
 struct StillLook {
-    int32_t width, fieldHeight, height;
+    int32_t width, fieldHeight, height, lineHeight;
     int32_t rows, cols, cellWidth, cellHeight, gridLines;
     COLORREF field, wall, firstBar, secondBar, menu;
     int32_t cells[kMaxRows][kMaxCols];
@@ -47,6 +48,8 @@ class PictureChanges {
     bool empty() const { return region_.header.nCount == 0; }
     int count() const { return static_cast<int>(region_.header.nCount); }
     const RECT& box(int index) const { return region_.boxes[index]; }
+    // The smallest box around all changes.
+    RECT bounds() const;
     // An empty box adds nothing.
     void add(const RECT& box);
     // A box that moved or changed: both places, as one box when they meet.

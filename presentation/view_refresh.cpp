@@ -55,7 +55,7 @@ void Game::refreshPicture() {
         GdiFlush();
         view.stillShown = view.stillNow;
     }
-    composePicture(view.movingNow);
+    composePicture(view.movingNow, view.changes.bounds());
     view.movingShown = view.movingNow;
     view.origin = origin;
     view.changes.invalidate(gameWindow, origin);
@@ -65,6 +65,7 @@ void Game::lookNow(StillLook& still, MovingLook& moving) {
     still.width = fieldRight - fieldLeft;
     still.fieldHeight = fieldBottom - fieldTop;
     still.height = still.fieldHeight + infoAreaHeight;
+    still.lineHeight = textLineHeight;
     still.rows = rows;
     still.cols = cols;
     still.cellWidth = cellWidth;
@@ -100,22 +101,27 @@ void Game::lookNow(StillLook& still, MovingLook& moving) {
     }
 }
 
-// A frame: the still layer, the bars, the balls written straight into the
-// pixels, the information lines.
-void Game::composePicture(const MovingLook& moving) {
+// A frame inside `part`: the still layer, the bars, the balls written
+// straight into the pixels, the information lines. Outside it the picture
+// already shows the same.
+void Game::composePicture(const MovingLook& moving, const RECT& part) {
     Picture& picture = viewPicture.picture;
     HDC context = picture.context();
-    picture.copyPixelsFrom(viewPicture.still);
+    picture.copyPixelsFrom(viewPicture.still, part);
+    IntersectClipRect(context, part.left, part.top, part.right, part.bottom);
     drawBars(context);
     GdiFlush();
-    if (moving.ballFrame != nullptr) {
-        for (int i = 0; i < moving.ballCount; ++i) {
+    RECT meeting = {};
+    for (int i = 0; i < moving.ballCount; ++i) {
+        if (IntersectRect(&meeting, &moving.balls[i], &part)) {
             const Ball& ball = level->balls[i];
-            moving.ballFrame->drawCentredInto(picture, ball.X - fieldLeft, ball.Y - fieldTop);
+            moving.ballFrame->drawCentredInto(picture, ball.X - fieldLeft, ball.Y - fieldTop, part);
         }
     }
-    if (gameRunning != 0) {
+    const int fieldHeight = fieldBottom - fieldTop;
+    if (gameRunning != 0 && part.bottom > fieldHeight) {
         SetBkMode(context, TRANSPARENT);
-        drawInformation(context, moving.info, fieldRight - fieldLeft, fieldBottom - fieldTop);
+        drawInformation(context, moving.info, fieldRight - fieldLeft, fieldHeight);
     }
+    SelectClipRgn(context, nullptr);
 }
