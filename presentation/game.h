@@ -15,6 +15,7 @@
 #include "presentation/process_state.h"
 #include "presentation/sprite.h"
 #include "presentation/system_clock.h"
+#include "presentation/view_picture.h"
 #include "presentation/wave_sound.h"
 #include "resources/resource.h"
 #include "shell/kit/status_bar.h"
@@ -106,8 +107,9 @@ class Game : public GameModel, private FieldView {
     // An absent bar takes no room in the layout.
     bool toolbarShown() const { return toolbar.window != nullptr && toolbar.visible; }
     bool statusBarShown() const { return statusBar.window != nullptr && statusBar.visible; }
-    // The picture of the field and the information lines, drawn into a
-    // context of the field's size plus the information area.
+    // The picture of the field and the information lines drawn afresh from
+    // the model, into a context of the field's size plus the information
+    // area: the pixels the view's kept picture must show.
     void drawScene(HDC context);
 
     // The options the dialogs show and change. Applying display options
@@ -174,13 +176,28 @@ class Game : public GameModel, private FieldView {
     void startGameTimer(TimerStart start);
     void invalidateView(Repaint when);
 
-    // Rendering.
+    // The view's kept picture. refreshPicture brings it up to the model
+    // and tells the view which parts to show anew; paint does that and
+    // copies the whole picture to (fieldLeft, fieldTop) of the context.
     void paint(HDC paintContext);
+    void refreshPicture();
+    void lookNow(StillLook& still, MovingLook& moving);
+    void composePicture(const MovingLook& moving, const RECT& part);
+    // Copies the part of the picture inside `area`, in client pixels.
+    void copyPicture(HDC target, const RECT& area);
+
+    // Rendering: the parts of the picture, in field pixels.
+    void drawStill(HDC context, int width, int height);
     void drawGrid(HDC context, int width, int height);
     void drawWalls(HDC context);
+    // What a bar covers while it grows; empty when it is not drawn.
+    RECT barBox(const Bar& bar) const;
     void drawBars(HDC context);
+    // The frame every ball shows; null when none can be drawn.
+    Sprite* ballFrame();
     void drawBalls(HDC context);
-    void drawInformation(HDC context, int width, int height);
+    void formatInformation(InfoTexts& info) const;
+    void drawInformation(HDC context, const InfoTexts& info, int width, int height);
 
     // Sprites, themes and sounds.
     void loadFrames();
@@ -236,6 +253,8 @@ class Game : public GameModel, private FieldView {
     HBRUSH fieldBrush = nullptr, wallBrush = nullptr;
     HBRUSH firstBarBrush = nullptr, secondBarBrush = nullptr;
     bool brushesCreated = false;
+
+    ViewPicture viewPicture;
 
     WaveSound levelStartSound, levelDoneSound, clickSound, lifeLostSound;
     bool soundOn = true;

@@ -82,9 +82,11 @@ bool Game::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Game::onPaint() {
+    // Whatever changed since the last refresh joins this paint's area.
+    refreshPicture();
     PAINTSTRUCT ps;
     HDC context = BeginPaint(gameWindow, &ps);
-    paint(context);
+    copyPicture(context, ps.rcPaint);
     EndPaint(gameWindow, &ps);
 }
 
@@ -237,7 +239,8 @@ void Game::onGameTimer() {
         return;  // the game holds still while a tool button's tip is shown
     }
     tick();
-    invalidateView(Repaint::kLater);
+    // Only what the tick changed is shown anew.
+    refreshPicture();
 }
 
 void Game::onMouseMove() {

@@ -1,7 +1,8 @@
-// The picture of the game view: the field with its grid, walls, growing
-// bars and balls, and the information lines under it, drawn off screen and
-// copied to the window in one transfer.
+// The parts of the game view's picture: the still layer (the field with its
+// grid and walls, the information area's background), the growing bars, the
+// balls and the information lines; and the whole picture drawn afresh.
 #include <cstdio>
+#include <cstring>
 
 #include "presentation/game.h"
 #include "presentation/texts.h"
@@ -25,42 +26,28 @@ class Selection {
 };
 
 template <typename... Args>
-void writeText(HDC context, int x, int y, const char* format, Args... args) {
-    char text[64];
-    int length = std::snprintf(text, sizeof text, format, args...);
-    if (length < 0) {
-        return;
+void formatText(char (&text)[kInfoTextChars], const char* format, Args... args) {
+    if (std::snprintf(text, sizeof text, format, args...) < 0) {
+        text[0] = '\0';
     }
-    if (length >= static_cast<int>(sizeof text)) {
-        length = sizeof text - 1;
-    }
-    TextOutA(context, x, y, text, length);
 }
 
 }  // namespace
 
-void Game::paint(HDC paintContext) {
-    int width = fieldRight - fieldLeft;
-    int height = fieldBottom - fieldTop + infoAreaHeight;
-    HDC memory = CreateCompatibleDC(paintContext);
-    HBITMAP picture = CreateCompatibleBitmap(paintContext, width, height);
-    if (memory != nullptr && picture != nullptr) {
-        HGDIOBJ previous = SelectObject(memory, picture);
-        drawScene(memory);
-        BitBlt(paintContext, fieldLeft, fieldTop, width, height, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-    }
-    if (picture != nullptr) {
-        DeleteObject(picture);
-    }
-    if (memory != nullptr) {
-        DeleteDC(memory);
-    }
-}
-
 void Game::drawScene(HDC context) {
     int width = fieldRight - fieldLeft;
     int height = fieldBottom - fieldTop;
+    drawStill(context, width, height);
+    drawBars(context);
+    drawBalls(context);
+    if (gameRunning != 0) {
+        InfoTexts info = {};
+        formatInformation(info);
+        drawInformation(context, info, width, height);
+    }
+}
+
+void Game::drawStill(HDC context, int width, int height) {
     SetBkMode(context, TRANSPARENT);
     {
         Selection brush(context, fieldBrush);
@@ -72,11 +59,6 @@ void Game::drawScene(HDC context) {
         drawGrid(context, width, height);
     }
     drawWalls(context);
-    drawBars(context);
-    drawBalls(context);
-    if (gameRunning != 0) {
-        drawInformation(context, width, height);
-    }
 }
 
 void Game::drawGrid(HDC context, int width, int height) {
@@ -102,73 +84,100 @@ void Game::drawWalls(HDC context) {
     }
 }
 
+RECT Game::barBox(const Bar& bar) const {
+    RECT none = {};
+    if (bar.ACTIVE != 0) {
+        return none;
+    }
+    int left = bar.XSTART;
+    int top = bar.YSTART;
+    int width = bar.SIZE;
+    int height = bar.SIZE;
+    switch (bar.DRCT) {
+        case kUp:
+            top = bar.YEND;
+            height = cellHeight + bar.YSTART - bar.YEND;
+            break;
+        case kDown:
+            height = bar.YEND - bar.YSTART;
+            break;
+        case kLeft:
+            left = bar.XEND;
+            width = cellWidth + bar.XSTART - bar.XEND;
+            break;
+        case kRight:
+            width = bar.XEND - bar.XSTART;
+            break;
+        default:
+            return none;
+    }
+    if (width < 1 || height < 1) {
+        return none;
+    }
+    int x = left - fieldLeft;
+    int y = top - fieldTop;
+    return RECT{x, y, x + width, y + height};
+}
+
 void Game::drawBars(HDC context) {
     for (const Bar& bar : level->bars) {
-        if (bar.ACTIVE != 0) {
+        RECT box = barBox(bar);
+        if (box.right <= box.left) {
             continue;
         }
-        int left = bar.XSTART;
-        int top = bar.YSTART;
-        int width = bar.SIZE;
-        int height = bar.SIZE;
-        HBRUSH brush = secondBarBrush;
-        switch (bar.DRCT) {
-            case kUp:
-                top = bar.YEND;
-                height = cellHeight + bar.YSTART - bar.YEND;
-                brush = firstBarBrush;
-                break;
-            case kDown:
-                height = bar.YEND - bar.YSTART;
-                break;
-            case kLeft:
-                left = bar.XEND;
-                width = cellWidth + bar.XSTART - bar.XEND;
-                brush = firstBarBrush;
-                break;
-            case kRight:
-                width = bar.XEND - bar.XSTART;
-                break;
-            default:
-                continue;
-        }
-        if (width < 1 || height < 1) {
-            continue;
-        }
-        Selection selected(context, brush);
-        int x = left - fieldLeft;
-        int y = top - fieldTop;
-        Rectangle(context, x, y, x + width, y + height);
+        // The bar growing up or left is the first of its pair.
+        bool first = bar.DRCT == kUp || bar.DRCT == kLeft;
+        Selection selected(context, first ? firstBarBrush : secondBarBrush);
+        Rectangle(context, box.left, box.top, box.right, box.bottom);
     }
 }
 
-void Game::drawBalls(HDC context) {
+Sprite* Game::ballFrame() {
     int firstIndex = static_cast<int>(currentFrames - frames);
-    if (frame < 0 || frame >= frameCount || firstIndex + frame >= kBallFrameCount) {
+    if (frame < 0 || frame >= frameCount || firstIndex + frame >= kBallFrameCount ||
+        currentFrames[frame].bitmap == nullptr) {
+        return nullptr;
+    }
+    return &currentFrames[frame];
+}
+
+void Game::drawBalls(HDC context) {
+    Sprite* sprite = ballFrame();
+    if (sprite == nullptr) {
         return;
     }
-    Sprite& sprite = currentFrames[frame];
     for (const Ball& ball : level->balls) {
         if (ball.endOfList != 0) {
             break;
         }
-        sprite.drawCentred(context, ball.X - fieldLeft, ball.Y - fieldTop);
+        sprite->drawCentred(context, ball.X - fieldLeft, ball.Y - fieldTop);
     }
 }
 
-void Game::drawInformation(HDC context, int width, int height) {
-    Selection font(context, GetStockObject(ANSI_VAR_FONT));
-    int x2 = width / 2;
-    int line = textLineHeight;
+void Game::formatInformation(InfoTexts& info) const {
     if (paused == 1) {
-        writeText(context, kTextLeft, height, "%s", texts::kPaused);
+        formatText(info.text[0][0], "%s", texts::kPaused);
         return;
     }
     int elapsed = elapsedSeconds();
-    writeText(context, kTextLeft, height, texts::kPercentFormat, percentDone());
-    writeText(context, x2, height, texts::kScoreFormat, static_cast<int>(level->SCORE));
-    writeText(context, x2, height + line, texts::kLevelFormat, level->NBLLS);
-    writeText(context, kTextLeft, height + line, texts::kLivesFormat, level->LOVES);
-    writeText(context, kTextLeft, height + 2 * line, texts::kTimeLeftFormat, timeLimit - elapsed);
-    writeText(context, x2, height + 2 * line, texts::kGameTimeFormat, elapsed);
+    formatText(info.text[0][0], texts::kPercentFormat, percentDone());
+    formatText(info.text[0][1], texts::kScoreFormat, static_cast<int>(level->SCORE));
+    formatText(info.text[1][0], texts::kLivesFormat, level->LOVES);
+    formatText(info.text[1][1], texts::kLevelFormat, level->NBLLS);
+    formatText(info.text[2][0], texts::kTimeLeftFormat, timeLimit - elapsed);
+    formatText(info.text[2][1], texts::kGameTimeFormat, elapsed);
+}
+
+void Game::drawInformation(HDC context, const InfoTexts& info, int width, int height) {
+    Selection font(context, GetStockObject(ANSI_VAR_FONT));
+    const int left[2] = {kTextLeft, width / 2};
+    for (int line = 0; line < kInfoLines; ++line) {
+        for (int half = 0; half < 2; ++half) {
+            const char* text = info.text[line][half];
+            int length = static_cast<int>(std::strlen(text));
+            if (length > 0) {
+                TextOutA(context, left[half], height + line * textLineHeight, text, length);
+            }
+        }
+    }
 }

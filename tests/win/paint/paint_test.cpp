@@ -1,0 +1,157 @@
+// After a tick the game view repaints only what the tick changed; the
+// window must then show exactly the picture drawn afresh from the same
+// state, on every theme, with and without grid lines.
+#include <windows.h>
+
+#include <cstring>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "presentation/game.h"
+#include "presentation/picture.h"
+
+namespace {
+
+// The field of a new game: 20 x 30 cells of 14 pixels.
+constexpr int kWidth = 420;
+constexpr int kFieldHeight = 280;
+
+class HandClock : public GameClock {
+  public:
+    int32_t nowMs() override { return now; }
+    int64_t calendarSeconds() override { return 1000; }
+    int32_t now = 0;
+};
+
+// The Game with its state open to the test; it shows no boxes.
+class OpenGame : public Game {
+  public:
+    using Game::ballFrame;
+    using GameModel::fieldLeft;
+    using GameModel::fieldTop;
+    using GameModel::level;
+    void onGameOver(int, int) override {}
+    void showMessage(const char*) override {}
+};
+
+LRESULT CALLBACK openViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_CREATE) {
+        return gameViewProc(window, message, wParam, lParam);
+    }
+    theGame = new OpenGame();
+    theGame->createView(window, GetModuleHandleA(nullptr));
+    return 0;
+}
+
+class PaintTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setSoundPlayer([](const void*) {});
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        WNDCLASSA viewClass = {0,       openViewProc, 0,       0,       instance,
+                               nullptr, nullptr,      nullptr, nullptr, "PAINT_TEST_VIEW"};
+        RegisterClassA(&viewClass);
+        frame = CreateWindowA("STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 500,
+                              nullptr, nullptr, instance, nullptr);
+        CreateWindowA("PAINT_TEST_VIEW", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, frame, nullptr,
+                      instance, nullptr);
+        game = static_cast<OpenGame*>(theGame);
+        view = game->viewWindow();
+        game->setClock(clock);
+        game->seedGenerator(7);
+        KillTimer(view, kClockTimerId);
+    }
+    void TearDown() override {
+        DestroyWindow(frame);
+        setSoundPlayer(nullptr);
+    }
+    void tick() { SendMessageA(view, WM_TIMER, kGameTimerId, 0); }
+    // The pixels where the window shows the picture that differ from the
+    // picture drawn afresh.
+    int stalePixels() {
+        const int height = kFieldHeight + infoAreaHeight;
+        shown.resize(kWidth, height);
+        fresh.resize(kWidth, height);
+        HDC window = GetDC(view);
+        BitBlt(shown.context(), 0, 0, kWidth, height, window, game->fieldLeft, game->fieldTop,
+               SRCCOPY);
+        ReleaseDC(view, window);
+        game->drawScene(fresh.context());
+        GdiFlush();
+        int stale = 0;
+        for (int i = 0; i < kWidth * height; ++i) {
+            stale += ((shown.pixels()[i] ^ fresh.pixels()[i]) & 0xFFFFFF) != 0 ? 1 : 0;
+        }
+        return stale;
+    }
+
+    HWND frame = nullptr, view = nullptr;
+    OpenGame* game = nullptr;
+    HandClock clock;
+    Picture shown, fresh;
+};
+
+TEST_F(PaintTest, EveryIncrementalPaintShowsTheFreshPicture) {
+    std::mt19937 random(1);
+    auto chance = [&](int n) { return random() % n == 0; };
+    int wallChanges = 0;
+    for (int theme = 0; theme < kThemeCount; ++theme) {
+        for (bool grid : {false, true}) {
+            game->applyDisplayOptions({grid, false, theme, 2});
+            KillTimer(view, kGameTimerId);  // the test ticks by hand
+            game->newGame();
+            game->level->NBLLS = 4 * theme + (grid ? 2 : 0);  // levels of 1 to 27 balls
+            game->startLevel();
+            for (int step = 0; step < 150; ++step) {
+                Level& level = *game->level;
+                int x = game->fieldLeft + static_cast<int>(random() % kWidth);
+                int y = game->fieldTop + static_cast<int>(random() % kFieldHeight);
+                if (chance(8)) {
+                    SendMessageA(view, WM_LBUTTONDOWN, 0, MAKELPARAM(x, y));
+                } else if (chance(8)) {
+                    SendMessageA(view, WM_RBUTTONDOWN, 0, 0);
+                } else if (chance(30)) {
+                    SendMessageA(view, WM_KEYDOWN, 'P', 0);
+                } else if (chance(30)) {
+                    level.grid[random() % 20][random() % 30] = kCellWall;  // told to nobody
+                }
+                clock.now += 37;
+                level.LOVES = 3;
+                int32_t before[kMaxRows][kMaxCols];
+                std::memcpy(before, level.grid, sizeof before);
+                tick();
+                wallChanges += std::memcmp(before, level.grid, sizeof before) != 0 ? 1 : 0;
+                UpdateWindow(view);
+                ASSERT_EQ(stalePixels(), 0) << theme << " " << grid << " " << step;
+            }
+        }
+    }
+    // Finished bars and released chambers changed the walls.
+    EXPECT_GT(wallChanges, 20);
+}
+
+TEST_F(PaintTest, ATickThatOnlyMovesTheBallRepaintsItsOldAndNewBoxes) {
+    KillTimer(view, kGameTimerId);
+    auto ballBox = [this] {
+        const Ball& ball = game->level->balls[0];
+        const int left = ball.X - game->ballFrame()->width() / 2;  // 14 or 15 pixels wide
+        const int top = ball.Y - game->ballFrame()->width() / 2;
+        return RECT{left, top, left + game->ballFrame()->width(), top + game->ballFrame()->width()};
+    };
+    for (int step = 0; step < 30; ++step) {  // the texts stay, the frame changes on the 11th
+        tick();
+        UpdateWindow(view);
+        const RECT before = ballBox();
+        tick();
+        const RECT after = ballBox();
+        RECT expected = {}, dirty = {};
+        UnionRect(&expected, &before, &after);
+        GetUpdateRect(view, &dirty, FALSE);
+        EXPECT_FALSE(EqualRect(&before, &after)) << step;
+        EXPECT_TRUE(EqualRect(&dirty, &expected))
+            << step << ": " << dirty.left << "," << dirty.top << "," << dirty.right;
+    }
+}
+
+}  // namespace
