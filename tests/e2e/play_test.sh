@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the real zembal.exe: the field and toolbar as drawn, a moving ball
-# that P freezes and frees, a pair of bars after a click, Game > Exit.
+# that P freezes and frees (swapping the Pause button for Play and back), a
+# pair of bars after a click, Game > Exit.
 # Usage: play_test.sh path/to/zembal.exe   (inside xvfb-run and a Wine prefix)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init play "$1"
@@ -37,10 +38,12 @@ find_ball paused1 && p1x=$bx p1y=$by && find_ball paused2 || fail "no ball while
 [ "$(ink paused2 $((fx + 210)) $((fy + fh)) 209 36 "$info")" -eq 0 ] || fail "texts right while paused"
 [ "$(ink paused2 $((fx + 5)) $((fy + fh)) 200 14 "$info")" -gt 0 ] || fail "no paused line"
 [ "$(ink paused2 "$fx" $((fy + fh + 16)) 420 20 "$info")" -eq 0 ] || fail "texts under the paused line"
+[ "$(changed field $((fx + 18)) $((fy - 33)) 24 24 paused2)" -gt 20 ] || fail "Pause button not swapped for Play"
 keys p
 sleep 0.7
 shot resumed
 find_ball resumed && [ "$(distance "$p1x" "$p1y" "$bx" "$by")" -gt 4 ] || fail "ball still after P again"
+[ "$(changed field $((fx + 18)) $((fy - 33)) 24 24 resumed)" -eq 0 ] || fail "Pause button not back after P again"
 
 # A click on the middle row away from the ball: a red bar grows up, a blue one down.
 col=$((bx < 210 ? 26 : 3))

@@ -76,7 +76,6 @@ TEST(SlotFiles, LiveBesideTheProgramAndAFailingWriteLeavesTheOldFile) {
     ASSERT_TRUE(buildSavedGamesFolder((::testing::TempDir() + "zembal.exe").c_str(), folder,
                                       sizeof folder));
     ASSERT_TRUE(slotPath(folder, 9, path, sizeof path));
-    EXPECT_EQ(std::string(path), (::testing::TempDir() + "games\\10.zmb"));
     DeleteFileA(path);  // as an earlier run left it
     RemoveDirectoryA(folder);
     ViewedGame game;

@@ -1,8 +1,16 @@
 // Whole-file reads and writes for the Win32 tests.
 #pragma once
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
-void writeFile(const std::string& path, const std::string& bytes);
+inline void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
 // The file's bytes; empty when it cannot be read.
-std::string readFile(const std::string& path);
+inline std::string readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}

@@ -90,48 +90,15 @@ std::string GameTest::joined(std::initializer_list<int> numbers) {
     return text;
 }
 
-void GameTest::applyDisplayChoice(int grid, int sound, int theme, int speed) {
-    DisplayOptions options;
-    options.grid = grid == 1;
-    options.sound = sound == 1;
-    options.theme = theme;
-    options.speed = speed;
-    game().applyDisplayOptions(options);
-    KillTimer(view, kGameTimerId);
-}
-
-void GameTest::setFieldChoice(int percent, int rows, int cols) {
-    GameOptions options;
-    options.percentToComplete = percent;
-    options.rows = rows;
-    options.cols = cols;
-    game().applyGameOptions(options);
-}
-
 std::string GameTest::statusPane() {
-    // The status bar's two panes are the frame's only static texts; the
-    // message pane is the one on the left.
-    struct Panes {
-        HWND leftmost = nullptr;
-        LONG left = LONG_MAX;
-    } panes;
-    EnumChildWindows(
-        frame,
-        [](HWND child, LPARAM data) -> BOOL {
-            char name[16] = {};
-            GetClassNameA(child, name, sizeof name);
-            RECT box{};
-            GetWindowRect(child, &box);
-            auto* found = reinterpret_cast<Panes*>(data);
-            if (lstrcmpiA(name, "Static") == 0 && box.left < found->left) {
-                found->leftmost = child;
-                found->left = box.left;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&panes));
+    // The message pane is the status bar's second label, after the clock.
+    HWND panel = nullptr, pane = nullptr;
+    while (pane == nullptr && (panel = FindWindowExA(frame, panel, "FRAME_CLASS", nullptr))) {
+        pane = FindWindowExA(panel, FindWindowExA(panel, nullptr, "Static", nullptr), "Static",
+                             nullptr);
+    }
     char text[kStatusTextSize] = {};
-    GetWindowTextA(panes.leftmost, text, sizeof text);
+    GetWindowTextA(pane, text, sizeof text);
     return text;
 }
 

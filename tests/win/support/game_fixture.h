@@ -68,13 +68,18 @@ class GameTest : public ::testing::Test {
         const DisplayOptions options = game().displayOptions();
         return joined({options.grid, options.sound, options.theme, options.speed});
     }
-    void applyDisplayChoice(int grid, int sound, int theme, int speed);
+    void applyDisplayChoice(bool grid, bool sound, int theme, int speed) {
+        game().applyDisplayOptions({grid, sound, theme, speed});
+        KillTimer(view, kGameTimerId);
+    }
     // Game Options as "percent rows cols goal" (the goal in cells).
     std::string fieldChoice() {
         const GameOptions options = game().gameOptions();
         return joined({options.percentToComplete, options.rows, options.cols, game().goalCells()});
     }
-    void setFieldChoice(int percent, int rows, int cols);
+    void setFieldChoice(int percent, int rows, int cols) {
+        game().applyGameOptions({percent, rows, cols});
+    }
     // The game timer: ball step, bar step (pixels a tick) and period (ms).
     std::vector<int> gameTimer() {
         return {game().ballStepPixels(), game().barStepPixels(),
