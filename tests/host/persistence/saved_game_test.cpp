@@ -53,7 +53,7 @@ struct Case {
 };
 
 TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
-    std::string lineFeeds = sample(), extraBalls = "DRCT:4=>DRCT:4\r\nNOISE";
+    std::string lineFeeds = sample(), extraBalls = "DRCT:4=>DRCT:4\r\nNOISE:7";
     lineFeeds.erase(std::remove(lineFeeds.begin(), lineFeeds.end(), '\r'), lineFeeds.end());
     for (int i = 0; i < 205; ++i)
         extraBalls += "\r\n<BALL>\r\nX:-5\r\nDRCT:99";
@@ -76,11 +76,11 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         "XSTART:0=>XSTART:30|YSTART:0=>YSTART:5|XEND:0=>XEND:30|YEND:0=>YEND:5";
     // clang-format off
     const Case cases[] = {
-        // What is read, seen in the file the game then writes: without line
-        // ends at all, or CR; only Y and N set the grid option.
+        // What is read, seen in the file the game then writes: with line feeds
+        // alone, no last line end, no <HEAD>; only Y and N set the grid option.
         {sample(), ok, ""}, {lineFeeds, ok, ""}, {sample().substr(0, sample().size() - 2), ok, ""},
         {edited("GRID:Y=>GRID:N"), ok, "GRID:Y=>GRID:N", 6000, 1},
-        {edited("GRID:Y=>GRID:"), ok, "", 6000, 1},
+        {edited("GRID:Y=>GRID:"), ok, "", 6000, 1}, {edited("<HEAD>=>"), ok, ""},
         // Ball blocks past NBLLS fill entries out of play, unchecked.
         {edited("NBLLS:2=>NBLLS:1|X:150=>X:-5"), ok, "NBLLS:2=>NBLLS:1|<BALL>\r\nXOLD:0\r\n"
          "YOLD:0\r\nX:150\r\nY:100\r\nROLD:6\r\nCOLD:10\r\nR:6\r\nC:10\r\nDRCT:4=>"},
@@ -96,7 +96,7 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
          "SPEED:1=>SPEED:2|LOVES:2=>LOVES:7"},
         // Unknown lines, and blocks past the tables, are ignored.
         {edited("<HEAD>=><HEAD>\r\nCOMMENT:hello\r\n" + x511 + "|" + extraBalls + "|ACTIVE:1\r\n"
-                "DRCT:0=>ACTIVE:1\r\nDRCT:0\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9\r\nNOISE"), ok, ""},
+                "DRCT:0=>ACTIVE:1\r\nDRCT:0\r\nNOISE:7\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9"), ok, ""},
         // Positions follow the field from the file's corner or, without one,
         // from the field before opening.
         {sample(), ok, shifted, 6000, 0, 30, 5},
