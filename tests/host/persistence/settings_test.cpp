@@ -1,6 +1,5 @@
 // The settings file: the text conversions, the private-profile store, and
 // the section "General" with the Wall of Fame and the slot index.
-#include <cstring>
 #include <string>
 #include <tuple>
 
@@ -22,11 +21,10 @@ std::string get(ProfileStore& profile, const char* section, const char* key,
 TEST(Text, DecimalsReadAsTheCLibraryReadsThemAndSaturateAndCopiesStopAtTheEnd) {
     // clang-format off
     const std::tuple<const char*, bool, int32_t> cases[] = {
-        {"75", true, 75}, {"", false, 0}, {"  \t 42", true, 42}, {"-3", true, -3}, {"+8", true, 8},
-        {"12abc", true, 12}, {"abc", false, 0}, {"-", false, 0}, {"0000000000000000007", true, 7},
-        {"2147483647", true, INT32_MAX}, {"2147483648", true, INT32_MAX},
-        {"99999999999999999999999", true, INT32_MAX}, {"-2147483648", true, INT32_MIN},
-        {"-99999999999999999999", true, INT32_MIN}};
+        {"75", true, 75}, {"-3", true, -3}, {"+8", true, 8}, {"", false, 0}, {"abc", false, 0},
+        {"2147483647", true, INT32_MAX}, {"2147483648", true, INT32_MAX}, {"12abc", true, 12},
+        {"0000000000000000007", true, 7}, {"-2147483648", true, INT32_MIN}, {"  \t 42", true, 42},
+        {"99999999999999999999999", true, INT32_MAX}, {"-99999999999999999999", true, INT32_MIN}};
     // clang-format on
     for (const auto& [text, found, expected] : cases) {
         int32_t value = -99;
@@ -40,10 +38,12 @@ TEST(Text, DecimalsReadAsTheCLibraryReadsThemAndSaturateAndCopiesStopAtTheEnd) {
 }
 
 TEST(IniProfile, ReadsValuesAsThePlatformDoes) {
+    // clang-format off
     IniProfile profile = IniProfile::fromText(
-        "\xEF\xBB\xBF[General]\r\n; comment line\r\nGrid=Yes\r\n  Speed  =   2   \r\nTheme=\r\n"
-        "User=\"  spaced  \"\r\nQuote='half\r\nNoEquals\r\ngrid=second\r\nNoEquals=late\r\n\r\n"
-        "[WallOfFame]\nUser_0=Ann\n[general]\r\nLate=ignored\r\n");
+        "\xEF\xBB\xBF[General]\r\n[Nowhere\r\n; comment\r\nGrid=Yes\r\n  Speed  =   2   \r\n"
+        "Theme=\r\nUser=\"  spaced  \"\r\nQuote='half\r\n  NoEquals \r\ngrid=second\r\n"
+        "NoEquals=late\r\n\r\n[WallOfFame]\nUser_0=Ann\n[general]\r\nLate=ignored\r\n");
+    // clang-format on
     // A byte-order mark is not part of the first line.
     // clang-format off
     const std::tuple<const char*, const char*, const char*, int, const char*> cases[] = {
@@ -62,13 +62,15 @@ TEST(IniProfile, ReadsValuesAsThePlatformDoes) {
     // clang-format on
     for (const auto& [section, key, fallback, size, value] : cases)
         EXPECT_EQ(get(profile, section, key, fallback, size), value) << section << " " << key;
+    char untouched[2] = "#";  // a buffer of no size gets nothing
+    EXPECT_EQ(profile.getString("General", "Grid", "x", untouched, 0), 0);
+    EXPECT_STREQ(untouched, "#");
 }
 
 class IniFile : public ScratchTest {};
 
 TEST_F(IniFile, WritesCreateReplaceAndKeepTheRest) {
     IniProfile profile(path("settings.ini"));
-    EXPECT_EQ(get(profile, "General", "Grid", "Yes"), "Yes");  // no file yet
     profile.writeString("General", "Grid", "No");
     profile.writeString("General", "Speed", "1");
     profile.writeString("WallOfFame", "User_0", "Bob");
@@ -86,9 +88,11 @@ TEST_F(IniFile, WritesCreateReplaceAndKeepTheRest) {
     EXPECT_EQ(profile.text(),
               "\xEF\xBB\xBF; "
               "keep\r\n[general]\r\nGRID=No\r\nOther=1\r\nTheme=3\r\n\r\n[WallOfFame]\r\nX=\r\n");
-    writeBytes(path("settings.ini"), "x");
+    writeBytes(path("settings.ini"), "x");  // read again when written to, to its last byte
+    profile.writeString("General", "Grid", "No");
     // Text read is kept as it is until written.
-    EXPECT_EQ(profile.text() + IniProfile::fromText("a\nb").text(), "xa\nb");
+    EXPECT_EQ(profile.text() + IniProfile::fromText("a\nb").text(),
+              "x\r\n\r\n[General]\r\nGrid=No\r\na\nb");
 }
 
 // The settings loaded from `text` as the game loads them, then saved into an
@@ -135,9 +139,7 @@ TEST(Settings, AreWrittenBackInOrderAndFormAsTheGameKeepsThem) {
         {"", "Yes Yes 0 0 75 20 30 Y Y - 0"},
         {"Grid=\nSound=\nTheme=\nSpeed=\nPrecent_To_Complete=\nRows=\nCols=\nToolbar=\nStatusbar=\n"
          "User=\n", "No No 0 0 75 20 30 N N - 0"},
-        {"Precent_To_Complete=77\nRows=20\nCols=40\nSize_Of_Wall_Of_Fame=-1",
-         "Yes Yes 0 0 75 20 30 Y Y - 0"},
-        {"Precent_To_Complete=0\nRows=50\nCols=50\nSize_Of_Wall_Of_Fame=12",
+        {"Precent_To_Complete=77\nRows=20\nCols=40\nSize_Of_Wall_Of_Fame=12",
          "Yes Yes 0 0 75 20 30 Y Y - 10"},
     };
     // clang-format on

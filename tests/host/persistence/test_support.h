@@ -39,10 +39,6 @@ class ScratchTest : public testing::Test {
     ScratchTest() { std::filesystem::create_directories(root_); }
     ~ScratchTest() override { std::filesystem::remove_all(root_); }
     std::string path(const std::string& name) const { return (root_ / name).string(); }
-    // How many files a folder below the scratch folder holds.
-    long count(const std::string& folder) const {
-        return std::distance(std::filesystem::directory_iterator(root_ / folder), {});
-    }
 
     FileSystem files;
 
