@@ -16,6 +16,10 @@
 using Ints = std::vector<int>;
 using Names = std::vector<std::string>;
 
+// Direction codes, short for the tables.
+constexpr int U = kUp, D = kDown, L = kLeft, R = kRight;
+constexpr int UL = kUpLeft, UR = kUpRight, DL = kDownLeft, DR = kDownRight;
+
 class TestGame : public SilentGame {
   public:
     // Seeded from calendar second 1; level 1 with three lives on an empty field.
