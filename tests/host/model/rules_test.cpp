@@ -103,6 +103,27 @@ TEST_F(Model, AClickLaunchesAPairOfBars) {
     EXPECT_EQ(g.calls, Names{"showStatus You created bars"});
 }
 
+// A click on a wall is a wrong shot; one past the last column or row does
+// nothing; a ball centred within the radius of a corner of the clicked cell
+// (220, 150), edges included, is hit instead.
+TEST_F(Model, ClicksOnAWallPastTheEdgeOrNearABall) {
+    for (const auto& [x, y, ballX, ballY, last] :
+         {std::tuple{55, 55, 0, 0, "showStatus Wrong shot"},
+          {430, 157, 0, 0, ""},
+          {227, 290, 0, 0, ""},
+          {227, 157, 213, 143, "showStatus You hit ball"},
+          {227, 157, 212, 143, "showStatus You created bars"},
+          {227, 157, 213, 142, "showStatus You created bars"}}) {
+        g.clearField();
+        g.lvl.grid[3][3] = kCellWall;
+        if (ballX != 0) {
+            g.addBall(ballX, ballY, kDownRight);
+        }
+        g.shoot(x, y);
+        EXPECT_EQ(g.calls.empty() ? "" : g.calls.back(), last) << x << "," << y;
+    }
+}
+
 // From cell (10, 15) a bar grows up from y 150 to 10, down from 164 to
 // 290, left from x 220 to 10 or right from 234 to 430; a last step that
 // overshoots is cut at the edge. With walls in rows 5 and 15 of column 15
