@@ -43,6 +43,7 @@ void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings
     game.setGoalPercent(kDefaultPercentToComplete);
     settings.soundOn = 1;
     settings.themeIndex = 0;
+    settings.zoom = 1;
 
     game.currentLevel()->GRID = readSwitch(profile, "Grid", "Yes");
     settings.soundOn = readSwitch(profile, "Sound", "Yes");
@@ -65,6 +66,10 @@ void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings
     copyText(playerName, kNameBufferSize, value);
     readWallOfFame(profile, wallOfFame);
     loadSlotIndex(profile, savedGamesFolders, files, slots);
+    const int32_t zoom = readNumber(profile, kZoomKey);
+    if (zoom >= kMinZoom && zoom <= kMaxZoom) {
+        settings.zoom = zoom;
+    }
 }
 
 int32_t readBarVisible(ProfileStore& profile, const char* key) {
@@ -91,6 +96,7 @@ void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettin
     }
     writeWallOfFame(profile, wallOfFame);
     storeSlotIndex(profile, savedGamesFolders, files, slots);
+    writeNumber(profile, kZoomKey, settings.zoom);
 }
 
 SettingsFiles chooseSettingsFiles(const std::string& userFile,

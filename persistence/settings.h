@@ -27,6 +27,9 @@ constexpr char kSettingsFolderName[] = "Zembal";
 constexpr char kGeneralSection[] = "General";
 constexpr char kToolbarKey[] = "Toolbar";
 constexpr char kStatusbarKey[] = "Statusbar";
+constexpr char kZoomKey[] = "Zoom";
+constexpr int32_t kMinZoom = 1;
+constexpr int32_t kMaxZoom = 3;
 
 // The settings the game keeps outside the model: the model's own fields
 // (GRID, SPEED, percentToComplete, rows, cols) are read into the model.
@@ -38,11 +41,14 @@ struct GameSettings {
     // Written at the end; read separately by readBarVisible.
     int32_t toolbarVisible = 1;
     int32_t statusBarVisible = 1;
+    // How many screen pixels a picture pixel of the view is wide and high:
+    // 1 to 3; anything else in the file reads as 1.
+    int32_t zoom = 1;
 };
 
 // Reads "General" (all but "Toolbar" and "Statusbar"), the Wall of Fame and
 // the slot index, in the file's order. The model's defaults (20 by 30, 75
-// percent) and soundOn 1, themeIndex 0 are put in place first; a percentage
+// percent) and soundOn 1, themeIndex 0, zoom 1 are put in place first; a percentage
 // or a size that is not one of the tables keeps them. `game.level` must be
 // set. playerName is the 30-byte name buffer; it is emptied, then read.
 void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings,
@@ -54,7 +60,8 @@ int32_t readBarVisible(ProfileStore& profile, const char* key);
 
 // Writes everything, in the file's order: "Grid", "Sound", "Theme",
 // "Speed", "Precent_To_Complete", "Rows", "Cols", "Toolbar", "Statusbar",
-// "User" (only when not empty), the Wall of Fame, the slot index.
+// "User" (only when not empty), the Wall of Fame, the slot index, and last
+// "Zoom", so that it follows every key an earlier version wrote.
 void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettings& settings,
                   const WallOfFameTable& wallOfFame, const char* playerName, const SlotTable& slots,
                   const SlotFolders& savedGamesFolders, FileSystem& files);

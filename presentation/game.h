@@ -102,8 +102,13 @@ class Game : public GameModel, private FieldView {
     HINSTANCE resourceInstance() const { return instance; }
     // The period of the running game timer, in ms.
     UINT gameTimerPeriodMs() const { return gameTimerPeriod; }
-    // The size the frame window needs around the field.
-    SIZE neededFrameSize() const;
+    // The size the frame window needs around the field at the zoom shown.
+    SIZE neededFrameSize() const { return neededFrameSize(zoom); }
+    // The zoom the player asks for, 1 to 3 (anything else asks for 1): every
+    // pixel of the view's picture is shown as a zoom x zoom block. The
+    // largest zoom up to it whose frame fits the screen's work area is shown.
+    void setZoom(int wanted);
+    int zoomShown() const { return zoom; }
     // An absent bar takes no room in the layout.
     bool toolbarShown() const { return toolbar.window != nullptr && toolbar.visible; }
     bool statusBarShown() const { return statusBar.window != nullptr && statusBar.visible; }
@@ -158,13 +163,18 @@ class Game : public GameModel, private FieldView {
     void hideTooltip();
     void updateToolbarCheck();
     void updateStatusBarCheck();
+    void updateZoomChecks();
 
     // Layout: the frame sized around the field, the children placed, the
     // field centred.
     void layout(FrameFit fit);
     void setFieldSize(int newRows, int newCols);
-    // The frame's client area at its needed size for a field of that size.
-    SIZE neededClientSize(int fieldRows, int fieldCols) const;
+    // The frame's client area at its needed size for a field of that size,
+    // the game view's part of it `scale` times as wide and high.
+    SIZE neededClientSize(int fieldRows, int fieldCols, int scale) const;
+    SIZE neededFrameSize(int scale) const;
+    // The largest zoom up to the one wanted whose frame fits the work area.
+    int fittingZoom() const;
     // The game view's place in the frame's client area.
     RECT viewPlaceIn(int clientWidth, int clientHeight) const;
     // The corner of a field of that size centred in a view client area.
@@ -178,7 +188,9 @@ class Game : public GameModel, private FieldView {
 
     // The view's kept picture. refreshPicture brings it up to the model
     // and tells the view which parts to show anew; paint does that and
-    // copies the whole picture to (fieldLeft, fieldTop) of the context.
+    // copies the whole picture to zoom times (fieldLeft, fieldTop) of the
+    // context. The model's positions are the view's client pixels divided
+    // by the zoom.
     void paint(HDC paintContext);
     void refreshPicture();
     void lookNow(StillLook& still, MovingLook& moving);
@@ -255,6 +267,8 @@ class Game : public GameModel, private FieldView {
     bool brushesCreated = false;
 
     ViewPicture viewPicture;
+    int32_t zoomWanted = 1;  // as the settings file keeps it
+    int zoom = 1;            // as the view shows it
 
     WaveSound levelStartSound, levelDoneSound, clickSound, lifeLostSound;
     bool soundOn = true;

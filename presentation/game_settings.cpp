@@ -52,6 +52,7 @@ void Game::loadSettings() {
                    fileSystem);
     soundOn = settings.soundOn == 1;
     themeIndex = settings.themeIndex;
+    zoomWanted = settings.zoom;
 }
 
 bool Game::readBarSetting(const char* key) {
@@ -65,6 +66,7 @@ void Game::saveSettings() {
     settings.themeIndex = themeIndex;
     settings.toolbarVisible = toolbar.visible ? 1 : 0;
     settings.statusBarVisible = statusBar.visible ? 1 : 0;
+    settings.zoom = zoomWanted;
     std::unique_ptr<ProfileStore> profile = openProfile(settingsFiles.writePath);
     ::saveSettings(*profile, *this, settings, wallOfFameTable, userName, slots, slotFolders(),
                    fileSystem);

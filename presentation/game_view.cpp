@@ -140,6 +140,11 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
             updateStatusBarCheck();
             layout(FrameFit::kAlways);
             break;
+        case IDM_ZOOM_1:
+        case IDM_ZOOM_2:
+        case IDM_ZOOM_3:
+            setZoom(LOWORD(wParam) - IDM_ZOOM_1 + 1);
+            break;
         case IDM_SAVE:
             onSaveCommand();
             break;
@@ -252,8 +257,9 @@ void Game::onLeftButtonDown(LPARAM lParam) {
         return;
     }
     playSound(clickSound);
-    // Both coordinates are unsigned 16-bit values.
-    shoot(LOWORD(lParam), HIWORD(lParam));
+    // Both coordinates are unsigned 16-bit values; the model's positions
+    // are the view's pixels divided by the zoom.
+    shoot(LOWORD(lParam) / zoom, HIWORD(lParam) / zoom);
 }
 
 void Game::onRightButtonDown() {

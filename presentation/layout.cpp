@@ -16,9 +16,9 @@ SIZE borderOf(HWND window) {
 
 }  // namespace
 
-SIZE Game::neededClientSize(int fieldRows, int fieldCols) const {
-    int width = fieldCols * cellWidth + kFieldMargin;
-    int height = fieldRows * cellHeight + infoAreaHeight + kFieldMargin;
+SIZE Game::neededClientSize(int fieldRows, int fieldCols, int scale) const {
+    int width = scale * (fieldCols * cellWidth + kFieldMargin);
+    int height = scale * (fieldRows * cellHeight + infoAreaHeight + kFieldMargin);
     if (toolbarShown()) {
         height += kToolbarHeight;
     }
@@ -28,14 +28,36 @@ SIZE Game::neededClientSize(int fieldRows, int fieldCols) const {
     return SIZE{width, height};
 }
 
-SIZE Game::neededFrameSize() const {
-    const SIZE client = neededClientSize(rows, cols);
+SIZE Game::neededFrameSize(int scale) const {
+    const SIZE client = neededClientSize(rows, cols, scale);
     const SIZE border = borderOf(GetParent(gameWindow));
     return SIZE{client.cx + border.cx, client.cy + border.cy};
 }
 
+int Game::fittingZoom() const {
+    RECT work = {};
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) == 0) {
+        return kMinZoom;
+    }
+    int fitting = zoomWanted;
+    for (; fitting > kMinZoom; --fitting) {
+        const SIZE need = neededFrameSize(fitting);
+        if (need.cx <= work.right - work.left && need.cy <= work.bottom - work.top) {
+            break;
+        }
+    }
+    return fitting;
+}
+
+void Game::setZoom(int wanted) {
+    zoomWanted = wanted >= kMinZoom && wanted <= kMaxZoom ? wanted : kMinZoom;
+    layout(FrameFit::kAlways);
+}
+
+// The saved games' positions are those of a view at its needed size at
+// zoom 1, whatever the zoom shown.
 FieldCorner Game::neededCorner(int32_t fieldRows, int32_t fieldCols) const {
-    const SIZE client = neededClientSize(fieldRows, fieldCols);
+    const SIZE client = neededClientSize(fieldRows, fieldCols, 1);
     const RECT view = viewPlaceIn(client.cx, client.cy);
     const SIZE border = borderOf(gameWindow);
     const POINT corner = fieldCornerIn(view.right - view.left - border.cx,
@@ -58,6 +80,8 @@ void Game::layout(FrameFit fit) {
     RECT outer = {};
     GetClientRect(frameWindow, &client);
     GetWindowRect(frameWindow, &outer);
+    zoom = fittingZoom();
+    updateZoomChecks();
     SIZE need = neededFrameSize();
     if ((outer.right - outer.left) < need.cx || (outer.bottom - outer.top) < need.cy ||
         fit == FrameFit::kAlways) {
@@ -106,7 +130,7 @@ void Game::centreField() {
     GetClientRect(gameWindow, &view);
     const int fieldWidth = cols * cellWidth;
     const int fieldHeight = rows * cellHeight;
-    const POINT corner = fieldCornerIn(view.right, view.bottom, rows, cols);
+    const POINT corner = fieldCornerIn(view.right / zoom, view.bottom / zoom, rows, cols);
     const int left = corner.x;
     const int top = corner.y;
     // Balls and bars move with the field, so play goes on where it was.
@@ -162,4 +186,10 @@ void Game::updateToolbarCheck() {
 
 void Game::updateStatusBarCheck() {
     checkViewItem(gameWindow, IDM_STATUS_BAR, statusBarShown());
+}
+
+void Game::updateZoomChecks() {
+    for (int z = kMinZoom; z <= kMaxZoom; ++z) {
+        checkViewItem(gameWindow, IDM_ZOOM_1 + z - 1, z == zoom);
+    }
 }

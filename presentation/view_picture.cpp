@@ -47,14 +47,16 @@ RECT PictureChanges::bounds() const {
     return all;
 }
 
-void PictureChanges::invalidate(HWND window, POINT origin) {
+void PictureChanges::invalidate(HWND window, POINT origin, int scale) {
     const int n = count();
     if (window == nullptr || n == 0) {
         clear();
         return;
     }
     for (int i = 0; i < n; ++i) {
-        OffsetRect(&region_.boxes[i], origin.x, origin.y);
+        RECT& box = region_.boxes[i];
+        box = RECT{(box.left + origin.x) * scale, (box.top + origin.y) * scale,
+                   (box.right + origin.x) * scale, (box.bottom + origin.y) * scale};
     }
     const RECT bounds = this->bounds();
     if (n == 1) {

@@ -54,9 +54,10 @@ class PictureChanges {
     void add(const RECT& box);
     // A box that moved or changed: both places, as one box when they meet.
     void addMove(const RECT& before, const RECT& after);
-    // Tells the window to repaint the changes, the picture's origin at
-    // `origin` of its client area; the list is used up.
-    void invalidate(HWND window, POINT origin);
+    // Tells the window to repaint the changes, each picture pixel shown as
+    // a scale x scale block, the picture's origin at `origin` times scale
+    // of its client area; the list is used up.
+    void invalidate(HWND window, POINT origin, int scale);
 
   private:
     static constexpr int kCapacity = 2 * kMaxBalls + 2 * kBarCount + kInfoLines + 1;

@@ -8,7 +8,8 @@
 void Game::paint(HDC paintContext) {
     refreshPicture();
     const Picture& picture = viewPicture.picture;
-    RECT all = {fieldLeft, fieldTop, fieldLeft + picture.width(), fieldTop + picture.height()};
+    RECT all = {fieldLeft * zoom, fieldTop * zoom, (fieldLeft + picture.width()) * zoom,
+                (fieldTop + picture.height()) * zoom};
     copyPicture(paintContext, all);
 }
 
@@ -17,12 +18,23 @@ void Game::copyPicture(HDC target, const RECT& area) {
     if (!picture.exists()) {
         return;  // nothing to show until a refresh makes the picture
     }
-    RECT shown = {fieldLeft, fieldTop, fieldLeft + picture.width(), fieldTop + picture.height()};
+    const int z = zoom;
+    RECT shown = {fieldLeft * z, fieldTop * z, (fieldLeft + picture.width()) * z,
+                  (fieldTop + picture.height()) * z};
     RECT part = {};
-    if (IntersectRect(&part, &area, &shown)) {
-        BitBlt(target, part.left, part.top, part.right - part.left, part.bottom - part.top,
-               picture.context(), part.left - fieldLeft, part.top - fieldTop, SRCCOPY);
+    if (!IntersectRect(&part, &area, &shown)) {
+        return;
     }
+    // The whole picture pixels the part touches; each becomes a z x z block
+    // of one colour, with no smoothing.
+    const int left = (part.left - shown.left) / z;
+    const int top = (part.top - shown.top) / z;
+    const int right = (part.right - shown.left + z - 1) / z;
+    const int bottom = (part.bottom - shown.top + z - 1) / z;
+    SetStretchBltMode(target, COLORONCOLOR);
+    StretchBlt(target, shown.left + left * z, shown.top + top * z, (right - left) * z,
+               (bottom - top) * z, picture.context(), left, top, right - left, bottom - top,
+               SRCCOPY);
 }
 
 void Game::refreshPicture() {
@@ -58,7 +70,7 @@ void Game::refreshPicture() {
     composePicture(view.movingNow, view.changes.bounds());
     view.movingShown = view.movingNow;
     view.origin = origin;
-    view.changes.invalidate(gameWindow, origin);
+    view.changes.invalidate(gameWindow, origin, zoom);
 }
 
 void Game::lookNow(StillLook& still, MovingLook& moving) {

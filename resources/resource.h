@@ -19,6 +19,10 @@
 #define IDM_STATUS_BAR 40017
 #define IDM_SAVE 40018
 #define IDM_OPEN 40019
+// The view's zoom z is IDM_ZOOM_1 + z - 1.
+#define IDM_ZOOM_1 40020
+#define IDM_ZOOM_2 40021
+#define IDM_ZOOM_3 40022
 
 // Menu bar and accelerators.
 #define IDR_MAIN_MENU 104

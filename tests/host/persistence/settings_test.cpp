@@ -122,32 +122,35 @@ TEST(Settings, AreWrittenBackInOrderAndFormAsTheGameKeepsThem) {
     const std::string expected =
         "[General]\r\nGrid=No\r\nSound=Yes\r\nTheme=-3\r\nSpeed=2147483647\r\n"
         "Precent_To_Complete=80\r\nRows=15\r\nCols=20\r\nToolbar=N\r\nStatusbar=Y\r\n"
-        "User=ABCDEFGHIJKLMNOPQRSTUVWXYZ123\r\nSize_Of_Wall_Of_Fame=2\r\n\r\n[WallOfFame]\r\n"
+        "User=ABCDEFGHIJKLMNOPQRSTUVWXYZ123\r\nSize_Of_Wall_Of_Fame=2\r\nZoom=2\r\n\r\n"
+        "[WallOfFame]\r\n"
         "User_0=Ann\r\nScore_0=500\r\nLevel_0=4\r\nUser_1=ABCDEFGHIJKLMNOPQRSTUVWXYZ123\r\n"
         "Score_1=0\r\nLevel_1=2\r\n\r\n[Files]\r\nLevel_0=-1\r\nDesc_0=\r\nLevel_1=-1\r\n"
         "Desc_1=\r\nLevel_2=-1\r\nDesc_2=gone\r\nLevel_3=-1\r\n";
     const std::string written = loadAndSave("[General]\nGrid=no\nSound=yikes\nTheme=  -3x\n"
-        "Speed=99999999999999\nPrecent_To_Complete=80 %\nRows= 15\nCols=20 cells\nToolbar=1\n"
+        "Speed=99999999999999\nPrecent_To_Complete=80 %\nRows= 15\nCols=20 cells\nToolbar=1\nZoom= 2\n"
         "User=ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789\nSize_Of_Wall_Of_Fame=4\n[WallOfFame]\n"
         "User_0=Ann\nScore_0=500\nLevel_0=4\nUser_1=ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789\n"
         "Level_1=2\nScore_2=-1\n[Files]\nLevel_2=3\nDesc_2=gone").text();
     EXPECT_EQ(written.substr(0, expected.size()), expected);
     // The values written for none, empty ones and ones outside the tables:
     // Grid Sound Theme Speed Precent_To_Complete Rows Cols Toolbar Statusbar
-    // User Size_Of_Wall_Of_Fame ("-": not written).
+    // User Size_Of_Wall_Of_Fame Zoom ("-": not written).
     const std::pair<std::string, std::string> cases[] = {
-        {"", "Yes Yes 0 0 75 20 30 Y Y - 0"},
+        {"", "Yes Yes 0 0 75 20 30 Y Y - 0 1"},
         {"Grid=\nSound=\nTheme=\nSpeed=\nPrecent_To_Complete=\nRows=\nCols=\nToolbar=\nStatusbar=\n"
-         "User=\n", "No No 0 0 75 20 30 N N - 0"},
-        {"Precent_To_Complete=77\nRows=20\nCols=40\nSize_Of_Wall_Of_Fame=12",
-         "Yes Yes 0 0 75 20 30 Y Y - 10"},
+         "User=\nZoom=\n", "No No 0 0 75 20 30 N N - 0 1"},
+        {"Precent_To_Complete=77\nRows=20\nCols=40\nSize_Of_Wall_Of_Fame=12\nZoom=4",
+         "Yes Yes 0 0 75 20 30 Y Y - 10 1"},
+        {"Zoom=3", "Yes Yes 0 0 75 20 30 Y Y - 0 3"}, {"Zoom=0", "Yes Yes 0 0 75 20 30 Y Y - 0 1"},
     };
     // clang-format on
     for (const auto& [text, wanted] : cases) {
         IniProfile saved = loadAndSave("[General]\n" + text);
         std::string values;
-        for (const char* key : {"Grid", "Sound", "Theme", "Speed", "Precent_To_Complete", "Rows",
-                                "Cols", "Toolbar", "Statusbar", "User", "Size_Of_Wall_Of_Fame"})
+        for (const char* key :
+             {"Grid", "Sound", "Theme", "Speed", "Precent_To_Complete", "Rows", "Cols", "Toolbar",
+              "Statusbar", "User", "Size_Of_Wall_Of_Fame", "Zoom"})
             values += (values.empty() ? "" : " ") + get(saved, "General", key);
         EXPECT_EQ(values, wanted) << text;
     }

@@ -24,6 +24,28 @@ TEST_F(GameViewTest, LeftClickShootsBarsWithAClickOnlyWhileALevelRunsUnpaused) {
     EXPECT_EQ((Ids{bar.RSTART, bar.CSTART, bar.DRCT}), (Ids{1, 2, kUp}));
 }
 
+// At every zoom a click on the first or the last pixel of a cell's block
+// hits that cell. The work area is made large enough for every zoom; the
+// test screen still cuts the frame at zoom 3, so the cell is one in the
+// middle of the field, and no ball is near it.
+TEST_F(GameViewTest, AClickHitsTheSameCellAtEveryZoom) {
+    RECT screen = {}, large = {0, 0, 4000, 4000};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &large, 0);
+    setRunning(1);
+    level().balls[0].endOfList = 1;
+    for (const auto& [zoom, last] : {std::pair{1, 13}, {2, 0}, {2, 27}, {3, 0}, {3, 41}}) {
+        game().setZoom(zoom);
+        level().bars[0].ACTIVE = level().bars[1].ACTIVE = 1;
+        toView(WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM(zoom * cellX(15) + last, zoom * cellY(10) + last));
+        const Bar& bar = level().bars[0];
+        EXPECT_EQ((Ids{bar.ACTIVE, bar.RSTART, bar.CSTART}), (Ids{0, 10, 15}))
+            << zoom << " " << last;
+    }
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &screen, 0);
+}
+
 TEST_F(GameViewTest, RightClickTurnsTheBarsAndTheCursorWithAClickAlsoWhilePaused) {
     const HCURSOR upDown = LoadCursorA(nullptr, MAKEINTRESOURCEA(32645));
     const HCURSOR leftRight = LoadCursorA(nullptr, MAKEINTRESOURCEA(32644));

@@ -85,4 +85,34 @@ const LayoutCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Changes, LayoutTest, ::testing::ValuesIn(kCases),
                          [](const auto& test) { return std::string(test.param.name); });
 
+// The view's part of the frame grows by the zoom, the bars stay as they are,
+// and only the zoom shown is checked. A zoom whose frame does not fit the
+// 1024 x 768 screen falls back to the largest that fits; the settings keep
+// the zoom asked for.
+TEST_F(GameTest, FrameGrowsByTheLargestZoomThatFitsTheScreen) {
+    for (const auto& [wanted, rows, cols, shown, kept] : {std::tuple{2, 15, 20, 2, "2"},
+                                                          {3, 15, 20, 2, "3"},
+                                                          {2, 25, 35, 1, "2"},
+                                                          {0, 15, 20, 1, "1"},
+                                                          {4, 15, 20, 1, "1"}}) {
+        resizeField(game(), rows, cols);
+        game().setZoom(wanted);
+        RECT client;
+        GetClientRect(frame, &client);
+        HMENU viewMenu = GetSubMenu(GetMenu(frame), 1);
+        const UINT checks = GetMenuState(viewMenu, IDM_ZOOM_1, 0) +
+                            2 * GetMenuState(viewMenu, IDM_ZOOM_2, 0) +
+                            4 * GetMenuState(viewMenu, IDM_ZOOM_3, 0);
+        EXPECT_EQ((std::vector<LONG>{game().zoomShown(), client.right, client.bottom,
+                                     static_cast<LONG>(checks)}),
+                  (std::vector<LONG>{shown, shown * (cols * 14 + 12),
+                                     shown * (rows * 14 + infoAreaHeight + 12) + 28 + 23,
+                                     static_cast<LONG>((1u << (shown - 1)) * MF_CHECKED)}))
+            << wanted << " " << rows;
+        endGame();
+        EXPECT_EQ(setting("General", "Zoom"), kept);
+        startGame();
+    }
+}
+
 }  // namespace
