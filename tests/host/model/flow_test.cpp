@@ -116,8 +116,9 @@ TEST_F(Model, TheLastLifeEndsTheGameAndANewOneStartsAtLevelOne) {
     EXPECT_EQ((Ints{ending.level.balls[1].X, ending.level.balls[1].Y, ending.running,
                     g.fame.entries[0].score, g.fame.entries[0].level, transitionTicks, g.lvl.NBLLS,
                     g.lvl.LOVES, g.lvl.CLDNE, g.ballCount(), g.lvl.SLVTM, g.countCells(kCellFree),
-                    gameRunning, g.lvl.SCORE == 0.0}),
-              (Ints{300, 200, 0, 12, 3, 6, 1, 1, 0, 1, 2000, 600, 1, 1}));
+                    gameRunning, g.lvl.SCORE == 0.0, g.seen["onGameOver"].level.NBLLS,
+                    g.seen["onGameOver"].running}),
+              (Ints{300, 200, 0, 12, 3, 6, 1, 1, 0, 1, 2000, 600, 1, 1, 0, 0}));
 }
 
 // Entry i scores scores[i] and reached level i + 1.
