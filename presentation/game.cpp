@@ -1,42 +1,22 @@
-// The Game's life and the hooks through which the model reaches the player.
+// The Game's life, and the front end through which the game's decisions
+// reach the player on Windows.
 #include "presentation/game.h"
 
-#include <cstdio>
-#include <cstring>
-
-#include "model/wall_of_fame.h"
-#include "persistence/text.h"
+#include "core/texts.h"
 #include "presentation/dialog_runner.h"
-#include "presentation/texts.h"
 
 Game* theGame = nullptr;
 HINSTANCE programInstance = nullptr;
 int textLineHeight = 0;
 int infoAreaHeight = 0;
 
-namespace {
-constexpr int kDefaultRows = 20;
-constexpr int kDefaultCols = 30;
-constexpr int kDefaultFieldOrigin = 10;
-constexpr int kBallRadius = 7;
-}  // namespace
-
-Game::Game() {
+Game::Game() : GameCore(static_cast<FrontEnd&>(*this)) {
     // The model reads the real time from the first level on.
     setClock(realClock);
-    buildSavedGamesFolder(programFilePath().c_str(), savedGamesFolder, sizeof savedGamesFolder);
-    copyText(perUserGamesFolder, sizeof perUserGamesFolder, perUserSavedGamesFolder().c_str());
-    level = &ownLevel;
-    rows = kDefaultRows;
-    cols = kDefaultCols;
-    fieldLeft = kDefaultFieldOrigin;
-    fieldTop = kDefaultFieldOrigin;
-    ballRadius = kBallRadius;
-    setFrameCount(kAnimationFrames);
-    wallOfFame = &wallOfFameTable;
-    loadSettings();
-    setFieldSize(-1, -1);
-    initGeometry();
+    settingsFiles = installedSettingsFiles(files);
+    char besideProgram[kPathBufferSize] = {};
+    buildSavedGamesFolder(programFilePath().c_str(), besideProgram, sizeof besideProgram);
+    setUp(besideProgram, perUserSavedGamesFolder().c_str());
 }
 
 Game::~Game() {
@@ -48,26 +28,55 @@ Game::~Game() {
         sprite.release();
     }
     deleteThemeBrushes();
+    setBarsShown(toolbar.visible, statusBar.visible);
     saveSettings();
 }
 
-bool Game::askYesNo(HWND owner, const char* text) {
-    int saved = paused;
-    setPaused(1);
-    int answer = MessageBoxA(owner, text, texts::kCaption, MB_YESNO | MB_ICONQUESTION);
-    setPaused(saved);
-    return answer == IDYES;
+void Game::playSound(Sound sound) {
+    if (!soundWanted()) {
+        return;
+    }
+    switch (sound) {
+        case Sound::kClick:
+            clickSound.play();
+            break;
+        case Sound::kLevelStart:
+            levelStartSound.play();
+            break;
+        case Sound::kLevelDone:
+            levelDoneSound.play();
+            break;
+        case Sound::kLifeLost:
+            lifeLostSound.play();
+            break;
+    }
 }
 
-void Game::showInfo(const char* text) {
-    int saved = paused;
-    setPaused(1);
-    MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONINFORMATION);
-    setPaused(saved);
+bool Game::showBox(BoxKind kind, const char* text) {
+    switch (kind) {
+        case BoxKind::kQuestion:
+            return MessageBoxA(boxOwner(), text, texts::kCaption, MB_YESNO | MB_ICONQUESTION) ==
+                   IDYES;
+        case BoxKind::kFatal:
+            MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONSTOP);
+            return false;
+        case BoxKind::kInformation:
+        default:
+            MessageBoxA(boxOwner(), text, texts::kCaption, MB_OK | MB_ICONINFORMATION);
+            return false;
+    }
 }
 
-void Game::onPauseChanged(int pausedNow) {
-    showPauseButton(pausedNow != 0);
+bool Game::runDialog(DialogKind dialog) {
+    return runShellDialog(dialogResourceId(dialog)) == 1;
+}
+
+void Game::showStatusText(const char* text) {
+    statusBar.setMessage(text);
+}
+
+void Game::pauseChanged(bool pausedNow) {
+    showPauseButton(pausedNow);
 }
 
 void Game::showPauseButton(bool pausedNow) {
@@ -81,76 +90,37 @@ void Game::showPauseButton(bool pausedNow) {
     }
 }
 
-void Game::onLevelStarted() {
-    playSound(levelStartSound);
+void Game::orientationChanged(bool) {
+    showCursor();
+}
+
+void Game::showCursor() {
     SetCursor(cursors[horizontalBars != 0 ? 1 : 0]);
-    // A level starts running without telling onPauseChanged; a new game
-    // begun from a dialog, which paused the old one, must not keep Play up.
-    showPauseButton(paused != 0);
 }
 
-void Game::onGameOver(int reason, int rank) {
-    if (rank >= 0 && rank < kWallOfFameSize) {
-        return;  // the game-over dialog has told the player already
+void Game::repaint(bool now) {
+    invalidateView(now ? Repaint::kNow : Repaint::kLater);
+}
+
+void Game::themeChanged(int index) {
+    applyTheme(index);
+}
+
+void Game::speedChanged(int) {
+    startGameTimer();
+}
+
+void Game::fieldSizeChanged() {
+    if (gameWindow != nullptr) {
+        layout(FrameFit::kAlways);
     }
-    char text[96];
-    if (reason >= 0 && reason <= 2) {
-        std::snprintf(text, sizeof text, "%s%s", texts::kGameOverFirstLine,
-                      texts::kEndReasons[reason]);
-    } else {
-        std::snprintf(text, sizeof text, "%s", texts::kGameOverFirstLine);
-    }
-    MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONINFORMATION);
 }
 
-void Game::onLevelCompleted() {
-    invalidateView(Repaint::kLater);
-    playSound(levelDoneSound);
-    openDialog(IDD_NEXT_LEVEL);
-}
-
-void Game::onLifeLost() {
-    playSound(lifeLostSound);
-}
-
-void Game::onGameEnding() {}
-
-int Game::askPlayerName(char* nameOut, int) {
-    int result = openDialog(IDD_GAME_OVER);
-    copyName(nameOut, kNameBufferSize, userName);
-    return result == 1 ? 1 : 0;
-}
-
-void Game::showMessage(const char* text) {
-    showInfo(text);
-}
-
-void Game::fatalError(const char* text) {
-    int saved = paused;
-    setPaused(1);
-    MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONSTOP);
-    setPaused(saved);
+void Game::endProgram() {
     // The model operation that failed is still running and will return
     // through this object; the frame goes only once that has happened.
     if (gameWindow != nullptr) {
         PostMessageA(gameWindow, kFatalCloseMessage, 0, 0);
-    }
-}
-
-void Game::showStatus(const char* text) {
-    std::snprintf(statusText, sizeof statusText, "%s", text != nullptr ? text : "");
-    statusBar.setMessage(statusText);
-    if (statusText[0] == '\0') {
-        statusPending = false;
-    } else {
-        statusShownAt = clock().nowMs();
-        statusPending = true;
-    }
-}
-
-void Game::playSound(const WaveSound& sound) const {
-    if (soundOn) {
-        sound.play();
     }
 }
 
@@ -159,4 +129,9 @@ void Game::loadSounds() {
     levelStartSound.load(instance, IDW_LEVEL_START);
     levelDoneSound.load(instance, IDW_LEVEL_DONE);
     lifeLostSound.load(instance, IDW_LIFE_LOST);
+}
+
+HWND Game::boxOwner() const {
+    HWND dialog = dialogOnScreen();
+    return dialog != nullptr ? dialog : gameWindow;
 }

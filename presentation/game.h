@@ -1,17 +1,16 @@
-// The game the player sees: the model with its window, pictures and sounds.
-// One exists while the game view exists; theGame points to it.
+// The game the player sees on Windows: the game's decisions with its
+// window, pictures, timers and sounds. One exists while the game view
+// exists; theGame points to it.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "model/game_model.h"
-#include "model/level.h"
+#include "core/game_core.h"
 #include "persistence/settings.h"
-#include "persistence/slots.h"
 #include "persistence/win32_binding.h"
-#include "presentation/game_options.h"
+#include "presentation/game_door.h"
 #include "presentation/process_state.h"
 #include "presentation/sprite.h"
 #include "presentation/system_clock.h"
@@ -23,23 +22,13 @@
 #include "shell/kit/tool_tip.h"
 #include "shell/kit/window_wrapper.h"
 
-// Where the Game keeps its settings file. The program installs
-// win32SettingsFiles (the player's application data folder); while no
-// provider is installed, as in tests that do not ask for one, the Game
-// starts from the defaults and writes nothing.
-using SettingsFilesProvider = SettingsFiles (*)(FileSystem& files);
-void setSettingsFilesProvider(SettingsFilesProvider provider);
-
 constexpr UINT_PTR kGameTimerId = 1001;
 constexpr UINT_PTR kClockTimerId = 1002;
 constexpr UINT kClockPeriodMs = 1000;
 constexpr int kToolbarHeight = 28;
 constexpr int kFieldMargin = 12;  // the frame's room around the field
-constexpr int kStatusClearSeconds = 3;
-constexpr int kStatusTextSize = 128;
 // Every ball frame of every theme, ids IDB_BALL_FIRST to IDB_BALL_LAST.
 constexpr int kBallFrameCount = IDB_BALL_LAST - IDB_BALL_FIRST + 1;
-constexpr int kThemeCount = 7;
 // Posted to the game view by fatalError: the frame is destroyed only once
 // the model operation that failed has returned.
 constexpr UINT kFatalCloseMessage = WM_APP + 1;
@@ -56,43 +45,17 @@ enum ToolButtonIndex {
     kToolButtonCount
 };
 
-// The game timer's step (pixels per tick for balls and bars) and period
-// for a speed: slow, normal, fast.
-struct GameTimerSetting {
-    int step;
-    UINT periodMs;
-};
-GameTimerSetting gameTimerSettingFor(int speed);
-
 // How layout treats the frame: brought to its needed size always, or only
 // when it is smaller than that.
 enum class FrameFit { kWhenTooSmall, kAlways };
-// Whether the game timer runs already and is started anew.
-enum class TimerStart { kFirst, kRestart };
 // Whether a repaint of the view waits for the next paint or happens now.
 enum class Repaint { kLater, kNow };
 
-// The saved-game files see the Game as the view of their field.
-class Game : public GameModel, private FieldView {
+// The front end the game's decisions are shown through is the Game itself.
+class Game : private FrontEnd, public GameCore {
   public:
     Game();
     ~Game() override;
-
-    // The model's hooks.
-    void onPauseChanged(int paused) override;
-    void onLevelStarted() override;
-    void onGameOver(int reason, int rank) override;
-    void onLevelCompleted() override;
-    void onLifeLost() override;
-    void onGameEnding() override;
-    int askPlayerName(char* nameOut, int rank) override;
-    void showMessage(const char* text) override;
-    void fatalError(const char* text) override;
-    void showStatus(const char* text) override;
-
-    // Boxes captioned "Zembal" that pause the game while they are open.
-    bool askYesNo(HWND owner, const char* text);
-    void showInfo(const char* text);
 
     // The view: built once by the game view's creation, then driven by its
     // messages.
@@ -117,24 +80,24 @@ class Game : public GameModel, private FieldView {
     // area: the pixels the view's kept picture must show.
     void drawScene(HDC context);
 
-    // The options the dialogs show and change. Applying display options
-    // takes effect at once (the theme's pictures, the timer's speed);
-    // applying changed game options starts a new game, so the caller asks
-    // the player first.
-    DisplayOptions displayOptions() const;
-    void applyDisplayOptions(const DisplayOptions& options);
-    GameOptions gameOptions() const;
-    void applyGameOptions(const GameOptions& options);
-
-    // The saved-game slots. saveGame asks before it replaces a saved game
-    // and shows "Can not save game" when the file cannot be written;
-    // openGame shows "Can not open game" for a damaged file and nothing for
-    // a missing one. Both take slot indices 0 to 9 only.
-    const SlotTable& savedGameSlots() const { return slots; }
-    bool saveGame(int slot, const char* description);
-    bool openGame(int slot);
-
   protected:
+    // The front end.
+    void playSound(Sound sound) override;
+    bool showBox(BoxKind kind, const char* text) override;
+    bool runDialog(DialogKind dialog) override;
+    void showStatusText(const char* text) override;
+    void pauseChanged(bool paused) override;
+    void orientationChanged(bool horizontal) override;
+    void repaint(bool now) override;
+    void themeChanged(int themeIndex) override;
+    void speedChanged(int speed) override;
+    void fieldSizeChanged() override;
+    void endProgram() override;
+    std::unique_ptr<ProfileStore> openSettings(SettingsAccess access) override;
+    FileSystem& fileSystem() override { return files; }
+    // A box belongs to the innermost dialog on screen, else to the view.
+    HWND boxOwner() const;
+
     // Message handlers.
     void onPaint();
     void onSize();
@@ -149,9 +112,6 @@ class Game : public GameModel, private FieldView {
     void onMouseMove();
     void onLeftButtonDown(LPARAM lParam);
     void onRightButtonDown();
-    void onRestart();
-    void onSaveCommand();
-    void onOpenCommand();
     void sendCommandToFrame(int command);
 
     // Building the view.
@@ -164,11 +124,11 @@ class Game : public GameModel, private FieldView {
     void updateToolbarCheck();
     void updateStatusBarCheck();
     void updateZoomChecks();
+    void showCursor();
 
     // Layout: the frame sized around the field, the children placed, the
     // field centred.
     void layout(FrameFit fit);
-    void setFieldSize(int newRows, int newCols);
     // The frame's client area at its needed size for a field of that size,
     // the game view's part of it `scale` times as wide and high.
     SIZE neededClientSize(int fieldRows, int fieldCols, int scale) const;
@@ -180,10 +140,9 @@ class Game : public GameModel, private FieldView {
     // The corner of a field of that size centred in a view client area.
     POINT fieldCornerIn(int viewWidth, int viewHeight, int fieldRows, int fieldCols) const;
     FieldCorner neededCorner(int32_t fieldRows, int32_t fieldCols) const override;
-    void recomputeGeometry() override;
     void placeChildren(int clientWidth, int clientHeight);
     void centreField();
-    void startGameTimer(TimerStart start);
+    void startGameTimer();
     void invalidateView(Repaint when);
 
     // The view's kept picture. refreshPicture brings it up to the model
@@ -208,7 +167,6 @@ class Game : public GameModel, private FieldView {
     // The frame every ball shows; null when none can be drawn.
     Sprite* ballFrame();
     void drawBalls(HDC context);
-    void formatInformation(InfoTexts& info) const;
     void drawInformation(HDC context, const InfoTexts& info, int width, int height);
 
     // Sprites, themes and sounds.
@@ -217,38 +175,17 @@ class Game : public GameModel, private FieldView {
     void createThemeBrushes();
     void deleteThemeBrushes();
     void loadSounds();
-    // Plays the sound when the sound option is on.
-    void playSound(const WaveSound& sound) const;
 
-    // The settings file: read once in the constructor, written once in the
-    // destructor; the bars' keys are read while the view is built.
-    void loadSettings();
-    void saveSettings();
-    // "Statusbar" or "Toolbar" of the settings file: shown or hidden.
-    bool readBarSetting(const char* key);
-
-    SlotTable slots;
-    // Beside the program, and the player's own for when that one cannot be
-    // written.
-    char savedGamesFolder[kPathBufferSize] = {};
-    char perUserGamesFolder[kPathBufferSize] = {};
-    SlotFolders slotFolders() const { return SlotFolders(savedGamesFolder, perUserGamesFolder); }
-    Win32FileSystem fileSystem;
+    Win32FileSystem files;
     // Empty paths while no settings provider is installed.
     SettingsFiles settingsFiles;
 
-    Level ownLevel;
     SystemClock realClock;
 
     HWND gameWindow = nullptr;
     HINSTANCE instance = nullptr;
     HCURSOR cursors[2] = {};
     UINT gameTimerPeriod = 0;
-    bool tooltipShown = false;
-    bool statusPending = false;
-    int32_t statusShownAt = 0;
-    // The last text given to showStatus, as the message pane shows it.
-    char statusText[kStatusTextSize] = {};
 
     // The toolbar panel with its buttons, the tooltip and the status bar;
     // their windows are built by createView, and each wrapper's visible flag
@@ -260,22 +197,16 @@ class Game : public GameModel, private FieldView {
 
     Sprite frames[kBallFrameCount];
     Sprite* currentFrames = frames;
-    int32_t themeIndex = 0;
     COLORREF fieldColour = 0, wallColour = 0, firstBarColour = 0, secondBarColour = 0;
     HBRUSH fieldBrush = nullptr, wallBrush = nullptr;
     HBRUSH firstBarBrush = nullptr, secondBarBrush = nullptr;
     bool brushesCreated = false;
 
     ViewPicture viewPicture;
-    int32_t zoomWanted = 1;  // as the settings file keeps it
-    int zoom = 1;            // as the view shows it
+    int zoom = 1;  // as the view shows it
 
     WaveSound levelStartSound, levelDoneSound, clickSound, lifeLostSound;
-    bool soundOn = true;
 };
 
 // The game view's window procedure (class "ZEMBAL_WINDOW").
 LRESULT CALLBACK gameViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-inline constexpr const char* kGameViewClassName = "ZEMBAL_WINDOW";
-// Registers "ZEMBAL_WINDOW"; harmless when it exists already.
-void registerGameViewClass(HINSTANCE instance);

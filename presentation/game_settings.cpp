@@ -1,9 +1,7 @@
-// The Game's settings: read from the settings file while the Game is built,
-// the two bars' keys while the view is built, everything written back when
-// the Game is destroyed (also after a fatal error has ended the run).
+// Where the Game's settings file lives on Windows, and the store that
+// reads and writes it.
 #include <memory>
 
-#include "model/wall_of_fame.h"
 #include "presentation/game.h"
 
 namespace {
@@ -30,44 +28,21 @@ class NoSettingsFile : public ProfileStore {
     void writeString(const char*, const char*, const char*) override {}
 };
 
-std::unique_ptr<ProfileStore> openProfile(const std::string& path) {
-    if (path.empty()) {
-        return std::make_unique<NoSettingsFile>();
-    }
-    return std::make_unique<Win32ProfileStore>(path);
-}
-
 }  // namespace
 
 void setSettingsFilesProvider(SettingsFilesProvider provider) {
     settingsFilesProvider = provider;
 }
 
-void Game::loadSettings() {
-    settingsFiles =
-        settingsFilesProvider != nullptr ? settingsFilesProvider(fileSystem) : SettingsFiles{};
-    std::unique_ptr<ProfileStore> profile = openProfile(settingsFiles.readPath);
-    GameSettings settings;
-    ::loadSettings(*profile, *this, settings, wallOfFameTable, userName, slots, slotFolders(),
-                   fileSystem);
-    soundOn = settings.soundOn == 1;
-    themeIndex = settings.themeIndex;
-    zoomWanted = settings.zoom;
+SettingsFiles installedSettingsFiles(FileSystem& files) {
+    return settingsFilesProvider != nullptr ? settingsFilesProvider(files) : SettingsFiles{};
 }
 
-bool Game::readBarSetting(const char* key) {
-    std::unique_ptr<ProfileStore> profile = openProfile(settingsFiles.readPath);
-    return readBarVisible(*profile, key) == 1;
-}
-
-void Game::saveSettings() {
-    GameSettings settings;
-    settings.soundOn = soundOn ? 1 : 0;
-    settings.themeIndex = themeIndex;
-    settings.toolbarVisible = toolbar.visible ? 1 : 0;
-    settings.statusBarVisible = statusBar.visible ? 1 : 0;
-    settings.zoom = zoomWanted;
-    std::unique_ptr<ProfileStore> profile = openProfile(settingsFiles.writePath);
-    ::saveSettings(*profile, *this, settings, wallOfFameTable, userName, slots, slotFolders(),
-                   fileSystem);
+std::unique_ptr<ProfileStore> Game::openSettings(SettingsAccess access) {
+    const std::string& path =
+        access == SettingsAccess::kRead ? settingsFiles.readPath : settingsFiles.writePath;
+    if (path.empty()) {
+        return std::make_unique<NoSettingsFile>();
+    }
+    return std::make_unique<Win32ProfileStore>(path);
 }

@@ -4,7 +4,6 @@
 
 #include "presentation/dialog_runner.h"
 #include "presentation/game.h"
-#include "presentation/texts.h"
 
 namespace {
 
@@ -102,7 +101,7 @@ void Game::onClose() {
 }
 
 void Game::onSetCursor() {
-    SetCursor(cursors[horizontalBars != 0 ? 1 : 0]);
+    showCursor();
 }
 
 void Game::onKeyDown(WPARAM key) {
@@ -123,7 +122,7 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
             togglePause();
             break;
         case IDM_RESTART:
-            onRestart();
+            restart();
             break;
         case IDM_DISPLAY_OPTIONS:
         case IDM_GAME_OPTIONS:
@@ -132,11 +131,13 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
             break;
         case IDM_TOOLBAR:
             toolbar.setVisible(!toolbar.visible);
+            setBarsShown(toolbar.visible, statusBar.visible);
             updateToolbarCheck();
             layout(FrameFit::kAlways);
             break;
         case IDM_STATUS_BAR:
             statusBar.setVisible(!statusBar.visible);
+            setBarsShown(toolbar.visible, statusBar.visible);
             updateStatusBarCheck();
             layout(FrameFit::kAlways);
             break;
@@ -146,10 +147,10 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
             setZoom(LOWORD(wParam) - IDM_ZOOM_1 + 1);
             break;
         case IDM_SAVE:
-            onSaveCommand();
+            askToSave();
             break;
         case IDM_OPEN:
-            onOpenCommand();
+            askToOpen();
             break;
         default:
             break;
@@ -180,44 +181,14 @@ void Game::onTooltipCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void Game::showTooltipFor(HWND button) {
-    tooltipShown = true;
+    holdForTip(true);
     toolTip.show(button, statusBar.messagePane.window);
 }
 
 void Game::hideTooltip() {
-    if (tooltipShown) {
-        tooltipShown = false;
+    if (heldForTip()) {
+        holdForTip(false);
         toolTip.hide();
-    }
-}
-
-void Game::onRestart() {
-    if (gameRunning == 1) {
-        if (askYesNo(gameWindow, texts::kStopCurrentGame)) {
-            newGame();
-        }
-    } else {
-        newGame();
-    }
-}
-
-void Game::onSaveCommand() {
-    if (gameRunning == 1) {
-        openDialog(IDD_SAVE_GAME);
-    } else {
-        showMessage(texts::kCanNotSaveFinished);
-    }
-}
-
-void Game::onOpenCommand() {
-    if (!hasSavedGames(slots)) {
-        showMessage(texts::kNoSavedGames);
-    } else if (gameRunning == 1) {
-        if (askYesNo(gameWindow, texts::kStopCurrentGame)) {
-            openDialog(IDD_OPEN_GAME);
-        }
-    } else {
-        openDialog(IDD_OPEN_GAME);
     }
 }
 
@@ -231,21 +202,14 @@ void Game::onTimer(WPARAM timerId) {
 
 void Game::onClockTimer() {
     statusBar.updateClock();
-    if (!tooltipShown && statusPending) {
-        int seconds = (clock().nowMs() - statusShownAt) / 1000;
-        if (seconds >= kStatusClearSeconds) {
-            showStatus("");
-        }
-    }
+    clockSecond();
 }
 
 void Game::onGameTimer() {
-    if (tooltipShown) {
-        return;  // the game holds still while a tool button's tip is shown
-    }
-    tick();
     // Only what the tick changed is shown anew.
-    refreshPicture();
+    if (advance()) {
+        refreshPicture();
+    }
 }
 
 void Game::onMouseMove() {
@@ -253,17 +217,19 @@ void Game::onMouseMove() {
 }
 
 void Game::onLeftButtonDown(LPARAM lParam) {
-    if (gameRunning != 1 || paused != 0) {
-        return;
-    }
-    playSound(clickSound);
     // Both coordinates are unsigned 16-bit values; the model's positions
     // are the view's pixels divided by the zoom.
-    shoot(LOWORD(lParam) / zoom, HIWORD(lParam) / zoom);
+    launchBarsAt(LOWORD(lParam) / zoom, HIWORD(lParam) / zoom);
 }
 
 void Game::onRightButtonDown() {
-    playSound(clickSound);
-    horizontalBars = 1 - horizontalBars;
-    SetCursor(cursors[horizontalBars != 0 ? 1 : 0]);
+    switchOrientation();
+}
+
+GameDoor* gameDoor() {
+    return theGame;
+}
+
+HWND gameViewOfDoor() {
+    return theGame != nullptr ? theGame->viewWindow() : nullptr;
 }

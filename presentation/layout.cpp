@@ -50,7 +50,7 @@ int Game::fittingZoom() const {
 }
 
 void Game::setZoom(int wanted) {
-    zoomWanted = wanted >= kMinZoom && wanted <= kMaxZoom ? wanted : kMinZoom;
+    askForZoom(wanted);
     layout(FrameFit::kAlways);
 }
 
@@ -63,10 +63,6 @@ FieldCorner Game::neededCorner(int32_t fieldRows, int32_t fieldCols) const {
     const POINT corner = fieldCornerIn(view.right - view.left - border.cx,
                                        view.bottom - view.top - border.cy, fieldRows, fieldCols);
     return FieldCorner{corner.x, corner.y};
-}
-
-void Game::recomputeGeometry() {
-    setFieldSize(-1, -1);
 }
 
 void Game::layout(FrameFit fit) {
@@ -135,24 +131,6 @@ void Game::centreField() {
     const int top = corner.y;
     // Balls and bars move with the field, so play goes on where it was.
     moveFieldTo(left, top, left + fieldWidth, top + fieldHeight);
-}
-
-void Game::setFieldSize(int newRows, int newCols) {
-    if (newRows == rows && newCols == cols) {
-        return;
-    }
-    if (newRows > 0) {
-        rows = newRows;
-    }
-    if (newCols > 0) {
-        cols = newCols;
-    }
-    fieldRight = fieldLeft + cols * kCellPixels;
-    fieldBottom = fieldTop + rows * kCellPixels;
-    if (gameWindow != nullptr) {
-        layout(FrameFit::kAlways);
-    }
-    computeCellsToComplete();
 }
 
 void Game::invalidateView(Repaint when) {

@@ -15,6 +15,3 @@ extern HINSTANCE programInstance;
 // information area under the field: measured when the view is built.
 extern int textLineHeight;
 extern int infoAreaHeight;
-// The slot the overwrite warning shows: saveGame sets it just before it
-// asks whether to replace that slot's saved game.
-extern int overwriteSlot;

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "presentation/game.h"
-#include "presentation/texts.h"
 
 namespace {
 
@@ -24,13 +23,6 @@ class Selection {
     HDC context_;
     HGDIOBJ previous_;
 };
-
-template <typename... Args>
-void formatText(char (&text)[kInfoTextChars], const char* format, Args... args) {
-    if (std::snprintf(text, sizeof text, format, args...) < 0) {
-        text[0] = '\0';
-    }
-}
 
 }  // namespace
 
@@ -152,20 +144,6 @@ void Game::drawBalls(HDC context) {
         }
         sprite->drawCentred(context, ball.X - fieldLeft, ball.Y - fieldTop);
     }
-}
-
-void Game::formatInformation(InfoTexts& info) const {
-    if (paused == 1) {
-        formatText(info.text[0][0], "%s", texts::kPaused);
-        return;
-    }
-    int elapsed = elapsedSeconds();
-    formatText(info.text[0][0], texts::kPercentFormat, percentDone());
-    formatText(info.text[0][1], texts::kScoreFormat, static_cast<int>(level->SCORE));
-    formatText(info.text[1][0], texts::kLivesFormat, level->LOVES);
-    formatText(info.text[1][1], texts::kLevelFormat, level->NBLLS);
-    formatText(info.text[2][0], texts::kTimeLeftFormat, timeLimit - elapsed);
-    formatText(info.text[2][1], texts::kGameTimeFormat, elapsed);
 }
 
 void Game::drawInformation(HDC context, const InfoTexts& info, int width, int height) {

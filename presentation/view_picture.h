@@ -7,19 +7,11 @@
 
 #include <cstdint>
 
+#include "core/info_lines.h"
 #include "model/level.h"
 #include "presentation/picture.h"
 
 class Sprite;
-
-constexpr int kInfoLines = 3;
-constexpr int kInfoTextChars = 64;
-
-// The texts of the information area, per line the one at the left and the
-// one from the middle on; an empty text is not written.
-struct InfoTexts {
-    char text[kInfoLines][2][kInfoTextChars];
-};
 
 // Everything the still layer is drawn from: the field background, the grid
 // lines, the walls and the information area's background; with the sizes

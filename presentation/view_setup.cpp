@@ -1,20 +1,9 @@
 // Building the game view around a new Game: its class, its bars and
 // toolbar, the text metrics, the pictures and sounds, and the game timer.
 #include "presentation/game.h"
-#include "presentation/texts.h"
+#include "core/texts.h"
 #include "persistence/settings.h"
 #include "shell/kit/kit_classes.h"
-
-GameTimerSetting gameTimerSettingFor(int speed) {
-    switch (speed) {
-        case 0:
-            return {1, 10};
-        case 2:
-            return {4, 2};
-        default:
-            return {2, 2};  // normal, and any speed the settings should not hold
-    }
-}
 
 void registerGameViewClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass = {};
@@ -42,7 +31,7 @@ void Game::createView(HWND window, HINSTANCE moduleInstance) {
     updateStatusBarCheck();
     layout(FrameFit::kAlways);
     applyTheme(themeIndex);
-    startGameTimer(TimerStart::kFirst);
+    applySpeed();
     statusBar.updateClock();
     newGame();
 }
@@ -55,6 +44,7 @@ void Game::createBars() {
     statusBar.visible = readBarSetting(kStatusbarKey);
     statusBar.create(kPanelClassName, "", WS_CHILD, 0, 0, 1, 1, frameWindow, 0, instance, 0);
     toolbar.visible = readBarSetting(kToolbarKey);
+    setBarsShown(toolbar.visible, statusBar.visible);
     createToolbar(frameWindow);
 }
 
@@ -100,13 +90,8 @@ void Game::measureText() {
     infoAreaHeight = 3 * textLineHeight;
 }
 
-void Game::startGameTimer(TimerStart start) {
-    if (start == TimerStart::kRestart) {
-        KillTimer(gameWindow, kGameTimerId);
-    }
-    GameTimerSetting setting = gameTimerSettingFor(level->SPEED);
-    barStep = setting.step;
-    ballStep = setting.step;
-    gameTimerPeriod = setting.periodMs;
-    SetTimer(gameWindow, kGameTimerId, setting.periodMs, nullptr);
+void Game::startGameTimer() {
+    KillTimer(gameWindow, kGameTimerId);
+    gameTimerPeriod = static_cast<UINT>(gameTimerSettingFor(level->SPEED).periodMs);
+    SetTimer(gameWindow, kGameTimerId, gameTimerPeriod, nullptr);
 }

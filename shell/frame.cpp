@@ -1,14 +1,21 @@
 #include "shell/frame.h"
 
-#include "presentation/game.h"
+#include "persistence/win32_binding.h"
+#include "presentation/game_door.h"
+#include "presentation/process_state.h"
 #include "resources/resource.h"
-#include "shell/dialogs/run_dialog.h"
 #include "shell/kit/kit_classes.h"
 #include "shell/shell_texts.h"
 
 HWND gameViewWindow = nullptr;
 
 namespace {
+
+void openGameDialog(DialogKind dialog) {
+    if (GameDoor* game = gameDoor()) {
+        game->openDialog(dialog);
+    }
+}
 
 void openWebPage(int command) {
     const char* commandLine = webPageCommandLine(command);
@@ -25,11 +32,11 @@ void onFrameCommand(HWND frameWindow, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(frameWindow);
             break;
         case IDM_ABOUT:
-            dialogs::runDialog(IDD_ABOUT);
+            openGameDialog(DialogKind::kAbout);
             break;
         case IDM_PAUSE:
-            if (theGame != nullptr) {
-                theGame->togglePause();
+            if (GameDoor* game = gameDoor()) {
+                game->togglePause();
             }
             break;
         case IDM_WEB_MAKER:
@@ -39,16 +46,16 @@ void onFrameCommand(HWND frameWindow, WPARAM wParam, LPARAM lParam) {
             openWebPage(static_cast<int>(wParam));
             break;
         case IDM_WALL_OF_FAME:
-            dialogs::runDialog(IDD_WALL_OF_FAME);
+            openGameDialog(DialogKind::kWallOfFame);
             break;
         case IDM_DISPLAY_OPTIONS:
-            dialogs::runDialog(IDD_DISPLAY_OPTIONS);
+            openGameDialog(DialogKind::kDisplayOptions);
             break;
         case IDM_GAME_OPTIONS:
-            dialogs::runDialog(IDD_GAME_OPTIONS);
+            openGameDialog(DialogKind::kGameOptions);
             break;
         case IDM_HELP:
-            dialogs::runDialog(IDD_HELP);
+            openGameDialog(DialogKind::kHelp);
             break;
         default:
             forwardToGameView(WM_COMMAND, wParam, lParam);

@@ -6,6 +6,6 @@
 #include "shell/frame.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR, int showCommand) {
-    setDialogRunner(dialogs::runDialog);
+    setDialogRunner(dialogs::runDialog, dialogs::innermostDialog);
     return runProgram(instance, previousInstance, showCommand);
 }

@@ -10,10 +10,8 @@ inline constexpr const char* kThemes[] = {"Classic", "Desert", "Forest", "Mars",
 inline constexpr const char* kSpeeds[] = {"Slow", "Normal", "Fast"};
 inline constexpr const char* kPercents[] = {"70%", "75%", "80%", "85%"};
 inline constexpr const char* kFieldSizeFormat = "%d * %d";
-inline constexpr const char* kStopGameQuestion = "The current game must be stopped\nContinue ?";
 inline constexpr const char* kScoreFormat = "%d";
 inline constexpr const char* kNameMissing = "You must enter user's name";
-inline constexpr const char* kClearQuestion = "Clear ?";
 
 // Opened through the system's URL handler.
 #define ZEMBAL_URL_HANDLER "rundll32 url.dll,FileProtocolHandler "

@@ -1,5 +1,5 @@
 // Display Options: grid lines, sound, theme and speed.
-#include "presentation/game.h"
+#include "presentation/game_door.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
@@ -10,7 +10,7 @@ namespace {
 constexpr int kSpeedCount = 3;
 
 void initialise(HWND dialog, int) {
-    const DisplayOptions options = theGame->displayOptions();
+    const DisplayOptions options = gameDoor()->displayOptions();
     CheckDlgButton(dialog, IDC_GRID, options.grid ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_SOUND, options.sound ? BST_CHECKED : BST_UNCHECKED);
     fillList(dialog, IDC_THEME, shellTexts::kThemes, kThemeCount);
@@ -20,7 +20,7 @@ void initialise(HWND dialog, int) {
 }
 
 int accept(HWND dialog, int) {
-    DisplayOptions options = theGame->displayOptions();
+    DisplayOptions options = gameDoor()->displayOptions();
     options.grid = IsDlgButtonChecked(dialog, IDC_GRID) == BST_CHECKED;
     options.sound = IsDlgButtonChecked(dialog, IDC_SOUND) == BST_CHECKED;
     // A theme or speed from a hand-edited settings file leaves its list
@@ -33,7 +33,7 @@ int accept(HWND dialog, int) {
     if (speed >= 0) {
         options.speed = speed;
     }
-    theGame->applyDisplayOptions(options);
+    gameDoor()->applyDisplayOptions(options);
     return 1;
 }
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "persistence/field_sizes.h"
-#include "presentation/game.h"
+#include "presentation/game_door.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
@@ -25,7 +25,7 @@ int percentPosition(int percent) {
 }
 
 void initialise(HWND dialog, int) {
-    const GameOptions options = theGame->gameOptions();
+    const GameOptions options = gameDoor()->gameOptions();
     // In ascending order the sorted list keeps every entry at its position.
     fillList(dialog, IDC_PERCENT, shellTexts::kPercents, kListedPercents);
     SendDlgItemMessageA(dialog, IDC_PERCENT, CB_SETCURSEL,
@@ -53,7 +53,7 @@ int chosenPercent(HWND dialog, int current) {
 }
 
 int accept(HWND dialog, int) {
-    const GameOptions current = theGame->gameOptions();
+    const GameOptions current = gameDoor()->gameOptions();
     GameOptions chosen = current;
     chosen.percentToComplete = chosenPercent(dialog, current.percentToComplete);
     const int size = selectedPosition(dialog, IDC_FIELD_SIZE);
@@ -61,14 +61,8 @@ int accept(HWND dialog, int) {
         chosen.rows = kFieldRows[size];
         chosen.cols = kFieldCols[size];
     }
-    if (chosen == current) {
-        return 1;
-    }
-    if (!theGame->askYesNo(dialog, shellTexts::kStopGameQuestion)) {
-        return 0;  // the dialog stays open with the player's choices
-    }
-    theGame->applyGameOptions(chosen);
-    return 1;
+    // Refused, the dialog stays open with the player's choices.
+    return gameDoor()->changeGameOptions(chosen) ? 1 : 0;
 }
 
 }  // namespace

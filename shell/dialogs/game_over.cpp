@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "model/wall_of_fame.h"
-#include "presentation/game.h"
-#include "presentation/texts.h"
+#include "presentation/game_door.h"
+#include "core/texts.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
@@ -16,21 +16,23 @@ constexpr int kReasonCount = 3;
 
 void initialise(HWND dialog, int) {
     char score[16];
-    std::snprintf(score, sizeof score, shellTexts::kScoreFormat, theGame->shownScore());
+    std::snprintf(score, sizeof score, shellTexts::kScoreFormat, gameDoor()->shownScore());
     SetDlgItemTextA(dialog, IDC_SCORE, score);
-    const int reason = theGame->lastEndReason();
+    const int reason = gameDoor()->lastEndReason();
     if (reason >= 0 && reason < kReasonCount) {
         SetDlgItemTextA(dialog, IDC_END_REASON, texts::kEndReasons[reason]);
     }
     SendDlgItemMessageA(dialog, IDC_USER_NAME, EM_LIMITTEXT, kNameBufferSize, 0);
-    SetDlgItemTextA(dialog, IDC_USER_NAME, userName);
+    SetDlgItemTextA(dialog, IDC_USER_NAME, gameDoor()->playerName());
 }
 
 int accept(HWND dialog, int) {
     // The buffer holds 29 characters and the terminator; longer names are cut.
-    GetDlgItemTextA(dialog, IDC_USER_NAME, userName, kNameBufferSize);
-    if (userName[0] == '\0') {
-        theGame->showInfo(shellTexts::kNameMissing);
+    char name[kNameBufferSize] = {};
+    GetDlgItemTextA(dialog, IDC_USER_NAME, name, kNameBufferSize);
+    gameDoor()->setPlayerName(name);
+    if (name[0] == '\0') {
+        gameDoor()->showInfo(shellTexts::kNameMissing);
         return 0;
     }
     return 1;

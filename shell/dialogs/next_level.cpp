@@ -1,15 +1,15 @@
 // Between two levels: carry on, or save the game first.
+#include "presentation/game_door.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
-#include "shell/dialogs/run_dialog.h"
 
 namespace {
 
 void otherControl(HWND, int, int controlId, int) {
     if (controlId == IDC_SAVE_NOW) {
         // Whatever the Save Game dialog ends with, this one stays open.
-        dialogs::runDialog(IDD_SAVE_GAME);
+        gameDoor()->openDialog(DialogKind::kSaveGame);
     }
 }
 

@@ -1,6 +1,6 @@
 // Open saved game: the ten slots, of which the used ones can be chosen.
 #include "persistence/slots.h"
-#include "presentation/game.h"
+#include "presentation/game_door.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
@@ -11,7 +11,7 @@ namespace {
 void initialise(HWND dialog, int) {
     int firstUsed = -1;
     for (int i = 0; i < kSlotCount; ++i) {
-        const SavedGameSlot& slot = theGame->savedGameSlots().slots[i];
+        const SavedGameSlot& slot = gameDoor()->savedGameSlots().slots[i];
         if (slot.level < 0) {
             EnableWindow(GetDlgItem(dialog, IDC_SLOT_RADIO_FIRST + i), FALSE);
             showSlot(dialog, nullptr, IDC_SLOT_DATE_FIRST + i, IDC_SLOT_LEVEL_FIRST + i,
@@ -33,7 +33,7 @@ void initialise(HWND dialog, int) {
 int accept(HWND dialog, int) {
     for (int i = 0; i < kSlotCount; ++i) {
         if (IsDlgButtonChecked(dialog, IDC_SLOT_RADIO_FIRST + i) == BST_CHECKED) {
-            theGame->openGame(i);
+            gameDoor()->openGame(i);
             break;
         }
     }

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "persistence/slots.h"
-#include "presentation/game.h"
+#include "presentation/game_door.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
@@ -11,13 +11,14 @@
 namespace {
 
 void initialise(HWND dialog, int) {
-    if (overwriteSlot < 0 || overwriteSlot >= kSlotCount) {
+    const int slot = gameDoor()->slotToOverwrite();
+    if (slot < 0 || slot >= kSlotCount) {
         return;
     }
     char number[8];
-    std::snprintf(number, sizeof number, "%d", overwriteSlot + 1);
+    std::snprintf(number, sizeof number, "%d", slot + 1);
     SetDlgItemTextA(dialog, IDC_OVERWRITE_NUMBER, number);
-    showSlot(dialog, &theGame->savedGameSlots().slots[overwriteSlot], IDC_SLOT_DATE_FIRST,
+    showSlot(dialog, &gameDoor()->savedGameSlots().slots[slot], IDC_SLOT_DATE_FIRST,
              IDC_SLOT_LEVEL_FIRST, IDC_SLOT_DESC_FIRST);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/dialogs/run_dialog.h"
 
-#include "presentation/game.h"
+#include "presentation/game_door.h"
+#include "presentation/process_state.h"
 #include "shell/dialogs/dialog_handlers.h"
 
 namespace dialogs {
@@ -76,16 +77,19 @@ void onCommand(HWND dialog, WPARAM wParam) {
 
 }  // namespace
 
+HWND innermostDialog() {
+    return runningDialog != nullptr && IsWindow(runningDialog) ? runningDialog : nullptr;
+}
+
 int runDialog(int dialogId) {
-    if (theGame == nullptr) {
+    if (gameDoor() == nullptr) {
         return 0;
     }
     // The owner is kept once taken; a view built anew (only tests build a
     // second one) takes over from one that is gone.
     if (dialogOwner == nullptr || !IsWindow(dialogOwner)) {
-        dialogOwner = theGame->viewWindow();
+        dialogOwner = gameViewOfDoor();
     }
-    const bool wasPaused = theGame->isPaused();
     const int savedDialog = currentDialog;
     const int savedAccepted = acceptedFlag;
     const HWND savedRunning = runningDialog;
@@ -93,15 +97,11 @@ int runDialog(int dialogId) {
     // disabled meanwhile and gets the focus back when the inner one closes.
     const HWND owner =
         runningDialog != nullptr && IsWindow(runningDialog) ? runningDialog : dialogOwner;
-    theGame->setPaused(1);
     currentDialog = dialogId;
     acceptedFlag = 0;
-    DialogBoxParamA(theGame->resourceInstance(), MAKEINTRESOURCEA(dialogId), owner, dialogProc, 0);
+    DialogBoxParamA(programInstance, MAKEINTRESOURCEA(dialogId), owner, dialogProc, 0);
     runningDialog = savedRunning;
     const int result = acceptedFlag;
-    if (theGame != nullptr) {
-        theGame->setPaused(wasPaused ? 1 : 0);
-    }
     acceptedFlag = savedAccepted;
     currentDialog = savedDialog;
     return result;

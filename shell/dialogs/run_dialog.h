@@ -1,6 +1,6 @@
 // Runs the program's dialogs: one modal runner and one dialog procedure for
-// all of them. While a dialog is up the game is paused; its earlier pause
-// state comes back afterwards.
+// all of them. The game opens them through its door, which pauses it while
+// a dialog is up.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,8 @@ namespace dialogs {
 // otherwise 0. A handler may run another dialog; the outer one carries on
 // afterwards with its own id and flag.
 int runDialog(int dialogId);
+// The innermost dialog on screen; null while none runs.
+HWND innermostDialog();
 
 INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "persistence/slots.h"
-#include "presentation/game.h"
+#include "presentation/game_door.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
@@ -19,7 +19,7 @@ void initialise(HWND dialog, int) {
         SendDlgItemMessageA(dialog, IDC_SLOT_NUMBER, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(number));
     }
-    const int empty = firstEmptySlot(theGame->savedGameSlots());
+    const int empty = firstEmptySlot(gameDoor()->savedGameSlots());
     if (empty >= 0) {
         SendDlgItemMessageA(dialog, IDC_SLOT_NUMBER, CB_SETCURSEL, static_cast<WPARAM>(empty), 0);
     }
@@ -36,7 +36,7 @@ int accept(HWND dialog, int) {
     char description[kDescriptionBufferSize];
     GetDlgItemTextA(dialog, IDC_DESCRIPTION, description, sizeof description);
     // Asks before replacing a saved game and reports its own failure.
-    theGame->saveGame(slot, description);
+    gameDoor()->saveGame(slot, description);
     return 1;
 }
 

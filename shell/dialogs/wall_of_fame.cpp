@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "model/wall_of_fame.h"
-#include "presentation/game.h"
+#include "presentation/game_door.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
 #include "shell/dialogs/dialog_handlers.h"
@@ -21,7 +21,7 @@ void initialise(HWND dialog, int) {
     // hold.
     bool restEmpty = false;
     for (int r = 0; r < kWallOfFameSize; ++r) {
-        const WallOfFameEntry& entry = wallOfFameTable.entries[r];
+        const WallOfFameEntry& entry = gameDoor()->wallOfFameEntries().entries[r];
         if (entry.score < 0 || restEmpty) {
             SetDlgItemTextA(dialog, IDC_FAME_NAME_FIRST + r, "");
             SetDlgItemTextA(dialog, IDC_FAME_SCORE_FIRST + r, "");
@@ -41,8 +41,7 @@ void otherControl(HWND dialog, int, int controlId, int) {
     if (controlId != IDC_CLEAR) {
         return;
     }
-    if (theGame->askYesNo(dialog, shellTexts::kClearQuestion)) {
-        clearWallOfFame(wallOfFameTable);
+    if (gameDoor()->askToClearWallOfFame()) {
         EndDialog(dialog, IDCANCEL);
     }
 }

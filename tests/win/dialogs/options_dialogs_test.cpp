@@ -41,7 +41,7 @@ TEST_F(DialogTest, DisplayOptionsApplyOnlyOnOkAndGiveBackThePauseState) {
             SendDlgItemMessageA(dialog, IDC_SPEED, CB_SETCURSEL, 2, 0);
             click(dialog, button);
         });
-        EXPECT_EQ(openDialog(IDD_DISPLAY_OPTIONS), button == IDOK ? 1 : 0);
+        EXPECT_EQ(game().openDialog(DialogKind::kDisplayOptions), button == IDOK);
         KillTimer(view, kGameTimerId);
         EXPECT_EQ(shown + ", " + displayChoice(), std::string(opened) + ", " + after);
         EXPECT_EQ((std::vector<int>{paused(), IsWindowVisible(toolButton("Play"))}),
@@ -78,7 +78,7 @@ TEST_F(DialogTest, GameOptionsAskBeforeANewChoiceStartsANewGame) {
             click(box, answer);
             click(options, IDCANCEL);  // reached only while the dialog stays open
         });
-        EXPECT_EQ(openDialog(IDD_GAME_OPTIONS), answer == IDNO ? 0 : 1);
+        EXPECT_EQ(game().openDialog(DialogKind::kGameOptions), answer != IDNO);
         EXPECT_EQ(shown + ", " + fieldChoice(), std::string(opened) + ", " + after);
         EXPECT_EQ(dialogs.boxTexts,
                   Names(answer != 0, "The current game must be stopped\nContinue ?"));

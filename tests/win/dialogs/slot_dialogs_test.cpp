@@ -46,7 +46,7 @@ TEST_F(SlotDialogsTest, SaveGameSelectsTheFirstEmptySlot) {
             click(dialog, IDOK);
             click(dialog, IDCANCEL);  // reached only while the dialog stays open
         });
-        EXPECT_EQ(openDialog(IDD_SAVE_GAME), selected >= 0 ? 1 : 0);
+        EXPECT_EQ(game().openDialog(DialogKind::kSaveGame), selected >= 0);
         EXPECT_TRUE(dialogs.finished()) << "no warning, no message";
         EXPECT_EQ(shown, selected);
         EXPECT_EQ(slot(2).description + std::to_string(slot(2).year),
@@ -72,7 +72,7 @@ TEST_F(SlotDialogsTest, OverwriteWarningShowsTheSlotAndDecidesTheSave) {
                                   IDC_SLOT_DESC_FIRST});
             click(warning, answer);
         });
-        EXPECT_EQ(openDialog(IDD_SAVE_GAME), 1);
+        EXPECT_EQ(game().openDialog(DialogKind::kSaveGame), true);
         EXPECT_EQ(shown, "2|5-Mar-2004|3|old");
         const std::string file = readFile(slotFile(1));
         EXPECT_EQ(file == oldFile, answer == IDCANCEL);
@@ -102,7 +102,7 @@ TEST_F(SlotDialogsTest, OpenChecksTheFirstUsedSlotAndRestoresItsGameAtItsSpeed) 
         }
         click(dialog, IDOK);
     });
-    EXPECT_EQ(openDialog(IDD_OPEN_GAME), 1);
+    EXPECT_EQ(game().openDialog(DialogKind::kOpenGame), true);
     KillTimer(view, kGameTimerId);
     EXPECT_EQ(rows, (Names{"00 ||", "11 5-Mar-2004|3|old", "10 5-Mar-2004|3|old"}));
     EXPECT_EQ((std::vector<int>{level().grid[3][4], level().LOVES, level().SPEED}),
@@ -127,7 +127,7 @@ TEST_F(SlotDialogsTest, WallOfFameListsUpToTheFirstEmptyEntryAndClearAsks) {
     });
     dialogs.then("Zembal", [&](HWND box) { click(box, IDNO), click(fame, IDC_CLEAR); });
     dialogs.then("Zembal", press(IDYES));
-    EXPECT_EQ(openDialog(IDD_WALL_OF_FAME), 0);
+    EXPECT_EQ(game().openDialog(DialogKind::kWallOfFame), false);
     EXPECT_EQ(dialogs.boxTexts, (Names{"Clear ?", "Clear ?"}));
     // A missing Score_i reads as 0 and is shown.
     EXPECT_EQ(rows, (Names{"Ann|500|4", "Cy|0|2", "||", "||"}));

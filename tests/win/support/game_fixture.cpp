@@ -12,7 +12,7 @@ void GameTest::SetUp() {
     programInstance = GetModuleHandleA(nullptr);
     registerFrameClass(programInstance);
     accelerators = LoadAcceleratorsA(programInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
-    setDialogRunner(dialogs::runDialog);
+    setDialogRunner(dialogs::runDialog, dialogs::innermostDialog);
     setSoundPlayer([](const void* image) {
         for (int id : {IDW_LEVEL_START, IDW_LEVEL_DONE, IDW_CLICK, IDW_LIFE_LOST}) {
             HRSRC found = FindResourceA(programInstance, MAKEINTRESOURCEA(id), "WAVE");

@@ -3,6 +3,8 @@
 
 // Display Options: grid lines, sound, theme and speed. A theme or speed of
 // a hand-edited settings file may lie outside the lists; it is kept as it is.
+constexpr int kThemeCount = 7;
+
 struct DisplayOptions {
     bool grid = true;
     bool sound = true;
