@@ -1,0 +1,257 @@
+// What the game decides for every edition: the hooks, the pause around each
+// box and dialog, the commands, the status message's life, the options and
+// the information lines, as calls on its front end.
+#include "tests/host/core/recording_front_end.h"
+
+namespace {
+
+const char* const kStop = "Stop current game ?";
+
+// Every box and dialog pauses a level in play while it is open and gives
+// the pause back as it was.
+TEST_F(CoreTest, EveryBoxAndDialogPausesTheGameWhileItIsOpen) {
+    setUp();
+    const std::tuple<int, std::function<void()>, Lines> cases[] = {
+        {0,
+         [&] { game.askYesNo(kStop); },
+         {"pause 1", "box 1 Stop current game ? paused", "pause 0"}},
+        {1, [&] { game.askYesNo(kStop); }, {"box 1 Stop current game ? paused"}},
+        {0, [&] { game.showInfo("Hi"); }, {"pause 1", "box 0 Hi paused", "pause 0"}},
+        {0, [&] { game.showMessage("Hi"); }, {"pause 1", "box 0 Hi paused", "pause 0"}},
+        {0, [&] { game.openDialog(DialogKind::kHelp); }, {"pause 1", "dialog 7 paused", "pause 0"}},
+        {1, [&] { game.openDialog(DialogKind::kAbout); }, {"dialog 8 paused"}},
+    };
+    for (const auto& [pausedBefore, open, expected] : cases) {
+        game.setPaused(pausedBefore);
+        front.calls.clear();
+        open();
+        EXPECT_EQ(front.calls, expected);
+        EXPECT_EQ(game.paused, pausedBefore);
+    }
+}
+
+TEST_F(CoreTest, HooksPlayTheirSoundsAndShowTheirBoxesAndDialogs) {
+    setUp();
+    const std::tuple<std::function<void()>, Lines> cases[] = {
+        {[&] { game.onLifeLost(); }, {"sound 3"}},
+        {[&] { game.onLevelStarted(); }, {"sound 1", "across 1", "pause 0"}},
+        {[&] { game.onLevelCompleted(); }, {"repaint later", "sound 2", "dialog 0 paused"}},
+        {[&] { game.onGameOver(1, -1); }, {"box 0 The game is over.\nNo more lives paused"}},
+        {[&] { game.onGameOver(2, 10); }, {"box 0 The game is over.\nTime is expired paused"}},
+        {[&] { game.onGameOver(3, -1); }, {"box 0 The game is over.\n paused"}},
+        {[&] { game.onGameOver(0, 9); }, {}},  // the name was asked for
+        {[&] { game.fatalError("tryMove"); }, {"box 2 tryMove paused", "end"}},
+        {[&] { game.onGameEnding(); }, {}},
+    };
+    gameRunning = 0;  // as in the transitions, where these come
+    game.horizontalBars = 1;
+    for (const auto& [hook, expected] : cases) {
+        front.calls.clear();
+        hook();
+        EXPECT_EQ(front.calls, expected);
+        EXPECT_EQ(game.paused, 0);
+    }
+}
+
+TEST_F(CoreTest, ThePlayerNameComesFromTheGameOverDialog) {
+    setUp();
+    gameRunning = 0;  // the game is over
+    front.onDialog = [&](DialogKind) { game.setPlayerName("Ann Lee"); };
+    for (const bool accepted : {true, false}) {
+        front.acceptDialogs = accepted;
+        char name[kNameBufferSize] = "x";
+        EXPECT_EQ(game.askPlayerName(name, 0), accepted ? 1 : 0);
+        EXPECT_STREQ(name, "Ann Lee");
+        EXPECT_STREQ(game.playerName(), "Ann Lee");
+    }
+    EXPECT_EQ(front.calls, Lines(2, "dialog 1 paused"));
+}
+
+// A status message goes on the first clock second three whole seconds
+// after it came; a new message starts the wait again, and a tool button's
+// tip holds both the clearing and the game.
+TEST_F(CoreTest, StatusClearsThreeWholeSecondsLaterUnlessATipHoldsTheGame) {
+    setUp();
+    const std::tuple<int, const char*, bool, const char*> steps[] = {
+        // ms from the start; the message (null: a clock second); tip shown; the pane
+        {5, "You hit ball", false, "You hit ball"},
+        {3004, nullptr, false, "You hit ball"},
+        {3005, nullptr, true, "You hit ball"},
+        {4000, nullptr, false, ""},
+        {4005, "Ball meets bar", false, "Ball meets bar"},
+        {6500, "Level 1", false, "Level 1"},
+        {9000, nullptr, false, "Level 1"},
+        {9500, nullptr, true, "Level 1"},
+        {9500, nullptr, false, ""}};
+    const int32_t start = game.clock.now;
+    for (const auto& [at, message, tip, pane] : steps) {
+        game.clock.now = start + at;
+        game.holdForTip(tip);
+        message != nullptr ? game.showStatus(message) : game.clockSecond();
+        EXPECT_STREQ(game.statusMessage(), pane) << at;
+        EXPECT_EQ(front.calls.back(), std::string("status ") + pane) << at;
+    }
+    const int x = game.currentLevel()->balls[0].X;
+    for (const bool tip : {true, false}) {
+        game.holdForTip(tip);
+        EXPECT_EQ(game.advance(), !tip);
+        EXPECT_EQ(game.currentLevel()->balls[0].X != x, !tip);
+    }
+}
+
+// A left click launches bars with a click only while a level runs
+// unpaused; a right click turns them, also while paused.
+TEST_F(CoreTest, ClicksLaunchAndTurnTheBars) {
+    setUp();
+    const int x = game.cellX(2) + 7, y = game.cellY(1) + 7;
+    for (const auto& [running, pausedBefore] : {std::pair{1, 1}, {0, 0}, {1, 0}}) {
+        gameRunning = running;
+        game.paused = pausedBefore;
+        front.calls.clear();
+        game.launchBarsAt(x, y);
+        const bool launched = running == 1 && pausedBefore == 0;
+        EXPECT_EQ(front.calls, (launched ? Lines{"sound 0", "status You created bars"} : Lines{}));
+        EXPECT_EQ(game.currentLevel()->bars[0].ACTIVE, launched ? 0 : 1);
+    }
+    front.calls.clear();
+    game.paused = 1;
+    game.switchOrientation();
+    game.switchOrientation();
+    EXPECT_EQ(front.calls, (Lines{"sound 0", "across 1", "sound 0", "across 0"}));
+}
+
+// Restart, Save and Open: what each asks or says first, and whether the
+// game in play goes on.
+TEST_F(CoreTest, CommandsAskBeforeTheyStopAGameInPlay) {
+    setUp();
+    enum Command { kRestart, kSave, kOpen };
+    const std::tuple<Command, int, bool, bool, Lines, bool> cases[] = {
+        // command, level running, a slot used, Yes, calls, new game
+        {kRestart,
+         1,
+         false,
+         false,
+         {"pause 1", "box 1 Stop current game ? paused", "pause 0"},
+         false},
+        {kRestart,
+         1,
+         false,
+         true,
+         {"pause 1", "box 1 Stop current game ? paused", "pause 0"},
+         true},
+        {kRestart, 0, false, false, {}, true},
+        {kSave, 1, false, true, {"pause 1", "dialog 3 paused", "pause 0"}, false},
+        {kSave, 0, false, true, {"box 0 You can not save finished game paused"}, false},
+        {kOpen,
+         1,
+         false,
+         true,
+         {"pause 1", "box 0 You do not have saved games paused", "pause 0"},
+         false},
+        {kOpen, 1, true, false, {"pause 1", "box 1 Stop current game ? paused", "pause 0"}, false},
+        {kOpen,
+         1,
+         true,
+         true,
+         {"pause 1", "box 1 Stop current game ? paused", "pause 0", "pause 1", "dialog 4 paused",
+          "pause 0"},
+         false},
+        {kOpen, 0, true, false, {"dialog 4 paused"}, false},
+    };
+    for (const auto& [command, running, slotUsed, yes, expected, newGame] : cases) {
+        game.newGame();
+        gameRunning = running;
+        game.currentLevel()->SCORE = 5;
+        const_cast<SlotTable&>(game.savedGameSlots()).slots[3].level = slotUsed ? 2 : -1;
+        front.answerYes = yes;
+        front.calls.clear();
+        command == kRestart ? game.restart()
+        : command == kSave  ? game.askToSave()
+                            : game.askToOpen();
+        Lines calls = front.calls;
+        calls.resize(std::min(calls.size(), expected.size()));  // a new game starts a level
+        EXPECT_EQ(calls, expected) << command << running << slotUsed << yes;
+        EXPECT_EQ(game.currentLevel()->SCORE == 0, newGame) << command << running << yes;
+    }
+}
+
+TEST_F(CoreTest, DisplayOptionsTakeTheThemeThenTheSpeedsStep) {
+    setUp();
+    for (const auto& [speed, step] : {std::pair{0, 1}, {1, 2}, {2, 4}, {7, 2}}) {
+        front.calls.clear();
+        game.applyDisplayOptions({speed == 0, speed != 1, speed + 2, speed});
+        EXPECT_EQ(front.calls,
+                  (Lines{"theme " + std::to_string(speed + 2), "speed " + std::to_string(speed)}));
+        EXPECT_EQ((std::vector<int>{game.ballStepPixels(), game.barStepPixels()}),
+                  (std::vector<int>{step, step}));
+        const DisplayOptions shown = game.displayOptions();
+        EXPECT_EQ((std::vector<int>{shown.grid, shown.sound, shown.theme, shown.speed}),
+                  (std::vector<int>{speed == 0, speed != 1, speed + 2, speed}));
+        EXPECT_EQ(game.soundWanted(), speed != 1);
+    }
+    const std::pair<int, int> periods[] = {{0, 10}, {1, 2}, {2, 2}, {-1, 2}};
+    for (const auto& [speed, period] : periods) {
+        EXPECT_EQ(gameTimerSettingFor(speed).periodMs, period) << speed;
+    }
+}
+
+// A new choice of game options asks first; Yes lays out the new field and
+// starts a new game on it, No keeps everything.
+TEST_F(CoreTest, GameOptionsAskBeforeANewChoiceStartsANewGame) {
+    setUp();
+    const std::tuple<GameOptions, bool, bool, Lines, std::vector<int>> cases[] = {
+        {{75, 20, 30}, false, true, {}, {75, 20, 30, 450}},
+        {{80, 25, 35},
+         false,
+         false,
+         {"pause 1", "box 1 The current game must be stopped\nContinue ? paused", "pause 0"},
+         {75, 20, 30, 450}},
+        {{80, 25, 35},
+         true,
+         true,
+         {"pause 1", "box 1 The current game must be stopped\nContinue ? paused", "pause 0",
+          "layout"},
+         {80, 25, 35, 700}},
+        {{90, 25, 35},
+         true,
+         true,
+         {"pause 1", "box 1 The current game must be stopped\nContinue ? paused", "pause 0"},
+         {90, 25, 35, 787}},
+    };
+    for (const auto& [chosen, yes, accepted, expected, after] : cases) {
+        gameRunning = 1;
+        game.currentLevel()->SCORE = 5;
+        front.answerYes = yes;
+        front.calls.clear();
+        EXPECT_EQ(game.changeGameOptions(chosen), accepted);
+        Lines calls = front.calls;
+        calls.resize(std::min(calls.size(), expected.size()));
+        EXPECT_EQ(calls, expected);
+        const GameOptions now = game.gameOptions();
+        EXPECT_EQ((std::vector<int>{now.percentToComplete, now.rows, now.cols, game.goalCells()}),
+                  after);
+        EXPECT_EQ(game.currentLevel()->SCORE == 0, yes);
+    }
+}
+
+TEST_F(CoreTest, InformationLinesShowTheLevelOrThePause) {
+    setUp();
+    Level& level = *game.currentLevel();
+    level.CLDNE = 90, level.SCORE = 44.999999, level.LOVES = 2;
+    level.LEVTM = level.SLVTM + 7500;
+    InfoTexts info;
+    game.formatInformation(info);
+    const char* const running[3][2] = {
+        {"%: 15", "Score: 44"}, {"Lives: 2", "Level: 1:"}, {"Time left: 113", "Game's time: 7"}};
+    for (int line = 0; line < kInfoLines; ++line) {
+        for (int half = 0; half < 2; ++half) {
+            EXPECT_STREQ(info.text[line][half], running[line][half]);
+        }
+    }
+    game.setPaused(1);
+    game.formatInformation(info);
+    EXPECT_STREQ(info.text[0][0], "The game is paused");
+    EXPECT_STREQ(info.text[2][1], "");
+}
+
+}  // namespace
