@@ -5,8 +5,8 @@
 
 #include "core/texts.h"
 #include "model/process_state.h"
+#include "model/field_sizes.h"
 #include "model/wall_of_fame.h"
-#include "persistence/field_sizes.h"
 
 namespace {
 constexpr int kDefaultFieldOrigin = 10;

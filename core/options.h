@@ -1,6 +1,8 @@
 // The option records through which the dialogs read and change the Game.
 #pragma once
 
+#include "model/field_sizes.h"
+
 // Display Options: grid lines, sound, theme and speed. A theme or speed of
 // a hand-edited settings file may lie outside the lists; it is kept as it is.
 constexpr int kThemeCount = 7;
@@ -15,9 +17,9 @@ struct DisplayOptions {
 // Game Options: the share of the field to release and the field's size.
 // A change starts a new game.
 struct GameOptions {
-    int percentToComplete = 75;
-    int rows = 20;
-    int cols = 30;
+    int percentToComplete = kDefaultPercentToComplete;
+    int rows = kFieldRows[kDefaultFieldSize];
+    int cols = kFieldCols[kDefaultFieldSize];
 
     bool operator==(const GameOptions& other) const {
         return percentToComplete == other.percentToComplete && rows == other.rows &&

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "persistence/field_sizes.h"
+#include "model/field_sizes.h"
 #include "persistence/ini_profile.h"
 #include "persistence/settings.h"
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "model/field_sizes.h"
 #include "model/game_clock.h"
 #include "model/level.h"
 #include "model/process_state.h"
@@ -142,7 +143,7 @@ class GameModel {
     int32_t frameCount = 0;
     int32_t frameTick = 0;
     int32_t cellsToComplete = 0;
-    int32_t percentToComplete = 75;
+    int32_t percentToComplete = kDefaultPercentToComplete;
     int32_t endReason = 0;
     int32_t chamberLabels[kMaxRows][kMaxCols] = {};
     int32_t releasedThisShot = 0;

@@ -1,5 +1,5 @@
-// The table of the ten best games, best first, and the one player name of
-// the process.
+// The table of the ten best games, best first: how a game's score enters
+// it under the name the player gives, and how it is emptied.
 #pragma once
 
 #include <cstdint>

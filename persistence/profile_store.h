@@ -3,6 +3,9 @@
 // IniProfile, which behaves the same on every case the settings rely on.
 #pragma once
 
+// Room for one value read from the settings file.
+constexpr int kValueBufferSize = 512;
+
 class ProfileStore {
   public:
     virtual ~ProfileStore() = default;

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "persistence/field_sizes.h"
+#include "model/field_sizes.h"
 #include "persistence/saved_game.h"
 #include "persistence/saved_game_staging.h"
 

@@ -2,7 +2,7 @@
 // anything of it reaches the game.
 #include <cstdint>
 
-#include "persistence/field_sizes.h"
+#include "model/field_sizes.h"
 #include "persistence/saved_game_keys.h"
 #include "persistence/saved_game_staging.h"
 

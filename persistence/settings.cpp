@@ -2,14 +2,12 @@
 
 #include <cstdio>
 
-#include "persistence/field_sizes.h"
+#include "model/field_sizes.h"
 #include "persistence/profile_text.h"
 #include "persistence/text.h"
 #include "persistence/wall_of_fame_store.h"
 
 namespace {
-
-constexpr int kValueBufferSize = 512;
 
 // The four switches are on when their text starts with Y or y.
 bool startsWithYes(const char* value) {
@@ -45,16 +43,16 @@ void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings
     settings.themeIndex = 0;
     settings.zoom = 1;
 
-    game.currentLevel()->GRID = readSwitch(profile, "Grid", "Yes");
-    settings.soundOn = readSwitch(profile, "Sound", "Yes");
-    settings.themeIndex = readNumber(profile, "Theme");
-    game.currentLevel()->SPEED = readNumber(profile, "Speed");
-    const int32_t percent = readNumber(profile, "Precent_To_Complete");
+    game.currentLevel()->GRID = readSwitch(profile, kGridKey, "Yes");
+    settings.soundOn = readSwitch(profile, kSoundKey, "Yes");
+    settings.themeIndex = readNumber(profile, kThemeKey);
+    game.currentLevel()->SPEED = readNumber(profile, kSpeedKey);
+    const int32_t percent = readNumber(profile, kPercentKey);
     if (isPercentToComplete(percent)) {
         game.setGoalPercent(percent);
     }
-    const int32_t rows = readNumber(profile, "Rows");
-    const int32_t cols = readNumber(profile, "Cols");
+    const int32_t rows = readNumber(profile, kRowsKey);
+    const int32_t cols = readNumber(profile, kColsKey);
     if (fieldSizeIndex(rows, cols) >= 0) {
         game.setFieldCells(rows, cols);
     }
@@ -62,7 +60,7 @@ void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings
     clearWallOfFame(wallOfFame);
     copyText(playerName, kNameBufferSize, "");
     char value[kValueBufferSize];
-    profile.getString(kGeneralSection, "User", "", value, sizeof value);
+    profile.getString(kGeneralSection, kUserKey, "", value, sizeof value);
     copyText(playerName, kNameBufferSize, value);
     readWallOfFame(profile, wallOfFame);
     loadSlotIndex(profile, savedGamesFolders, files, slots);
@@ -79,20 +77,20 @@ int32_t readBarVisible(ProfileStore& profile, const char* key) {
 void saveSettings(ProfileStore& profile, const GameModel& game, const GameSettings& settings,
                   const WallOfFameTable& wallOfFame, const char* playerName, const SlotTable& slots,
                   const SlotFolders& savedGamesFolders, FileSystem& files) {
-    profile.writeString(kGeneralSection, "Grid", game.currentLevel()->GRID == 1 ? "Yes" : "No");
-    profile.writeString(kGeneralSection, "Sound", settings.soundOn == 1 ? "Yes" : "No");
-    writeNumber(profile, "Theme", settings.themeIndex);
-    writeNumber(profile, "Speed", game.currentLevel()->SPEED);
-    writeNumber(profile, "Precent_To_Complete", game.goalPercent());
-    writeNumber(profile, "Rows", game.fieldRows());
-    writeNumber(profile, "Cols", game.fieldCols());
+    profile.writeString(kGeneralSection, kGridKey, game.currentLevel()->GRID == 1 ? "Yes" : "No");
+    profile.writeString(kGeneralSection, kSoundKey, settings.soundOn == 1 ? "Yes" : "No");
+    writeNumber(profile, kThemeKey, settings.themeIndex);
+    writeNumber(profile, kSpeedKey, game.currentLevel()->SPEED);
+    writeNumber(profile, kPercentKey, game.goalPercent());
+    writeNumber(profile, kRowsKey, game.fieldRows());
+    writeNumber(profile, kColsKey, game.fieldCols());
     profile.writeString(kGeneralSection, kToolbarKey, settings.toolbarVisible == 1 ? "Y" : "N");
     profile.writeString(kGeneralSection, kStatusbarKey, settings.statusBarVisible == 1 ? "Y" : "N");
     char name[kNameBufferSize];
     copyText(name, sizeof name, playerName);
     // An empty name leaves the key as it was in the file.
     if (name[0] != '\0') {
-        profile.writeString(kGeneralSection, "User", profileText(name).c_str());
+        profile.writeString(kGeneralSection, kUserKey, profileText(name).c_str());
     }
     writeWallOfFame(profile, wallOfFame);
     storeSlotIndex(profile, savedGamesFolders, files, slots);

@@ -1,15 +1,7 @@
-// The settings file "ts_zembal.ini": the section "General", and the order in
-// which the whole file (with the Wall of Fame and the slot index) is read
-// once when the game is built and written once when it is destroyed.
-//
-// The game's part, in its constructor: set `level`, then
-//     loadSettings(profile, *this, settings, wallOfFameTable, userName,
-//                  slots, savedGamesFolder, files);
-//     setFieldSize(-1, -1); initGeometry();
-// in createView: readBarVisible(profile, kStatusbarKey), then
-// readBarVisible(profile, kToolbarKey), before each bar's window exists;
-// in its destructor (also after a fatal error): copy the bars' visible
-// flags into `settings`, then saveSettings(...).
+// The settings file "ts_zembal.ini": the section "General" with its keys,
+// and the whole file (with the Wall of Fame and the slot index) read and
+// written in the file's order. The bars' keys are read on their own, when
+// the bars are built.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +17,14 @@
 constexpr char kSettingsFileName[] = "ts_zembal.ini";
 constexpr char kSettingsFolderName[] = "Zembal";
 constexpr char kGeneralSection[] = "General";
+constexpr char kGridKey[] = "Grid";
+constexpr char kSoundKey[] = "Sound";
+constexpr char kThemeKey[] = "Theme";
+constexpr char kSpeedKey[] = "Speed";
+constexpr char kPercentKey[] = "Precent_To_Complete";
+constexpr char kRowsKey[] = "Rows";
+constexpr char kColsKey[] = "Cols";
+constexpr char kUserKey[] = "User";
 constexpr char kToolbarKey[] = "Toolbar";
 constexpr char kStatusbarKey[] = "Statusbar";
 constexpr char kZoomKey[] = "Zoom";

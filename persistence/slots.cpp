@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kValueBufferSize = 512;
-
 void keyName(char* key, int size, const char* word, int index) {
     std::snprintf(key, static_cast<size_t>(size), "%s_%d", word, index);
 }
@@ -173,16 +171,14 @@ int firstUsedSlot(const SlotTable& slots) {
 }
 
 const char* monthName(int32_t month) {
-    static const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return month >= 0 && month < 12 ? kMonths[month] : "";
+    return month >= 0 && month < 12 ? kMonthNames[month] : "";
 }
 
 int formatSlotDate(const SavedGameSlot& slot, char* buffer, int size) {
     if (buffer == nullptr || size <= 0) {
         return 0;
     }
-    const int length = std::snprintf(buffer, static_cast<size_t>(size), "%d-%s-%d", slot.day,
+    const int length = std::snprintf(buffer, static_cast<size_t>(size), kSlotDateFormat, slot.day,
                                      monthName(slot.month), slot.year);
     return length < 0 ? 0 : (length < size ? length : size - 1);
 }

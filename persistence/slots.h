@@ -12,6 +12,7 @@
 
 #include "model/game_model.h"
 #include "persistence/file_system.h"
+#include "persistence/persistence_texts.h"
 #include "persistence/profile_store.h"
 #include "persistence/saved_game.h"
 
@@ -25,9 +26,6 @@ constexpr int kPathBufferSize = 520;
 constexpr char kFilesSection[] = "Files";
 constexpr char kSavedGamesFolderName[] = "games";
 constexpr char kSavedGameExtension[] = "zmb";
-
-constexpr char kCanNotSaveGameText[] = "Can not save game";
-constexpr char kCanNotOpenGameText[] = "Can not open game";
 
 struct SavedGameSlot {
     char description[kDescriptionBufferSize] = {};

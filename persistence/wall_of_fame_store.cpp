@@ -10,7 +10,6 @@ namespace {
 
 constexpr char kCountKey[] = "Size_Of_Wall_Of_Fame";
 constexpr int kCountBufferSize = 30;
-constexpr int kValueBufferSize = 512;
 
 void keyName(char* key, size_t size, const char* word, int index) {
     std::snprintf(key, size, "%s_%d", word, index);

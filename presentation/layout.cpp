@@ -23,7 +23,7 @@ SIZE Game::neededClientSize(int fieldRows, int fieldCols, int scale) const {
         height += kToolbarHeight;
     }
     if (statusBarShown()) {
-        height += StatusBar::kHeight + 2;
+        height += StatusBar::kHeight + StatusBar::kHiddenRows;
     }
     return SIZE{width, height};
 }

@@ -50,8 +50,8 @@
 #define IDI_TOOL_OPEN 148
 #define IDI_TOOL_SAVE 149
 
-// Ball frames: theme sets of eight frames each start here; frame i of a set
-// is its first id + i. 110 to 117 are the Classic frames.
+// Ball frames: 110 to 139, the sets of frames one after another, one to
+// eight frames a set; frame i of a set is its first id + i.
 #define IDB_BALL_FIRST 110
 #define IDB_BALL_LAST 139
 // The frame sets and the themes that use them (first id, frame count).

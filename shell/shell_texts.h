@@ -8,7 +8,7 @@ inline constexpr const char* kFrameTitle = "Zembal";
 inline constexpr const char* kThemes[] = {"Classic", "Desert", "Forest", "Mars",
                                           "Night",   "Ocean",  "Sky"};
 inline constexpr const char* kSpeeds[] = {"Slow", "Normal", "Fast"};
-inline constexpr const char* kPercents[] = {"70%", "75%", "80%", "85%"};
+inline constexpr const char* kPercentFormat = "%d%%";
 inline constexpr const char* kFieldSizeFormat = "%d * %d";
 inline constexpr const char* kScoreFormat = "%d";
 inline constexpr const char* kNameMissing = "You must enter user's name";

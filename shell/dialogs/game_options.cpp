@@ -2,7 +2,7 @@
 // A change starts a new game, so the player is asked first.
 #include <cstdio>
 
-#include "persistence/field_sizes.h"
+#include "model/field_sizes.h"
 #include "presentation/game_door.h"
 #include "resources/resource.h"
 #include "shell/dialogs/common_handlers.h"
@@ -11,23 +11,27 @@
 
 namespace {
 
-// The list offers 70 to 85; list position p stands for 70 + 5 p.
-constexpr int kListedPercents = 4;
-constexpr int kLowestPercent = 70;
-constexpr int kPercentStep = 5;
+// The list offers the percentages but the last, 90, which only a settings
+// file can ask for.
+constexpr int kListedPercents = kPercentCount - 1;
 
 int percentPosition(int percent) {
-    const int position = (percent - kLowestPercent) / kPercentStep;
-    const bool listed = percent >= kLowestPercent &&
-                        (percent - kLowestPercent) % kPercentStep == 0 &&
-                        position < kListedPercents;
-    return listed ? position : -1;
+    for (int position = 0; position < kListedPercents; ++position) {
+        if (kPercentsToComplete[position] == percent) {
+            return position;
+        }
+    }
+    return -1;
 }
 
 void initialise(HWND dialog, int) {
     const GameOptions options = gameDoor()->gameOptions();
     // In ascending order the sorted list keeps every entry at its position.
-    fillList(dialog, IDC_PERCENT, shellTexts::kPercents, kListedPercents);
+    for (int i = 0; i < kListedPercents; ++i) {
+        char text[16];
+        std::snprintf(text, sizeof text, shellTexts::kPercentFormat, kPercentsToComplete[i]);
+        SendDlgItemMessageA(dialog, IDC_PERCENT, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
     SendDlgItemMessageA(dialog, IDC_PERCENT, CB_SETCURSEL,
                         percentPosition(options.percentToComplete), 0);
     for (int i = 0; i < kFieldSizeCount; ++i) {
@@ -47,7 +51,7 @@ void initialise(HWND dialog, int) {
 int chosenPercent(HWND dialog, int current) {
     const int position = selectedPosition(dialog, IDC_PERCENT);
     if (position >= 0 && position < kListedPercents) {
-        return kLowestPercent + kPercentStep * position;
+        return kPercentsToComplete[position];
     }
     return isPercentToComplete(current) ? current : kDefaultPercentToComplete;
 }

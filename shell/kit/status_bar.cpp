@@ -7,8 +7,6 @@ namespace {
 constexpr int kClockWidth = 60;
 // The clock pane's width plus the gap that ends the bar.
 constexpr int kClockSpace = 62;
-// The bar is 2 rows taller than its height; they lie below the client area.
-constexpr int kHiddenRows = 2;
 // From the bar's top to the panes' top is the height less this.
 constexpr int kPaneDrop = 18;
 

@@ -20,6 +20,8 @@ class StatusBar : public WindowWrapper {
 
     // The bar's height in the frame's client area.
     static constexpr int kHeight = 21;
+    // Rows of the bar kept below the frame's client area, out of sight.
+    static constexpr int kHiddenRows = 2;
     Label messagePane;
     Label clockPane;
 };

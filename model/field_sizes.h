@@ -1,5 +1,5 @@
 // The four field sizes and the five percentages to complete that the
-// settings, the options dialog and the saved games offer.
+// rules, the settings, the options dialog and the saved games know.
 #pragma once
 
 #include <cstdint>
