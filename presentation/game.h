@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "core/themes.h"
 #include "model/game_model.h"
 #include "model/level.h"
 #include "persistence/settings.h"
@@ -39,7 +40,6 @@ constexpr int kStatusClearSeconds = 3;
 constexpr int kStatusTextSize = 128;
 // Every ball frame of every theme, ids IDB_BALL_FIRST to IDB_BALL_LAST.
 constexpr int kBallFrameCount = IDB_BALL_LAST - IDB_BALL_FIRST + 1;
-constexpr int kThemeCount = 7;
 // Posted to the game view by fatalError: the frame is destroyed only once
 // the model operation that failed has returned.
 constexpr UINT kFatalCloseMessage = WM_APP + 1;
@@ -207,6 +207,8 @@ class Game : public GameModel, private FieldView {
     void drawBars(HDC context);
     // The frame every ball shows; null when none can be drawn.
     Sprite* ballFrame();
+    // The same frame as the platform-free code draws it; null with ballFrame.
+    const BallImage* shownBallImage();
     void drawBalls(HDC context);
     void formatInformation(InfoTexts& info) const;
     void drawInformation(HDC context, const InfoTexts& info, int width, int height);

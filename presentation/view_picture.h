@@ -7,10 +7,9 @@
 
 #include <cstdint>
 
+#include "core/ball_images.h"
 #include "model/level.h"
 #include "presentation/picture.h"
-
-class Sprite;
 
 constexpr int kInfoLines = 3;
 constexpr int kInfoTextChars = 64;
@@ -35,7 +34,7 @@ struct StillLook {
 // balls cover in the picture, the frame all balls show, and the texts.
 struct MovingLook {
     RECT bars[kBarCount];
-    Sprite* ballFrame;
+    const BallImage* ballFrame;
     int32_t ballCount;
     RECT balls[kMaxBalls];
     InfoTexts info;
