@@ -1,5 +1,5 @@
 // The bytes of the ball frames' image files, put into the program by the
-// build (cmake/EmbedFiles.cmake writes their source).
+// build (cmake/EmbedBallImages.cmake writes their source).
 #pragma once
 
 #include <cstddef>

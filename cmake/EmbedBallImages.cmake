@@ -1,6 +1,6 @@
 # Writes a C++ source that holds the bytes of the ball frames' images, so
 # that the platform-free code has them as data:
-#   cmake -DFOLDER=<images> -DFIRST=110 -DLAST=139 -DOUTPUT=<source> -P EmbedFiles.cmake
+#   cmake -DFOLDER=<images> -DFIRST=110 -DLAST=139 -DOUTPUT=<source> -P EmbedBallImages.cmake
 # The array kBallImageFiles lists FOLDER/FIRST.bmp to FOLDER/LAST.bmp in order.
 set(arrays "")
 set(entries "")
