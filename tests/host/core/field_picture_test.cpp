@@ -44,16 +44,17 @@ BallImage smallBall() {
 
 TEST(StillField, IsTheOutlinedBackgroundTheGridLinesAndTheWalls) {
     int32_t cells[kMaxRows][kMaxCols] = {};
+    cells[0][3] = kCellWall;
     cells[1][2] = kCellWall;
     cells[3][0] = kCellWall;  // below the field's rows: not drawn
     const std::vector<std::string> withoutGrid = {
-        "####################", "#..................#", "#..................#",
-        "#..................#", "#.........#####....#", "#.........#www#....#",
+        "####################", "#..............#www#", "#..............#www#",
+        "#..............#####", "#.........#####....#", "#.........#www#....#",
         "#.........#www#....#", "#.........#####....#", "#..................#",
         "#..................#", "#..................#", "####################"};
     const std::vector<std::string> withGrid = {
-        "####################", "#....#....#....#...#", "#....#....#....#...#",
-        "#....#....#....#...#", "####################", "#....#....#www##...#",
+        "####################", "#....#....#....#www#", "#....#....#....#www#",
+        "#....#....#....#####", "####################", "#....#....#www##...#",
         "#....#....#www##...#", "#....#....######...#", "####################",
         "#....#....#....#...#", "#....#....#....#...#", "####################"};
     for (const auto& [grid, expected] : {std::pair{false, withoutGrid}, {true, withGrid}}) {
@@ -133,6 +134,7 @@ TEST(Balls, ShowTheFieldThroughTheKeyColourAndAreCutToPictureAndClip) {
         EXPECT_EQ(ballBox(frame, 100, 50).top, 43) << size;
     }
     EXPECT_EQ(ballImageFrom(2, 2, {1, 2, 3}).width, 0);  // pixels that do not fill it
+    EXPECT_EQ(ballImageFrom(1, 1, {7}).height, 1);
 }
 
 TEST(Field, IsTheStillPartThenTheBarsThenTheBalls) {
