@@ -1,12 +1,11 @@
 // The option records through which the dialogs read and change the Game.
 #pragma once
 
+#include "core/themes.h"
 #include "model/field_sizes.h"
 
 // Display Options: grid lines, sound, theme and speed. A theme or speed of
 // a hand-edited settings file may lie outside the lists; it is kept as it is.
-constexpr int kThemeCount = 7;
-
 struct DisplayOptions {
     bool grid = true;
     bool sound = true;

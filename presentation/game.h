@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/game_core.h"
+#include "core/themes.h"
 #include "persistence/settings.h"
 #include "persistence/win32_binding.h"
 #include "presentation/game_door.h"
@@ -166,6 +167,8 @@ class Game : private FrontEnd, public GameCore {
     void drawBars(HDC context);
     // The frame every ball shows; null when none can be drawn.
     Sprite* ballFrame();
+    // The same frame as the platform-free code draws it; null with ballFrame.
+    const BallImage* shownBallImage();
     void drawBalls(HDC context);
     void drawInformation(HDC context, const InfoTexts& info, int width, int height);
 

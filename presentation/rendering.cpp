@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/field_picture.h"
 #include "presentation/game.h"
 
 namespace {
@@ -77,38 +78,8 @@ void Game::drawWalls(HDC context) {
 }
 
 RECT Game::barBox(const Bar& bar) const {
-    RECT none = {};
-    if (bar.ACTIVE != 0) {
-        return none;
-    }
-    int left = bar.XSTART;
-    int top = bar.YSTART;
-    int width = bar.SIZE;
-    int height = bar.SIZE;
-    switch (bar.DRCT) {
-        case kUp:
-            top = bar.YEND;
-            height = cellHeight + bar.YSTART - bar.YEND;
-            break;
-        case kDown:
-            height = bar.YEND - bar.YSTART;
-            break;
-        case kLeft:
-            left = bar.XEND;
-            width = cellWidth + bar.XSTART - bar.XEND;
-            break;
-        case kRight:
-            width = bar.XEND - bar.XSTART;
-            break;
-        default:
-            return none;
-    }
-    if (width < 1 || height < 1) {
-        return none;
-    }
-    int x = left - fieldLeft;
-    int y = top - fieldTop;
-    return RECT{x, y, x + width, y + height};
+    const PixelBox box = ::barBox(bar, cellWidth, cellHeight, fieldLeft, fieldTop);
+    return RECT{box.left, box.top, box.right, box.bottom};
 }
 
 void Game::drawBars(HDC context) {
@@ -131,6 +102,11 @@ Sprite* Game::ballFrame() {
         return nullptr;
     }
     return &currentFrames[frame];
+}
+
+const BallImage* Game::shownBallImage() {
+    const Sprite* sprite = ballFrame();
+    return sprite == nullptr ? nullptr : ballImage(static_cast<int>(sprite - frames));
 }
 
 void Game::drawBalls(HDC context) {

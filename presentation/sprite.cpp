@@ -1,9 +1,5 @@
 #include "presentation/sprite.h"
 
-#include <algorithm>
-
-#include "presentation/picture.h"
-
 bool Sprite::loadResource(HINSTANCE instance, UINT id) {
     if (LOWORD(id) == 0) {
         return false;
@@ -64,8 +60,6 @@ void Sprite::makeMask(COLORREF keyColour, int keyX, int keyY) {
     if (mask != nullptr) {
         DeleteObject(mask);
     }
-    keptBits_.clear();
-    addedBits_.clear();
     mask = CreateBitmap(info.bmWidth, info.bmHeight, 1, 1, nullptr);
     HDC source = CreateCompatibleDC(nullptr);
     HDC maskContext = CreateCompatibleDC(nullptr);
@@ -133,71 +127,4 @@ void Sprite::release() {
         DeleteObject(bitmap);
         bitmap = nullptr;
     }
-    keptBits_.clear();
-    addedBits_.clear();
-}
-
-bool Sprite::readTransfers() {
-    if (!keptBits_.empty()) {
-        return true;
-    }
-    const int width = info.bmWidth;
-    const int height = info.bmHeight;
-    Picture scratch;
-    scratch.resize(width, height);
-    if (!scratch.exists()) {
-        return false;
-    }
-    if (memoryContext == nullptr) {
-        makeMask(RGB(0, 0, 0), 0, 0);  // as the first drawCentred does
-    }
-    if (!prepareContext(scratch.context())) {
-        return false;
-    }
-    HDC target = scratch.context();
-    const uint32_t* bits = scratch.pixels();
-    const size_t count = static_cast<size_t>(width) * height;
-    // The mask's transfer, read as what it leaves of a white target; the
-    // target's default colours turn its 1 pixels white and its 0 pixels black.
-    PatBlt(target, 0, 0, width, height, WHITENESS);
-    if (mask != nullptr) {
-        SelectObject(memoryContext, mask);
-        BitBlt(target, 0, 0, width, height, memoryContext, 0, 0, SRCAND);
-        SelectObject(memoryContext, bitmap);
-    } else {
-        PatBlt(target, 0, 0, width, height, BLACKNESS);  // a plain copy keeps nothing
-    }
-    GdiFlush();
-    keptBits_.assign(bits, bits + count);
-    BitBlt(target, 0, 0, width, height, memoryContext, 0, 0, SRCCOPY);
-    GdiFlush();
-    addedBits_.assign(bits, bits + count);
-    SelectObject(memoryContext, savedObject);
-    savedObject = nullptr;
-    return true;
-}
-
-bool Sprite::drawCentredInto(Picture& target, int cx, int cy, const RECT& clip) {
-    if (bitmap == nullptr || !target.exists() || !readTransfers()) {
-        return false;
-    }
-    const int width = info.bmWidth;
-    const int height = info.bmHeight;
-    const int left = cx - width / 2;
-    const int top = cy - height / 2;
-    // Cut to the target, as a transfer is, and to the clip.
-    const int firstX = std::max({0, -left, static_cast<int>(clip.left) - left});
-    const int endX = std::min({width, target.width() - left, static_cast<int>(clip.right) - left});
-    const int firstY = std::max({0, -top, static_cast<int>(clip.top) - top});
-    const int endY = std::min({height, target.height() - top, static_cast<int>(clip.bottom) - top});
-    uint32_t* pixels = target.pixels();
-    for (int y = firstY; y < endY; ++y) {
-        uint32_t* row = pixels + static_cast<size_t>(top + y) * target.width();
-        const uint32_t* kept = &keptBits_[static_cast<size_t>(y) * width];
-        const uint32_t* added = &addedBits_[static_cast<size_t>(y) * width];
-        for (int x = firstX; x < endX; ++x) {
-            row[left + x] = (row[left + x] & kept[x]) | added[x];
-        }
-    }
-    return true;
 }

@@ -5,9 +5,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <vector>
-
-class Picture;
 
 class Sprite {
   public:
@@ -29,10 +26,6 @@ class Sprite {
     bool draw(HDC target, int x, int y);
     // The first drawing builds the mask from the pixel at (0, 0).
     bool drawCentred(HDC target, int cx, int cy);
-    // The same pixels drawCentred gives, written straight into the pixels
-    // of a picture inside `clip`, without a call to the platform once the
-    // first drawing has read the frame's two transfers back.
-    bool drawCentredInto(Picture& target, int cx, int cy, const RECT& clip);
     void release();
 
     int width() const { return info.bmWidth; }
@@ -47,11 +40,4 @@ class Sprite {
 
   private:
     void reset();
-    bool readTransfers();
-
-    // Per pixel, what the two transfers of draw do to a 32-bit target: it
-    // keeps the bits of keptBits_ (the mask's transfer) and then gains those
-    // of addedBits_ (the bitmap's). Empty until the first drawCentredInto.
-    std::vector<uint32_t> keptBits_;
-    std::vector<uint32_t> addedBits_;
 };

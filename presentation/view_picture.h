@@ -7,11 +7,10 @@
 
 #include <cstdint>
 
+#include "core/ball_images.h"
 #include "core/info_lines.h"
 #include "model/level.h"
 #include "presentation/picture.h"
-
-class Sprite;
 
 // Everything the still layer is drawn from: the field background, the grid
 // lines, the walls and the information area's background; with the sizes
@@ -27,7 +26,7 @@ struct StillLook {
 // balls cover in the picture, the frame all balls show, and the texts.
 struct MovingLook {
     RECT bars[kBarCount];
-    Sprite* ballFrame;
+    const BallImage* ballFrame;
     int32_t ballCount;
     RECT balls[kMaxBalls];
     InfoTexts info;

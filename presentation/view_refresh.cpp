@@ -3,7 +3,41 @@
 // anything changed, and the view told to repaint only the changed parts.
 #include <cstring>
 
+#include "core/field_picture.h"
 #include "presentation/game.h"
+
+namespace {
+
+PixelBuffer pixelsOf(const Picture& picture) {
+    return PixelBuffer{picture.pixels(), picture.width(), picture.height()};
+}
+
+PixelBox boxOf(const RECT& box) {
+    return PixelBox{box.left, box.top, box.right, box.bottom};
+}
+
+uint32_t pixelOf(COLORREF colour) {
+    return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+}
+
+FieldColours coloursOf(const StillLook& look) {
+    return FieldColours{pixelOf(look.field), pixelOf(look.wall), pixelOf(look.firstBar),
+                        pixelOf(look.secondBar)};
+}
+
+// The field as the platform-free code composes it, the information area's
+// background under it.
+void composeStill(const Picture& still, const StillLook& look) {
+    const PixelBuffer pixels = pixelsOf(still);
+    const PixelBox all = {0, 0, look.width, look.height};
+    fillBox(pixels, PixelBox{0, look.fieldHeight, look.width, look.height}, pixelOf(look.menu),
+            all);
+    const FieldShape shape = {look.width, look.fieldHeight, look.rows,
+                              look.cols,  look.cellWidth,   look.cellHeight};
+    composeStillField(pixels, shape, look.gridLines == 1, look.cells, coloursOf(look));
+}
+
+}  // namespace
 
 void Game::paint(HDC paintContext) {
     refreshPicture();
@@ -63,8 +97,7 @@ void Game::refreshPicture() {
         return;
     }
     if (stillChanged) {
-        drawStill(view.still.context(), width, fieldHeight);
-        GdiFlush();
+        composeStill(view.still, view.stillNow);
         view.stillShown = view.stillNow;
     }
     composePicture(view.movingNow, view.changes.bounds());
@@ -93,18 +126,15 @@ void Game::lookNow(StillLook& still, MovingLook& moving) {
     for (int i = 0; i < kBarCount; ++i) {
         moving.bars[i] = barBox(level->bars[i]);
     }
-    moving.ballFrame = ballFrame();
+    moving.ballFrame = shownBallImage();
     moving.ballCount = 0;
     if (moving.ballFrame != nullptr) {
-        const int w = moving.ballFrame->width();
-        const int h = moving.ballFrame->height();
         for (const Ball& ball : level->balls) {
             if (ball.endOfList != 0) {
                 break;
             }
-            const int left = ball.X - fieldLeft - w / 2;
-            const int top = ball.Y - fieldTop - h / 2;
-            moving.balls[moving.ballCount++] = RECT{left, top, left + w, top + h};
+            const PixelBox box = ballBox(*moving.ballFrame, ball.X - fieldLeft, ball.Y - fieldTop);
+            moving.balls[moving.ballCount++] = RECT{box.left, box.top, box.right, box.bottom};
         }
     }
     moving.info = InfoTexts{};
@@ -113,27 +143,29 @@ void Game::lookNow(StillLook& still, MovingLook& moving) {
     }
 }
 
-// A frame inside `part`: the still layer, the bars, the balls written
-// straight into the pixels, the information lines. Outside it the picture
-// already shows the same.
+// A frame inside `part`: the still layer, the bars and the balls as the
+// platform-free code composes them, the information lines. Outside it the
+// picture already shows the same.
 void Game::composePicture(const MovingLook& moving, const RECT& part) {
     Picture& picture = viewPicture.picture;
-    HDC context = picture.context();
+    GdiFlush();  // the last frame's texts are in the pixels before they are written over
     picture.copyPixelsFrom(viewPicture.still, part);
-    IntersectClipRect(context, part.left, part.top, part.right, part.bottom);
-    drawBars(context);
-    GdiFlush();
-    RECT meeting = {};
+    const PixelBuffer pixels = pixelsOf(picture);
+    const PixelBox clip = boxOf(part);
+    const FieldColours colours = coloursOf(viewPicture.stillNow);
+    for (int i = 0; i < kBarCount; ++i) {
+        composeBar(pixels, boxOf(moving.bars[i]), barColour(level->bars[i], colours), clip);
+    }
     for (int i = 0; i < moving.ballCount; ++i) {
-        if (IntersectRect(&meeting, &moving.balls[i], &part)) {
-            const Ball& ball = level->balls[i];
-            moving.ballFrame->drawCentredInto(picture, ball.X - fieldLeft, ball.Y - fieldTop, part);
-        }
+        const Ball& ball = level->balls[i];
+        composeBall(pixels, *moving.ballFrame, ball.X - fieldLeft, ball.Y - fieldTop, clip);
     }
     const int fieldHeight = fieldBottom - fieldTop;
     if (gameRunning != 0 && part.bottom > fieldHeight) {
+        HDC context = picture.context();
+        IntersectClipRect(context, part.left, part.top, part.right, part.bottom);
         SetBkMode(context, TRANSPARENT);
         drawInformation(context, moving.info, fieldRight - fieldLeft, fieldHeight);
+        SelectClipRgn(context, nullptr);
     }
-    SelectClipRgn(context, nullptr);
 }

@@ -16,7 +16,7 @@ constexpr Colour kGrass = rgb(34, 139, 34);
 
 // A set of frames: the ball turned by equal steps of one whole turn. The
 // mean colour of every themed frame keeps a contrast ratio of at least 3:1
-// with its theme's field (presentation/theme.cpp), so the ball stands out.
+// with its theme's field (core/themes.h), so the ball stands out.
 struct FrameSet {
     int firstId;
     int frameCount;
