@@ -34,9 +34,18 @@ ProfileLine parseLine(const std::string& raw) {
     if (raw[begin] == '[') {
         const size_t close = raw.rfind(']');
         if (close != std::string::npos && close > begin) {
-            // The section name is taken as it stands between the brackets.
+            // Blanks inside the brackets are not part of the name: "[ General ]"
+            // is the section General, as the platform reads it.
+            size_t nameBegin = begin + 1;
+            size_t nameEnd = close;
+            while (nameBegin < nameEnd && isProfileBlank(raw[nameBegin])) {
+                ++nameBegin;
+            }
+            while (nameEnd > nameBegin && isProfileBlank(raw[nameEnd - 1])) {
+                --nameEnd;
+            }
             line.kind = ProfileLine::kSection;
-            line.name = raw.substr(begin + 1, close - begin - 1);
+            line.name = raw.substr(nameBegin, nameEnd - nameBegin);
             return line;
         }
     }

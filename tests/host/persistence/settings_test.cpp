@@ -42,7 +42,8 @@ TEST(IniProfile, ReadsValuesAsThePlatformDoes) {
     IniProfile profile = IniProfile::fromText(
         "\xEF\xBB\xBF[General]\r\n[Nowhere\r\n; comment\r\nGrid=Yes\r\n  Speed  =   2   \r\n"
         "Theme=\r\nUser=\"  spaced  \"\r\nQuote='half\r\n  NoEquals \r\ngrid=second\r\n"
-        "NoEquals=late\r\n\r\n[WallOfFame]\nUser_0=Ann\n[general]\r\nLate=ignored\r\n");
+        "NoEquals=late\r\n\r\n[WallOfFame]\nUser_0=Ann\n[general]\r\nLate=ignored\r\n"
+        "[ Files\t]\r\nLevel_1=4\r\n");
     // clang-format on
     // A byte-order mark is not part of the first line.
     // clang-format off
@@ -55,6 +56,7 @@ TEST(IniProfile, ReadsValuesAsThePlatformDoes) {
         {"General", "Quote", "", 512, "'half"}, {"General", "NoEquals", "dflt", 512, "dflt"},
         {"Nowhere", "Grid", "Y", 512, "Y"}, {"WallOfFame", "User_0", "", 512, "Ann"},  // LF only
         {"General", "Late", "none", 512, "none"},    // only the first section of a name
+        {"Files", "Level_1", "-1", 512, "4"},       // blanks inside the brackets dropped
         {"General", "Grid", "", 3, "Ye"}, {"General", "Grid", "", 1, ""},  // cut to the buffer
         {"General", "User", "", 11, "  spaced "},    // the closing quote not copied, yet cut
         {"General", "Missing", "0123456789", 4, "012"},
