@@ -51,6 +51,7 @@ void WebGame::start() {
     setUp(kWebGamesFolder, "");
     GameCore::toolbarWanted = readBarSetting(kToolbarKey);
     GameCore::statusBarWanted = readBarSetting(kStatusbarKey);
+    placeField();
     setFrameCount(themeAt(themeIndex).frameCount);
     applySpeed();
     newGame();
@@ -100,6 +101,16 @@ void WebGame::pageHidden() {
 
 void WebGame::showBars(bool toolbar, bool statusBar) {
     setBarsShown(toolbar, statusBar);
+    placeField();
+    show();
+}
+
+void WebGame::placeField() {
+    // The field stands where the Windows edition's view at its needed size
+    // puts it, so that a saved game's positions are written alike.
+    const FieldCorner corner = neededCorner(rows, cols);
+    moveFieldTo(corner.left, corner.top, corner.left + cols * kCellPixels,
+                corner.top + rows * kCellPixels);
 }
 
 void WebGame::storeSettings() {
@@ -172,15 +183,11 @@ void WebGame::composePicture() {
     if (width != picture.width || height != picture.height) {
         picture.width = width;
         picture.height = height;
-        picture.still.assign(count, 0);
         picture.frame.assign(count, 0);
         picture.rgba.assign(count, 0);
-        picture.stillValid = false;
     }
     const Theme& theme = themeAt(themeIndex);
     const FieldShape shape = {width, height, rows, cols, cellWidth, cellHeight};
-    // The still field changes only with a wall, the grid or the theme;
-    // each is cheap to compare against a fresh composition's cost.
     const int frameIndex = theme.firstFrame + frame;
     const BallImage* ballFrame =
         frame >= 0 && frame < theme.frameCount ? ballImage(frameIndex) : nullptr;
@@ -227,7 +234,6 @@ void WebGame::repaint(bool) {
 
 void WebGame::themeChanged(int index) {
     setFrameCount(themeAt(index).frameCount);
-    picture.stillValid = false;
 }
 
 void WebGame::speedChanged(int speed) {
@@ -236,7 +242,7 @@ void WebGame::speedChanged(int speed) {
 }
 
 void WebGame::fieldSizeChanged() {
-    picture.stillValid = false;
+    placeField();
 }
 
 void WebGame::endProgram() {

@@ -26,11 +26,9 @@ class WebClock : public GameClock {
 
 // The picture of the field as the canvas takes it.
 struct FieldPicture {
-    std::vector<uint32_t> still;  // the still field, 0x00RRGGBB
     std::vector<uint32_t> frame;  // still, bars and balls, 0x00RRGGBB
     std::vector<uint32_t> rgba;   // the frame as red, green, blue, alpha bytes
     int width = 0, height = 0;
-    bool stillValid = false;
 };
 
 class WebGame : private FrontEnd, public GameCore {
@@ -84,6 +82,7 @@ class WebGame : private FrontEnd, public GameCore {
     // Composes the field and the information lines and hands them to the page.
     void show();
     void composePicture();
+    void placeField();
     void storeSettings();
 
     WebClock realClock;

@@ -108,11 +108,12 @@
     },
     drawField(bytes, width, height) {
       const canvas = $('field');
-      if (canvas.width !== width || canvas.height !== height) {
+      if (picture.width !== width || picture.height !== height) {
         canvas.width = width;
         canvas.height = height;
         picture = { width, height };
-        layout();
+        // Laid out once the game's call has returned.
+        setTimeout(layout, 0);
       }
       const pixels = new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, width * height * 4);
       canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
@@ -215,7 +216,7 @@
   // --- Layout: the largest zoom up to the one asked for that fits the
   // page; narrower than the field at zoom 1, the field is scaled down.
   function layout() {
-    if (!game || !picture.width) return;
+    if (!game || !picture.width || busy) return;
     const wanted = game.ccall('zembalZoomWanted', 'number', [], []);
     const view = $('view');
     const availableWidth = document.documentElement.clientWidth - 4;
@@ -462,6 +463,7 @@
   }).then(() => {
     const bars = game.ccall('zembalBarsWanted', 'number', [], []);
     showBars((bars & 1) !== 0, (bars & 2) !== 0);
+    layout();
     document.documentElement.dataset.ready = 'true';
     window.requestAnimationFrame(onFrame);
   });

@@ -1,0 +1,250 @@
+// The browser edition as a player meets it: Debian's Chromium, driven by
+// playwright-core, plays the site served on localhost.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { chromium } from 'playwright-core';
+import { serve } from '../../web/serve.mjs';
+
+const SITE = process.env.ZEMBAL_SITE || new URL('../../build/web/site', import.meta.url).pathname;
+const CHROMIUM_FLAGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const CLASSIC_FIELD = [0xc0, 0xc0, 0xc0];
+const DESERT_FIELD = [0xe6, 0xcf, 0x9a];
+
+let server;
+let browser;
+let address;
+
+before(async () => {
+  server = await serve(SITE);
+  address = `http://localhost:${server.address().port}/`;
+  browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: CHROMIUM_FLAGS });
+});
+after(async () => {
+  await browser.close();
+  server.close();
+});
+
+async function openGame(options = {}) {
+  const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, ...options });
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(address);
+  await page.waitForSelector('html[data-ready]');
+  return { context, page, errors };
+}
+const reload = async (page) => {
+  await page.reload();
+  await page.waitForSelector('html[data-ready]');
+};
+const dialog = (page, name) => page.getByRole('dialog', { name, exact: true });
+const box = (page) => page.getByRole('alertdialog', { name: 'Zembal' });
+// The RGB of a field pixel, and how many pixels of the field have a colour.
+const pixel = (page, x, y) => page.evaluate(([px, py]) => [...document.getElementById('field')
+  .getContext('2d').getImageData(px, py, 1, 1).data.slice(0, 3)], [x, y]);
+const countColour = (page, rgb) => page.evaluate((c) => {
+  const canvas = document.getElementById('field');
+  const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+  let n = 0;
+  for (let i = 0; i < data.length; i += 4) if (data[i] === c[0] && data[i + 1] === c[1] && data[i + 2] === c[2]) n += 1;
+  return n;
+}, rgb);
+const info = (page) => page.locator('#info').innerText();
+const stored = (page, path) => page.evaluate((p) => localStorage.getItem(`zembal-file:${p}`), path);
+async function pickFile(page, bytes) {
+  const chooser = page.waitForEvent('filechooser');
+  await page.getByRole('menuitem', { name: 'Game' }).click();
+  await page.getByRole('menuitem', { name: 'Open a File...' }).click();
+  await (await chooser).setFiles({ name: 'game.zmb', mimeType: 'application/octet-stream', buffer: Buffer.from(bytes, 'latin1') });
+}
+// A saved game's text without its clock readings, which the time of saving sets.
+const withoutClocks = (text) => text.split('\r\n').filter((l) => !/^(SLVTM|LEVTM|SPSTM|SAVTM):/.test(l)).join('\n');
+// ... and without the balls' places, which an opened game's first ticks move.
+const walls = (text) => withoutClocks(text).split('\n')
+  .filter((l) => !/^(X|Y|XOLD|YOLD|R|C|ROLD|COLD|DRCT):/.test(l));
+async function saveToSlot(page, description) {
+  await page.keyboard.press('Control+s');
+  const save = dialog(page, 'Zembal: Save Game');
+  await save.getByLabel('Description:').fill(description);
+  await save.getByRole('button', { name: 'Save', exact: true }).click();
+  await save.waitFor({ state: 'hidden' });
+}
+
+describe('the browser edition', () => {
+  test('a click creates bars that grow on the canvas', async () => {
+    const { context, page, errors } = await openGame();
+    const field = page.getByRole('img', { name: /The field/ });
+    // A click on the ball's own cell launches nothing: a second spot then does.
+    const created = page.getByRole('status').getByText('You created bars');
+    for (const x of [100, 300]) {
+      if (await created.count()) break;
+      await field.click({ position: { x, y: 100 } });
+      await created.waitFor({ timeout: 1000 }).catch(() => {});
+    }
+    await assert.doesNotReject(created.waitFor());
+    const red = await countColour(page, [0xff, 0, 0]);
+    await page.waitForTimeout(300);
+    assert.ok((await countColour(page, [0xff, 0, 0])) > red + 50 || (await countColour(page, [0, 0, 0xff])) > 50);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  test('P, F2 and the toolbar pause and resume the game', async () => {
+    const { context, page } = await openGame();
+    const toolbar = page.getByRole('toolbar');
+    for (const [pause, resume] of [['p', 'P'], ['F2', 'F2'], ['button', 'button']]) {
+      if (pause === 'button') await toolbar.getByRole('button', { name: 'Pause', exact: true }).click();
+      else await page.keyboard.press(pause);
+      await page.getByText('The game is paused').waitFor();
+      await assert.doesNotReject(toolbar.getByRole('button', { name: 'Play', exact: true }).waitFor());
+      if (resume === 'button') await toolbar.getByRole('button', { name: 'Play', exact: true }).click();
+      else await page.keyboard.press(resume);
+      await page.getByText(/Time left: \d+/).waitFor();
+    }
+    await context.close();
+  });
+
+  test('Display Options by F3 changes the theme of the field', async () => {
+    const { context, page } = await openGame();
+    assert.deepEqual(await pixel(page, 3, 3), CLASSIC_FIELD);
+    await page.keyboard.press('F3');
+    const options = dialog(page, 'Zembal: Display Options');
+    assert.equal(await page.getByText('The game is paused').count(), 1);
+    await options.getByLabel('Theme:').selectOption('Desert');
+    await options.getByRole('button', { name: 'OK' }).click();
+    await options.waitFor({ state: 'hidden' });
+    assert.deepEqual(await pixel(page, 3, 3), DESERT_FIELD);
+    await reload(page);
+    assert.deepEqual(await pixel(page, 3, 3), DESERT_FIELD, 'the settings keep the theme');
+    await context.close();
+  });
+
+  test('Game Options by F4 asks first, and restarts at the new size only on Yes', async () => {
+    const { context, page } = await openGame();
+    await page.keyboard.press('F4');
+    const options = dialog(page, 'Zembal: Game Options');
+    await options.getByLabel('Size:').selectOption('15 * 20');
+    await options.getByRole('button', { name: 'OK' }).click();
+    assert.equal(await box(page).locator('#box-text').innerText(), 'The current game must be stopped\nContinue ?');
+    await box(page).getByRole('button', { name: 'No' }).click();
+    assert.ok(await options.isVisible(), 'refused, the dialog stays open');
+    await options.getByRole('button', { name: 'OK' }).click();
+    await box(page).getByRole('button', { name: 'Yes' }).click();
+    await options.waitFor({ state: 'hidden' });
+    assert.deepEqual(await page.evaluate(() => [field.width, field.height]), [20 * 14, 15 * 14]);
+    await context.close();
+  });
+
+  test('Help, About and the Wall of Fame open by key and menu under their titles', async () => {
+    const { context, page } = await openGame();
+    const cases = [
+      [() => page.keyboard.press('F1'), 'Zembal: Help', 'OK'],
+      [async () => { await page.getByRole('menuitem', { name: 'Help' }).first().click(); await page.getByRole('menuitem', { name: 'About' }).click(); }, 'About Zembal', 'OK'],
+      [async () => { await page.getByRole('menuitem', { name: 'Game' }).click(); await page.getByRole('menuitem', { name: 'The Wall of Fame' }).click(); }, 'Zembal: The Wall Of Fame', 'Continue'],
+    ];
+    for (const [open, title, button] of cases) {
+      await open();
+      await dialog(page, title).getByRole('button', { name: button }).click();
+      await dialog(page, title).waitFor({ state: 'hidden' });
+    }
+    await context.close();
+  });
+
+  test('a game saved, reloaded and opened goes on where it was', async () => {
+    const { context, page } = await openGame();
+    await page.keyboard.press('p');
+    await saveToSlot(page, 'mine');
+    const saved = await stored(page, '/zembal/games/1.zmb');
+    await reload(page);
+    await page.keyboard.press('p');  // kept paused through the question and the dialog
+    await page.keyboard.press('Control+o');
+    await box(page).getByRole('button', { name: 'Yes' }).click();
+    const open = dialog(page, 'Zembal: Open saved game ');
+    assert.match(await open.getByRole('row').nth(1).innerText(), /mine/);
+    await open.getByRole('button', { name: 'Open' }).click();
+    await open.waitFor({ state: 'hidden' });
+    await page.keyboard.press('p');
+    await saveToSlot(page, 'again');
+    // The opened game runs: its balls may have gone a few ticks further.
+    assert.deepEqual(walls(await stored(page, '/zembal/games/2.zmb')), walls(saved));
+    await context.close();
+  });
+
+  test('a downloaded slot is the stored file, and opens again', async () => {
+    const { context, page } = await openGame({ acceptDownloads: true });
+    await page.keyboard.press('p');
+    await saveToSlot(page, 'out');
+    const saved = await stored(page, '/zembal/games/1.zmb');
+    await page.getByRole('menuitem', { name: 'Game' }).click();
+    await page.getByRole('menuitem', { name: 'Download a Saved Game...' }).click();
+    const downloading = page.waitForEvent('download');
+    await dialog(page, 'Zembal: Download saved game').getByRole('button', { name: 'Download' }).click();
+    const download = await downloading;
+    assert.equal(download.suggestedFilename(), '1.zmb');
+    const chunks = [];
+    for await (const chunk of await download.createReadStream()) chunks.push(chunk);
+    assert.equal(Buffer.concat(chunks).toString('latin1'), saved);
+    await pickFile(page, saved);
+    await box(page).getByRole('button', { name: 'Yes' }).click();
+    await box(page).waitFor({ state: 'hidden' });
+    await page.keyboard.press('p');
+    await page.getByText('The game is paused').waitFor();
+    await saveToSlot(page, 'in');
+    assert.deepEqual(walls(await stored(page, '/zembal/games/2.zmb')), walls(saved));
+    await context.close();
+  });
+
+  test('a damaged or hostile file gives "Can not open game" and leaves the game alone', async () => {
+    const { context, page } = await openGame();
+    await page.keyboard.press('p');
+    await saveToSlot(page, 'before');
+    for (const bytes of ['<HEAD>\r\nROWS:99999\r\n', '\x00\xff'.repeat(700000), '']) {
+      await pickFile(page, bytes);
+      await box(page).getByRole('button', { name: 'Yes' }).click();
+      assert.equal(await box(page).locator('#box-text').innerText(), 'Can not open game');
+      await box(page).getByRole('button', { name: 'OK' }).click();
+    }
+    await saveToSlot(page, 'after');
+    assert.equal(withoutClocks(await stored(page, '/zembal/games/2.zmb')),
+      withoutClocks(await stored(page, '/zembal/games/1.zmb')));
+    await context.close();
+  });
+
+  test('storage that refuses a save says "Can not save game" and keeps the old save', async () => {
+    const { context, page } = await openGame();
+    await page.keyboard.press('p');
+    await saveToSlot(page, 'kept');
+    const kept = await stored(page, '/zembal/games/1.zmb');
+    await page.evaluate(() => { Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); }; });
+    await page.keyboard.press('Control+s');
+    const save = dialog(page, 'Zembal: Save Game');
+    await save.getByLabel(/Each saved game/).selectOption('1');
+    await save.getByRole('button', { name: 'Save', exact: true }).click();
+    await dialog(page, 'Zembal: Warning').getByRole('button', { name: 'Rewrite it' }).click();
+    assert.equal(await box(page).locator('#box-text').innerText(), 'Can not save game');
+    await box(page).getByRole('button', { name: 'OK' }).click();
+    assert.equal(await stored(page, '/zembal/games/1.zmb'), kept);
+    await context.close();
+  });
+
+  test('after one visit the game starts without a network', async () => {
+    const { context, page } = await openGame();
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await reload(page);  // the service worker now controls the page and keeps what it loads
+    await context.setOffline(true);
+    await reload(page);
+    await page.getByText(/Time left: \d+/).waitFor();
+    await context.close();
+  });
+
+  test('a phone-sized page fits without sideways scrolling and a tap launches bars', async () => {
+    const { context, page } = await openGame({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true });
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
+    const box360 = await page.locator('#field').boundingBox();
+    assert.ok(box360.width <= 360);
+    await page.locator('#field').tap({ position: { x: box360.width / 2, y: box360.height / 2 } });
+    await page.getByRole('status').getByText('You created bars').waitFor();
+    await context.close();
+  });
+});
