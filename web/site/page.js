@@ -229,6 +229,9 @@
     }
     scale = picture.width * zoom > availableWidth ? availableWidth / picture.width : zoom;
     const canvas = $('field');
+    // Whole zooms show each pixel as a block; shrunk to a phone, smoothing
+    // keeps the thin grid lines from vanishing.
+    canvas.style.imageRendering = scale < 1 ? 'auto' : '';
     canvas.style.width = `${picture.width * scale}px`;
     canvas.style.height = `${picture.height * scale}px`;
     view.style.setProperty('--field-width', `${picture.width * scale}px`);
