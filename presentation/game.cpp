@@ -59,10 +59,23 @@ bool Game::askYesNo(HWND owner, const char* text) {
     return answer == IDYES;
 }
 
+HWND Game::boxOwner() const {
+    // A box shown while a dialog is up belongs to that dialog: the box
+    // then gives the focus back to it, and the frame stays disabled under
+    // it until the dialog ends.
+    HWND active = GetActiveWindow();
+    char className[8] = "";
+    if (active != nullptr && GetClassNameA(active, className, sizeof className) > 0 &&
+        lstrcmpA(className, "#32770") == 0) {
+        return active;
+    }
+    return gameWindow;
+}
+
 void Game::showInfo(const char* text) {
     int saved = paused;
     setPaused(1);
-    MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(boxOwner(), text, texts::kCaption, MB_OK | MB_ICONINFORMATION);
     setPaused(saved);
 }
 
@@ -128,7 +141,7 @@ void Game::showMessage(const char* text) {
 void Game::fatalError(const char* text) {
     int saved = paused;
     setPaused(1);
-    MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONSTOP);
+    MessageBoxA(boxOwner(), text, texts::kCaption, MB_OK | MB_ICONSTOP);
     setPaused(saved);
     // The model operation that failed is still running and will return
     // through this object; the frame goes only once that has happened.

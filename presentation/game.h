@@ -92,6 +92,7 @@ class Game : public GameModel, private FieldView {
 
     // Boxes captioned "Zembal" that pause the game while they are open.
     bool askYesNo(HWND owner, const char* text);
+    // Over the dialog that is up, if one is, else over the game view.
     void showInfo(const char* text);
 
     // The view: built once by the game view's creation, then driven by its
@@ -153,6 +154,7 @@ class Game : public GameModel, private FieldView {
     void onSaveCommand();
     void onOpenCommand();
     void sendCommandToFrame(int command);
+    HWND boxOwner() const;
 
     // Building the view.
     void createBars();

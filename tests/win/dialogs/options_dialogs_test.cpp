@@ -99,8 +99,8 @@ TEST_F(DialogTest, EndOfAGameAsksTheNameForAPlaceOrShowsTheReason) {
         dialogs.reset().then("Zembal: The game is over", [&](HWND dialog) {
             shown = itemText(dialog, IDC_SCORE) + "|" + itemText(dialog, IDC_END_REASON) + "|" +
                     itemText(dialog, IDC_USER_NAME);
-            SetDlgItemTextA(dialog, IDC_USER_NAME, "Bob");
-            click(dialog, IDOK);
+            // The name field has the focus, all selected: typing replaces it.
+            later(dialog, [](HWND) { typeKeys("Bob\r"); });
         });
         endGameFor(reason);
         EXPECT_TRUE(dialogs.finished()) << "and no box after it";
@@ -109,6 +109,30 @@ TEST_F(DialogTest, EndOfAGameAsksTheNameForAPlaceOrShowsTheReason) {
                       std::to_string(wallOfFameTable.entries[0].score),
                   "Bob Bob 1234");
     }
+    // An empty name is refused in a box over the dialog, and the frame stays
+    // disabled under the dialog after the box.
+    copyName(userName, kNameBufferSize, "");
+    level().SCORE = 1234.9;
+    HWND dialogOwningTheBox = nullptr, over = nullptr;
+    BOOL frameEnabled = TRUE;
+    dialogs.reset()
+        .then("Zembal: The game is over",
+              [&](HWND dialog) {
+                  over = dialog;
+                  later(dialog, [](HWND) { typeKeys("\r"); });
+              })
+        .then("Zembal", [&](HWND box) {
+            dialogOwningTheBox = GetWindow(box, GW_OWNER);
+            click(box, IDOK);
+            later(over, [&](HWND dialog) {
+                frameEnabled = IsWindowEnabled(frame);
+                click(dialog, IDCANCEL);
+            });
+        });
+    endGameFor(1);
+    EXPECT_EQ(dialogs.boxTexts, Names{"You must enter user's name"});
+    EXPECT_EQ(dialogOwningTheBox, over);
+    EXPECT_FALSE(frameEnabled);
     for (WallOfFameEntry& entry : wallOfFameTable.entries) {
         entry.score = 100000;
     }
