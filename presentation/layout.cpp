@@ -88,8 +88,18 @@ void Game::layout(FrameFit fit) {
     zoom = fittingZoom();
     updateZoomChecks();
     SIZE need = neededFrameSize();
-    if ((outer.right - outer.left) < need.cx || (outer.bottom - outer.top) < need.cy ||
-        fit == FrameFit::kAlways) {
+    if (IsZoomed(frameWindow)) {
+        // A maximised frame stays so; the size it is restored to follows.
+        WINDOWPLACEMENT placement = {};
+        placement.length = sizeof placement;
+        if (GetWindowPlacement(frameWindow, &placement)) {
+            const LONG left = (desktop.right - need.cx) / 2;
+            const LONG top = (desktop.bottom - need.cy) / 2;
+            placement.rcNormalPosition = RECT{left, top, left + need.cx, top + need.cy};
+            SetWindowPlacement(frameWindow, &placement);
+        }
+    } else if ((outer.right - outer.left) < need.cx || (outer.bottom - outer.top) < need.cy ||
+               fit == FrameFit::kAlways) {
         // Moving the frame lays the children out for the new size through
         // its size message before this pass goes on with the sizes read above.
         MoveWindow(frameWindow, (desktop.right - need.cx) / 2, (desktop.bottom - need.cy) / 2,
