@@ -8,6 +8,11 @@ struct DisplayOptions {
     bool sound = true;
     int theme = 0;
     int speed = 0;  // 0 slow, 1 normal, 2 fast
+
+    // What the game plays with such values, and the lists show: Classic
+    // for a theme beyond the seven, normal for a speed beyond the three.
+    int shownTheme() const { return theme >= 0 && theme < 7 ? theme : 0; }
+    int shownSpeed() const { return speed >= 0 && speed < 3 ? speed : 1; }
 };
 
 // Game Options: the share of the field to release and the field's size.
