@@ -224,8 +224,10 @@ class Game : public GameModel, private FieldView {
     // Plays the sound when the sound option is on.
     void playSound(const WaveSound& sound) const;
 
-    // The settings file: read once in the constructor, written once in the
-    // destructor; the bars' keys are read while the view is built.
+    // The settings file: read once in the constructor; written whole in the
+    // destructor and after every saved game, Wall of Fame entry and change
+    // of options, so none is lost if the run ends badly. The bars' keys are
+    // read while the view is built.
     void loadSettings();
     void saveSettings();
     // "Statusbar" or "Toolbar" of the settings file: shown or hidden.

@@ -19,6 +19,7 @@ void Game::applyDisplayOptions(const DisplayOptions& options) {
     level->SPEED = options.speed;
     // Balls and bars take the speed's step at once.
     startGameTimer(TimerStart::kRestart);
+    saveSettings();
 }
 
 GameOptions Game::gameOptions() const {
@@ -35,4 +36,5 @@ void Game::applyGameOptions(const GameOptions& options) {
     // setFieldSize leaves the goal alone when only the percentage changed.
     computeCellsToComplete();
     newGame();
+    saveSettings();
 }

@@ -1,6 +1,7 @@
 // The Game's settings: read from the settings file while the Game is built,
 // the two bars' keys while the view is built, everything written back when
-// the Game is destroyed (also after a fatal error has ended the run).
+// the Game is destroyed (also after a fatal error has ended the run) and
+// whenever a saved game, a Wall of Fame entry or an option changes.
 #include <memory>
 
 #include "model/wall_of_fame.h"

@@ -134,16 +134,19 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
             toolbar.setVisible(!toolbar.visible);
             updateToolbarCheck();
             layout(FrameFit::kAlways);
+            saveSettings();
             break;
         case IDM_STATUS_BAR:
             statusBar.setVisible(!statusBar.visible);
             updateStatusBarCheck();
             layout(FrameFit::kAlways);
+            saveSettings();
             break;
         case IDM_ZOOM_1:
         case IDM_ZOOM_2:
         case IDM_ZOOM_3:
             setZoom(LOWORD(wParam) - IDM_ZOOM_1 + 1);
+            saveSettings();
             break;
         case IDM_SAVE:
             onSaveCommand();

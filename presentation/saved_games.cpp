@@ -19,6 +19,9 @@ bool Game::saveGame(int slot, const char* description) {
         showMessage(kCanNotSaveGameText);
         return false;
     }
+    // The slot's record reaches the settings file at once, not only at the
+    // end of the run.
+    saveSettings();
     return true;
 }
 
