@@ -14,8 +14,13 @@ bool Game::saveGame(int slot, const char* description) {
             return false;  // the player keeps the saved game
         }
     }
-    if (!saveGameToSlot(slots, slot, description, slotFolders(), *this, *this, fileSystem,
-                        localDateNow())) {
+    // Saved from the next-level box, the game is the next level at its start.
+    bool saved = false;
+    withLevelToPlay([&] {
+        saved = saveGameToSlot(slots, slot, description, slotFolders(), *this, *this, fileSystem,
+                               localDateNow());
+    });
+    if (!saved) {
         showMessage(kCanNotSaveGameText);
         return false;
     }
