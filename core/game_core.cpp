@@ -88,7 +88,10 @@ void GameCore::onLevelStarted() {
 
 void GameCore::onGameOver(int reason, int rank) {
     if (rank >= 0 && rank < kWallOfFameSize) {
-        return;  // the game-over dialog has told the player already
+        // The new entry reaches the settings file at once; the game-over
+        // dialog has told the player already.
+        saveSettings();
+        return;
     }
     char text[96];
     if (reason >= 0 && reason <= 2) {

@@ -106,7 +106,9 @@ class GameCore : public GameModel, public GameDoor, protected FieldView {
     bool readBarSetting(const char* key);
     void setBarsShown(bool toolbar, bool statusBar);
 
-    // Writes the whole settings file.
+    // Writes the whole settings file: when the game ends, and after every
+    // saved game, Wall of Fame entry and change of options, so none is lost
+    // if the run ends badly.
     void saveSettings();
 
     // The last text given to showStatus, as the message pane shows it.

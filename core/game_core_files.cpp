@@ -47,11 +47,19 @@ bool GameCore::saveGame(int slot, const char* description) {
             return false;  // the player keeps the saved game
         }
     }
-    if (!saveGameToSlot(slots, slot, description, slotFolders(), *this, *this, front.fileSystem(),
-                        localDateNow())) {
+    // Saved from the next-level box, the game is the next level at its start.
+    bool saved = false;
+    withLevelToPlay([&] {
+        saved = saveGameToSlot(slots, slot, description, slotFolders(), *this, *this,
+                               front.fileSystem(), localDateNow());
+    });
+    if (!saved) {
         showMessage(kCanNotSaveGameText);
         return false;
     }
+    // The slot's record reaches the settings file at once, not only at the
+    // end of the run.
+    saveSettings();
     return true;
 }
 

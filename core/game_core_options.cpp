@@ -20,6 +20,7 @@ void GameCore::applyDisplayOptions(const DisplayOptions& options) {
     level->SPEED = options.speed;
     // Balls and bars take the speed's step at once.
     applySpeed();
+    saveSettings();
 }
 
 void GameCore::applySpeed() {
@@ -54,6 +55,7 @@ void GameCore::applyGameOptions(const GameOptions& options) {
     // setFieldSize leaves the goal alone when only the percentage changed.
     computeCellsToComplete();
     newGame();
+    saveSettings();
 }
 
 void GameCore::setFieldSize(int newRows, int newCols) {

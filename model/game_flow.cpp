@@ -100,7 +100,9 @@ void GameModel::completeLevel() {
     // A tenth of a point for every life and every whole second left.
     lv.SCORE = lv.SCORE - lv.LOVES * (-0.1);
     lv.SCORE = lv.SCORE - (timeLimit - elapsedSeconds()) * (-0.1);
+    levelCompleted_ = true;
     onLevelCompleted();
+    levelCompleted_ = false;
     startLevel();
 }
 

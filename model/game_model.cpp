@@ -1,6 +1,8 @@
 // Construction, geometry, coordinate conversions and the set-up of a level.
 #include "model/game_model.h"
 
+#include <memory>
+
 int32_t gameRunning = 0;
 
 GameModel::GameModel() = default;
@@ -70,17 +72,25 @@ int GameModel::elapsedSeconds() const {
 }
 
 void GameModel::startLevel() {
+    paused = 0;
+    if (!setUpNextLevel()) {
+        endGame(kEndNoMoreBalls);
+        return;
+    }
+    onLevelStarted();
+    gameRunning = 1;
+}
+
+bool GameModel::setUpNextLevel() {
     Level& lv = *level;
     lv.CLDNE = 0;
     lv.SLVTM = clock_->nowMs();
     lv.LEVTM = lv.SLVTM;
     lv.pausedTotal = 0;
-    paused = 0;
 
     lv.NBLLS += 1;
     if (lv.NBLLS >= kLastLevel) {
-        endGame(kEndNoMoreBalls);
-        return;
+        return false;
     }
     lv.LOVES = lv.NBLLS;
     for (Bar& bar : lv.bars) {
@@ -98,8 +108,24 @@ void GameModel::startLevel() {
             lv.balls[i].endOfList = 1;
         }
     }
-    onLevelStarted();
-    gameRunning = 1;
+    return true;
+}
+
+void GameModel::withLevelToPlay(const std::function<void()>& use) {
+    if (!levelCompleted_ || level->NBLLS + 1 >= kLastLevel) {
+        use();
+        return;
+    }
+    Level* finished = level;
+    const std::unique_ptr<Level> next = std::make_unique<Level>(*finished);
+    const RandomGenerator generator = random_;
+    level = next.get();
+    setUpNextLevel();
+    // Held as paused from its first moment, as it is while a box is up.
+    level->SPSTM = level->SLVTM;
+    use();
+    level = finished;
+    random_ = generator;
 }
 
 void GameModel::placeBall(Ball& ball) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "model/field_sizes.h"
 #include "model/game_clock.h"
@@ -84,6 +85,12 @@ class GameModel {
     void newGame();
     void setPaused(int p);
     void togglePause();
+    // The level a save holds: while a completed level waits for the next
+    // one (its hook is running), `use` sees the next level set up as it
+    // will start, its balls placed from a copy of the generator, so they
+    // are where they will be; the finished level comes back afterwards.
+    // Otherwise, or with no level to follow, `use` sees the level as it is.
+    void withLevelToPlay(const std::function<void()>& use);
 
     // Seams for tests and for the program's real time.
     void setClock(GameClock& clock) { clock_ = &clock; }
@@ -166,6 +173,9 @@ class GameModel {
   private:
     friend struct Bar;
 
+    // The next level's records as startLevel sets them, without its hooks;
+    // false when no level follows.
+    bool setUpNextLevel();
     void placeBall(Ball& ball);
     int barEndCell(const Bar& bar, int* row, int* col) const;
     void seedChamber(int row, int col, int* nextLabel);
@@ -174,6 +184,8 @@ class GameModel {
     // cell of a bar yields at most two seeds.
     static constexpr int kMaxChambers = 2 * (kMaxRows > kMaxCols ? kMaxRows : kMaxCols);
     int32_t chamberTouched_[kMaxChambers + 1] = {};
+    // True while completeLevel's hook runs, before the next level starts.
+    bool levelCompleted_ = false;
 
     StoppedClock stoppedClock_;
     GameClock* clock_ = &stoppedClock_;

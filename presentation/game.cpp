@@ -58,7 +58,7 @@ bool Game::showBox(BoxKind kind, const char* text) {
             return MessageBoxA(boxOwner(), text, texts::kCaption, MB_YESNO | MB_ICONQUESTION) ==
                    IDYES;
         case BoxKind::kFatal:
-            MessageBoxA(gameWindow, text, texts::kCaption, MB_OK | MB_ICONSTOP);
+            MessageBoxA(boxOwner(), text, texts::kCaption, MB_OK | MB_ICONSTOP);
             return false;
         case BoxKind::kInformation:
         default:
@@ -132,6 +132,9 @@ void Game::loadSounds() {
 }
 
 HWND Game::boxOwner() const {
+    // A box shown while a dialog is up belongs to that dialog: the box then
+    // gives the focus back to it, and the frame stays disabled under it
+    // until the dialog ends.
     HWND dialog = dialogOnScreen();
     return dialog != nullptr ? dialog : gameWindow;
 }

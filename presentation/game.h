@@ -134,6 +134,8 @@ class Game : private FrontEnd, public GameCore {
     // the game view's part of it `scale` times as wide and high.
     SIZE neededClientSize(int fieldRows, int fieldCols, int scale) const;
     SIZE neededFrameSize(int scale) const;
+    // Whether the frame at that zoom fits the screen's work area.
+    bool zoomFits(int scale) const;
     // The largest zoom up to the one wanted whose frame fits the work area.
     int fittingZoom() const;
     // The game view's place in the frame's client area.

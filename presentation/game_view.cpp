@@ -134,17 +134,20 @@ void Game::onCommand(WPARAM wParam, LPARAM lParam) {
             setBarsShown(toolbar.visible, statusBar.visible);
             updateToolbarCheck();
             layout(FrameFit::kAlways);
+            saveSettings();
             break;
         case IDM_STATUS_BAR:
             statusBar.setVisible(!statusBar.visible);
             setBarsShown(toolbar.visible, statusBar.visible);
             updateStatusBarCheck();
             layout(FrameFit::kAlways);
+            saveSettings();
             break;
         case IDM_ZOOM_1:
         case IDM_ZOOM_2:
         case IDM_ZOOM_3:
             setZoom(LOWORD(wParam) - IDM_ZOOM_1 + 1);
+            saveSettings();
             break;
         case IDM_SAVE:
             askToSave();

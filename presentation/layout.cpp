@@ -34,17 +34,22 @@ SIZE Game::neededFrameSize(int scale) const {
     return SIZE{client.cx + border.cx, client.cy + border.cy};
 }
 
-int Game::fittingZoom() const {
+bool Game::zoomFits(int scale) const {
+    if (scale <= kMinZoom) {
+        return true;
+    }
     RECT work = {};
     if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) == 0) {
-        return kMinZoom;
+        return false;
     }
+    const SIZE need = neededFrameSize(scale);
+    return need.cx <= work.right - work.left && need.cy <= work.bottom - work.top;
+}
+
+int Game::fittingZoom() const {
     int fitting = zoomWanted;
-    for (; fitting > kMinZoom; --fitting) {
-        const SIZE need = neededFrameSize(fitting);
-        if (need.cx <= work.right - work.left && need.cy <= work.bottom - work.top) {
-            break;
-        }
+    while (fitting > kMinZoom && !zoomFits(fitting)) {
+        --fitting;
     }
     return fitting;
 }
@@ -79,8 +84,18 @@ void Game::layout(FrameFit fit) {
     zoom = fittingZoom();
     updateZoomChecks();
     SIZE need = neededFrameSize();
-    if ((outer.right - outer.left) < need.cx || (outer.bottom - outer.top) < need.cy ||
-        fit == FrameFit::kAlways) {
+    if (IsZoomed(frameWindow)) {
+        // A maximised frame stays so; the size it is restored to follows.
+        WINDOWPLACEMENT placement = {};
+        placement.length = sizeof placement;
+        if (GetWindowPlacement(frameWindow, &placement)) {
+            const LONG left = (desktop.right - need.cx) / 2;
+            const LONG top = (desktop.bottom - need.cy) / 2;
+            placement.rcNormalPosition = RECT{left, top, left + need.cx, top + need.cy};
+            SetWindowPlacement(frameWindow, &placement);
+        }
+    } else if ((outer.right - outer.left) < need.cx || (outer.bottom - outer.top) < need.cy ||
+               fit == FrameFit::kAlways) {
         // Moving the frame lays the children out for the new size through
         // its size message before this pass goes on with the sizes read above.
         MoveWindow(frameWindow, (desktop.right - need.cx) / 2, (desktop.bottom - need.cy) / 2,
@@ -167,7 +182,14 @@ void Game::updateStatusBarCheck() {
 }
 
 void Game::updateZoomChecks() {
+    HMENU menu = GetMenu(GetParent(gameWindow));
     for (int z = kMinZoom; z <= kMaxZoom; ++z) {
         checkViewItem(gameWindow, IDM_ZOOM_1 + z - 1, z == zoom);
+        // A size the screen's work area cannot hold is greyed, so the
+        // player sees why choosing it does nothing.
+        if (menu != nullptr) {
+            EnableMenuItem(menu, IDM_ZOOM_1 + z - 1,
+                           MF_BYCOMMAND | (zoomFits(z) ? MF_ENABLED : MF_GRAYED));
+        }
     }
 }

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "presentation/game.h"
+#include "tests/win/support/open_game.h"
 
 namespace {
 
@@ -29,32 +29,12 @@ double nowMicroseconds() {
     return static_cast<double>(count.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
 }
 
-// The Game without a view, its picture drawn straight into a window.
-class BenchGame : public Game {
-  public:
-    using Game::applyTheme;
-    using Game::fieldBrush;
-    using Game::instance;
-    using Game::loadFrames;
-    using Game::paint;
-    using Game::setFieldSize;
-    using GameModel::cols;
-    using GameModel::fieldBottom;
-    using GameModel::fieldLeft;
-    using GameModel::fieldRight;
-    using GameModel::fieldTop;
-    using GameModel::frame;
-    using GameModel::frameCount;
-    using GameModel::level;
-    using GameModel::rows;
-};
-
 double median(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
 
-void setUpBusyField(BenchGame& game) {
+void setUpBusyField(OpenGame& game) {
     game.setFieldSize(30, 40);
     game.initGeometry();
     game.level->GRID = 1;
@@ -77,7 +57,7 @@ void setUpBusyField(BenchGame& game) {
 int main() {
     textLineHeight = 13;
     infoAreaHeight = 39;
-    BenchGame game;
+    OpenGame game;
     game.instance = GetModuleHandleA(nullptr);
     game.loadFrames();
     game.applyTheme(0);

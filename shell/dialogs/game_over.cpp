@@ -24,6 +24,9 @@ void initialise(HWND dialog, int) {
     }
     SendDlgItemMessageA(dialog, IDC_USER_NAME, EM_LIMITTEXT, kNameBufferSize, 0);
     SetDlgItemTextA(dialog, IDC_USER_NAME, gameDoor()->playerName());
+    // The name field comes first and takes the focus, its text selected, so
+    // the player types a name over it and presses Enter.
+    SendDlgItemMessageA(dialog, IDC_USER_NAME, EM_SETSEL, 0, -1);
 }
 
 int accept(HWND dialog, int) {

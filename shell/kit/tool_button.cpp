@@ -8,6 +8,11 @@ namespace {
 constexpr int kRimLow = 2;
 constexpr int kRimHigh = 3;
 
+void report(HWND button, WORD code) {
+    SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(0, code),
+                 reinterpret_cast<LPARAM>(button));
+}
+
 void reportHover(HWND button, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
@@ -15,14 +20,20 @@ void reportHover(HWND button, LPARAM lParam) {
     GetClientRect(button, &client);
     const bool inside =
         x > kRimLow && y > kRimLow && x < client.right - kRimHigh && y < client.bottom - kRimHigh;
-    const WORD code = inside ? TOOL_HOVER : TOOL_LEAVE;
-    SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(0, code),
-                 reinterpret_cast<LPARAM>(button));
+    if (inside) {
+        // However the pointer leaves (out of the window, off the screen, or
+        // the button hidden under it), the button hears of it.
+        TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, button, 0};
+        TrackMouseEvent(&leave);
+    }
+    report(button, inside ? TOOL_HOVER : TOOL_LEAVE);
 }
 
 void hoverHook(WindowHook*, HWND button, UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_MOUSEMOVE) {
         reportHover(button, lParam);
+    } else if (message == WM_MOUSELEAVE) {
+        report(button, TOOL_LEAVE);
     }
 }
 

@@ -96,6 +96,9 @@ void ToolTip::placeUnder(HWND tool, const char* text) {
         height = newHeight;
         MoveWindow(window, x, y, width, height, TRUE);
     }
+    // Moving keeps the old picture where the old and new places overlap;
+    // the whole tip is painted again with the new text.
+    InvalidateRect(window, nullptr, TRUE);
     setVisible(true);
 }
 

@@ -137,6 +137,52 @@ TEST_F(Slots, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
     EXPECT_FALSE(full == nullptr || !files.writeBytes(full, "x", 1) || files.closeFile(full));
 }
 
+// Saved from the next-level box, while the completed level waits, the game
+// is the next level as it will start: the slot lists that level, its file
+// is the one the started level would write, and opening it goes on with the
+// score it had instead of completing the old level and adding its bonus
+// again. Only when no level follows is the finished one saved.
+TEST_F(Slots, ASaveBetweenLevelsHoldsTheNextLevelAtItsStart) {
+    struct SavingGame : RecordingGame {
+        void onLevelCompleted() override {
+            withLevelToPlay([&] {
+                saveGameToSlot(*slots, 0, "next", folder.c_str(), *this, *this, files,
+                               {1, 0, 2026});
+            });
+        }
+        SlotTable* slots;
+        std::string folder;
+        FileSystem files;
+    };
+    for (const auto& [from, listed] : {std::pair{3, 4}, {kLastLevel - 1, kLastLevel - 1}}) {
+        SlotTable slots;
+        SavingGame game;
+        game.slots = &slots, game.folder = path("games");
+        game.newGame();
+        game.level->NBLLS = from;
+        game.level->SCORE = 17.0;
+        game.clock.now = 5000;
+        game.completeLevel();
+        EXPECT_EQ(slots.slots[0].level, listed);
+        if (listed == kLastLevel - 1) {
+            continue;
+        }
+        const double score = game.level->SCORE;
+        game.level->SPSTM = game.level->SLVTM;  // paused from its start, as under the box
+        ASSERT_TRUE(writeGameFile(path("started").c_str(), game, game, files));
+        EXPECT_EQ(readBytes(path("games/1.zmb")), readBytes(path("started")));
+
+        RecordingGame opened;
+        ASSERT_EQ(openGameFromSlot(0, path("games").c_str(), opened, opened, files),
+                  ReadResult::kRead);
+        opened.clock.now = 6000;
+        opened.tick();
+        EXPECT_EQ((std::vector<double>{double(opened.level->NBLLS), double(opened.level->CLDNE),
+                                       opened.level->SCORE, double(gameRunning)}),
+                  (std::vector<double>{4, 0, score, 1}));
+    }
+}
+
 // A save the folder beside the program refuses goes to the player's own
 // folder and opens from there; where both hold the slot, beside the program
 // comes first. Without a folder of the player's the save fails as before.

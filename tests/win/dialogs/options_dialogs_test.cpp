@@ -17,17 +17,21 @@ std::string selections(HWND dialog, int first, int second) {
 }
 
 // Grid and sound are unticked, theme and speed chosen: only OK applies them,
-// and it keeps a theme the list does not have (from a hand-edited settings
-// file) when none is chosen.
+// and a theme or speed the lists do not have (from a hand-edited settings
+// file) shows as what the game plays, Classic and Normal, and is kept
+// unless another is chosen.
 TEST_F(DialogTest, DisplayOptionsApplyOnlyOnOkAndGiveBackThePauseState) {
-    const std::tuple<int, int, int, int, const char*, const char*> cases[] = {
-        // paused and theme before, button, theme chosen; the dialog as
-        // opened, the choice after
-        {0, 0, IDOK, 5, "1 11 0 0", "0 0 5 2"},
-        {1, 0, IDCANCEL, 5, "1 11 0 0", "1 1 0 0"},
-        {0, 9, IDOK, -1, "1 11 -1 0", "0 0 9 2"}};
-    for (const auto& [pausedBefore, themeBefore, button, theme, opened, after] : cases) {
-        applyDisplayChoice(1, 1, themeBefore, 0);
+    const std::tuple<int, int, int, int, int, int, const char*, const char*> cases[] = {
+        // paused, theme and speed before, button, theme and speed chosen;
+        // the dialog as opened, the choice after
+        {0, 0, 0, IDOK, 5, 2, "1 11 0 0", "0 0 5 2"},
+        {1, 0, 0, IDCANCEL, 5, 2, "1 11 0 0", "1 1 0 0"},
+        {0, 9, 7, IDOK, -1, 2, "1 11 0 1", "0 0 9 2"},
+        {0, 9, 7, IDOK, 0, 1, "1 11 0 1", "0 0 9 7"},
+        {0, -1, 7, IDOK, 3, 0, "1 11 0 1", "0 0 3 0"}};
+    for (const auto& [pausedBefore, themeBefore, speedBefore, button, theme, speed, opened, after] :
+         cases) {
+        applyDisplayChoice(1, 1, themeBefore, speedBefore);
         game().setPaused(pausedBefore);
         std::string shown;
         dialogs.reset().then("Zembal: Display Options", [&](HWND dialog) {
@@ -38,7 +42,7 @@ TEST_F(DialogTest, DisplayOptionsApplyOnlyOnOkAndGiveBackThePauseState) {
             CheckDlgButton(dialog, IDC_GRID, BST_UNCHECKED);
             CheckDlgButton(dialog, IDC_SOUND, BST_UNCHECKED);
             SendDlgItemMessageA(dialog, IDC_THEME, CB_SETCURSEL, theme, 0);
-            SendDlgItemMessageA(dialog, IDC_SPEED, CB_SETCURSEL, 2, 0);
+            SendDlgItemMessageA(dialog, IDC_SPEED, CB_SETCURSEL, speed, 0);
             click(dialog, button);
         });
         EXPECT_EQ(game().openDialog(DialogKind::kDisplayOptions), button == IDOK);
@@ -99,8 +103,8 @@ TEST_F(DialogTest, EndOfAGameAsksTheNameForAPlaceOrShowsTheReason) {
         dialogs.reset().then("Zembal: The game is over", [&](HWND dialog) {
             shown = itemText(dialog, IDC_SCORE) + "|" + itemText(dialog, IDC_END_REASON) + "|" +
                     itemText(dialog, IDC_USER_NAME);
-            SetDlgItemTextA(dialog, IDC_USER_NAME, "Bob");
-            click(dialog, IDOK);
+            // The name field has the focus, all selected: typing replaces it.
+            later(dialog, [](HWND) { typeKeys("Bob\r"); });
         });
         endGameFor(reason);
         EXPECT_TRUE(dialogs.finished()) << "and no box after it";
@@ -109,6 +113,30 @@ TEST_F(DialogTest, EndOfAGameAsksTheNameForAPlaceOrShowsTheReason) {
                       std::to_string(wallOfFameTable.entries[0].score),
                   "Bob Bob 1234");
     }
+    // An empty name is refused in a box over the dialog, and the frame stays
+    // disabled under the dialog after the box.
+    copyName(userName, kNameBufferSize, "");
+    level().SCORE = 1234.9;
+    HWND dialogOwningTheBox = nullptr, over = nullptr;
+    BOOL frameEnabled = TRUE;
+    dialogs.reset()
+        .then("Zembal: The game is over",
+              [&](HWND dialog) {
+                  over = dialog;
+                  later(dialog, [](HWND) { typeKeys("\r"); });
+              })
+        .then("Zembal", [&](HWND box) {
+            dialogOwningTheBox = GetWindow(box, GW_OWNER);
+            click(box, IDOK);
+            later(over, [&](HWND dialog) {
+                frameEnabled = IsWindowEnabled(frame);
+                click(dialog, IDCANCEL);
+            });
+        });
+    endGameFor(1);
+    EXPECT_EQ(dialogs.boxTexts, Names{"You must enter user's name"});
+    EXPECT_EQ(dialogOwningTheBox, over);
+    EXPECT_FALSE(frameEnabled);
     for (WallOfFameEntry& entry : wallOfFameTable.entries) {
         entry.score = 100000;
     }

@@ -1,5 +1,8 @@
 // The frame routes every key, menu item and tool button to its action
 // exactly once, and ends the program cleanly whichever way it is closed.
+#include <functional>
+
+#include "model/wall_of_fame.h"
 #include "shell/frame.h"
 #include "tests/win/support/game_fixture.h"
 
@@ -51,6 +54,30 @@ TEST_F(FrameTest, EachKeyMenuItemAndToolButtonReachesItsActionOnce) {
                                     IsWindowVisible(toolButton("Pause"))}),
                   (std::vector<int>{pausedAfter, pausedAfter, 1 - pausedAfter}))
             << message << " " << code << button;
+    }
+}
+
+// A saved game, a Wall of Fame entry and every change of options reach the
+// settings file at once, so a run that ends badly loses none of them.
+TEST_F(FrameTest, EachLastingChangeIsWrittenToTheSettingsAtOnce) {
+    const std::tuple<std::function<void()>, const char*, const char*, const char*> changes[] = {
+        {[&] { applyDisplayChoice(1, 1, 3, 0); }, "General", "Theme", "3"},
+        {[&] { setFieldChoice(80, 15, 20); }, "General", "Precent_To_Complete", "80"},
+        {[&] { toView(WM_COMMAND, IDM_TOOLBAR); }, "General", "Toolbar", "N"},
+        {[&] { toView(WM_COMMAND, IDM_ZOOM_2); }, "General", "Zoom", "2"},
+        {[&] { game().saveGame(4, "kept"); }, "Files", "Desc_4", "kept"},
+        {[&] {
+             level().SCORE = 900;
+             copyName(userName, kNameBufferSize, "Zed");
+             dialogs.then("Zembal: The game is over", press(IDOK));
+             endGameFor(0);
+         },
+         "WallOfFame", "User_0", "Zed"}};
+    // Each value differs from what the write before held.
+    EXPECT_EQ(setting("General", "Theme"), "<missing>");
+    for (const auto& [change, section, key, value] : changes) {
+        change();
+        EXPECT_EQ(setting(section, key), value) << key;
     }
 }
 

@@ -87,28 +87,31 @@ INSTANTIATE_TEST_SUITE_P(Changes, LayoutTest, ::testing::ValuesIn(kCases),
 
 // The view's part of the frame grows by the zoom, the bars stay as they are,
 // and only the zoom shown is checked. A zoom whose frame does not fit the
-// 1024 x 768 screen falls back to the largest that fits; the settings keep
-// the zoom asked for.
+// 1024 x 768 screen falls back to the largest that fits, and is greyed in
+// the menu; the settings keep the zoom asked for.
 TEST_F(GameTest, FrameGrowsByTheLargestZoomThatFitsTheScreen) {
-    for (const auto& [wanted, rows, cols, shown, kept] : {std::tuple{2, 15, 20, 2, "2"},
-                                                          {3, 15, 20, 2, "3"},
-                                                          {2, 25, 35, 1, "2"},
-                                                          {0, 15, 20, 1, "1"},
-                                                          {4, 15, 20, 1, "1"}}) {
+    // The View menu's three sizes: x checked, - greyed, . neither.
+    for (const auto& [wanted, rows, cols, shown, kept, menu] :
+         {std::tuple{2, 15, 20, 2, "2", ".x-"},
+          {3, 15, 20, 2, "3", ".x-"},
+          {2, 25, 35, 1, "2", "x--"},
+          {0, 15, 20, 1, "1", "x.-"},
+          {4, 15, 20, 1, "1", "x.-"}}) {
         resizeField(game(), rows, cols);
         game().setZoom(wanted);
         RECT client;
         GetClientRect(frame, &client);
         HMENU viewMenu = GetSubMenu(GetMenu(frame), 1);
-        const UINT checks = GetMenuState(viewMenu, IDM_ZOOM_1, 0) +
-                            2 * GetMenuState(viewMenu, IDM_ZOOM_2, 0) +
-                            4 * GetMenuState(viewMenu, IDM_ZOOM_3, 0);
-        EXPECT_EQ((std::vector<LONG>{game().zoomShown(), client.right, client.bottom,
-                                     static_cast<LONG>(checks)}),
+        std::string items;
+        for (UINT item : {IDM_ZOOM_1, IDM_ZOOM_2, IDM_ZOOM_3}) {
+            const UINT state = GetMenuState(viewMenu, item, MF_BYCOMMAND);
+            items += (state & MF_CHECKED) ? 'x' : (state & MF_GRAYED) ? '-' : '.';
+        }
+        EXPECT_EQ((std::vector<LONG>{game().zoomShown(), client.right, client.bottom}),
                   (std::vector<LONG>{shown, shown * (cols * 14 + 12),
-                                     shown * (rows * 14 + infoAreaHeight + 12) + 28 + 23,
-                                     static_cast<LONG>((1u << (shown - 1)) * MF_CHECKED)}))
+                                     shown * (rows * 14 + infoAreaHeight + 12) + 28 + 23}))
             << wanted << " " << rows;
+        EXPECT_EQ(items, menu) << wanted << " " << rows;
         endGame();
         EXPECT_EQ(setting("General", "Zoom"), kept);
         startGame();

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/field_picture.h"
-#include "presentation/game.h"
+#include "tests/win/support/open_game.h"
 #include "presentation/picture.h"
 
 namespace {
@@ -27,27 +27,11 @@ class HandClock : public GameClock {
     int32_t now = 0;
 };
 
-// The Game with its state open to the test; it shows no boxes.
-class OpenGame : public Game {
-  public:
-    using Game::ballFrame;
-    using GameModel::cellHeight;
-    using GameModel::cellWidth;
-    using GameModel::cols;
-    using GameModel::fieldLeft;
-    using GameModel::fieldTop;
-    using GameModel::frame;
-    using GameModel::level;
-    using GameModel::rows;
-    void onGameOver(int, int) override {}
-    void showMessage(const char*) override {}
-};
-
 LRESULT CALLBACK openViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_CREATE) {
         return gameViewProc(window, message, wParam, lParam);
     }
-    theGame = new OpenGame();
+    theGame = new QuietGame();
     theGame->createView(window, GetModuleHandleA(nullptr));
     return 0;
 }

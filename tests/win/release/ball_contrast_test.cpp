@@ -8,22 +8,9 @@
 
 #include <cmath>
 
-#include "presentation/game.h"
+#include "tests/win/support/open_game.h"
 
 namespace {
-
-// The Game without a view, its theme's pictures looked at by the test.
-class ThemeGame : public Game {
-  public:
-    using Game::applyTheme;
-    using Game::currentFrames;
-    using Game::fieldBrush;
-    using Game::firstBarBrush;
-    using Game::instance;
-    using Game::loadFrames;
-    using Game::secondBarBrush;
-    using GameModel::frameCount;
-};
 
 double luminance(double r, double g, double b) {
     auto linear = [](double c) {
@@ -67,7 +54,7 @@ double contrast(double a, double b) {
 }
 
 TEST(ThemeContrast, EveryBallAndGrowingBarStandsOutFromTheField) {
-    ThemeGame game;
+    OpenGame game;  // without a view: its themes' pictures only
     game.instance = GetModuleHandleA(nullptr);
     game.loadFrames();
     for (int theme = 1; theme < kThemeCount; ++theme) {

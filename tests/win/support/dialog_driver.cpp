@@ -8,6 +8,15 @@ namespace {
 
 DialogDriver* current = nullptr;
 
+HWND laterDialog = nullptr;
+DialogDriver::Action laterAction;
+
+void CALLBACK runLater(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    DialogDriver::Action act = std::move(laterAction);
+    act(laterDialog);
+}
+
 LRESULT CALLBACK onActivate(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
     char className[16] = {}, caption[256] = {};
@@ -71,4 +80,20 @@ std::string itemText(HWND dialog, int id) {
     char text[512] = {};
     GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
+}
+
+void later(HWND dialog, DialogDriver::Action act) {
+    laterDialog = dialog;
+    laterAction = std::move(act);
+    SetTimer(nullptr, 0, 50, runLater);
+}
+
+void typeKeys(const std::string& keys) {
+    for (char key : keys) {
+        if (key == '\r') {
+            PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+        } else {
+            PostMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(key), 1);
+        }
+    }
 }

@@ -39,3 +39,8 @@ void click(HWND dialog, int id);
 // An action that only clicks `id`.
 DialogDriver::Action press(int id);
 std::string itemText(HWND dialog, int id);
+// Runs `act` once the dialog's own loop is idle: its start-up, or a box it
+// showed, is over.
+void later(HWND dialog, DialogDriver::Action act);
+// Types into the control with the focus as a player does; "\r" is Enter.
+void typeKeys(const std::string& keys);

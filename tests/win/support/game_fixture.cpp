@@ -4,6 +4,7 @@
 #include "presentation/dialog_runner.h"
 #include "shell/dialogs/run_dialog.h"
 #include "shell/frame.h"
+#include "tests/win/support/open_game.h"
 
 std::string GameTest::settingsFile;
 std::vector<int> GameTest::played;
@@ -111,19 +112,10 @@ void GameTest::pumpMessages() {
     }
 }
 
-namespace {
-// The model's step that ends a game, reached through a member pointer
-// formed where it is accessible.
-struct ModelSteps : Game {
-    static constexpr void (GameModel::*kEndGame)(int) = &ModelSteps::endGame;
-    static constexpr void (Game::*kSetFieldSize)(int, int) = &ModelSteps::setFieldSize;
-};
-}  // namespace
-
 void GameTest::resizeField(Game& game, int rows, int cols) {
-    (game.*ModelSteps::kSetFieldSize)(rows, cols);
+    (game.*OpenGame::kSetFieldSize)(rows, cols);
 }
 
 void GameTest::endGameFor(int reason) {
-    (game().*ModelSteps::kEndGame)(reason);
+    (game().*OpenGame::kEndGame)(reason);
 }
