@@ -232,7 +232,7 @@ void Game::onTimer(WPARAM timerId) {
 void Game::onClockTimer() {
     statusBar.updateClock();
     if (!tooltipShown && statusPending) {
-        int seconds = (clock().nowMs() - statusShownAt) / 1000;
+        int seconds = clockDifference(clock().nowMs(), statusShownAt) / 1000;
         if (seconds >= kStatusClearSeconds) {
             showStatus("");
         }
