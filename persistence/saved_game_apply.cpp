@@ -86,7 +86,7 @@ void applySavedGame(const SavedGameStaging& s, GameModel& game, FieldView& view)
         level.SCORE = s.SCORE;
     }
     if (s.pausedTotalSet) {
-        level.pausedTotal = static_cast<int32_t>(s.pausedTotal);
+        level.pausedTotal = s.pausedTotal;
     }
     for (int r = 0; r < s.rows; ++r) {
         for (int c = 0; c < s.cols; ++c) {

@@ -124,12 +124,14 @@ void Stager::levelTime(const char* value) {
 }
 
 void Stager::savedTime(const char* value) {
-    // The time between saving and reading counts as paused.
-    const int64_t base = s.pausedTotalSet ? s.pausedTotal
+    // The time between saving and reading counts as paused. Both clocks wrap
+    // at 2^32, and two sessions' clocks may be days apart either way: the
+    // total is kept modulo 2^32 like the game's own, total - (saved - now).
+    const int32_t base = s.pausedTotalSet ? s.pausedTotal
                          : s.bodySeen     ? 0
                                           : game.currentLevel()->pausedTotal;
     s.pausedTotalSet = true;
-    s.pausedTotal = base + (int64_t{now} - decimalValue(value));
+    s.pausedTotal = clockDifference(base, clockDifference(decimalValue(value), now));
 }
 
 void Stager::startBlock(Section kind) {
