@@ -1,7 +1,8 @@
 // Feeds any bytes to the saved-game reader. A file it accepts must load into
-// a game whose balls are inside the field, the file the program then writes
-// must be accepted again and give the same file once more, and the game
-// must play on without an internal error.
+// a game whose balls are inside the field; after the clock has moved on
+// (across its wrap, maybe) and the field has moved, the file the program
+// then writes must be accepted again and give the same file once more, and
+// the game must play on without an internal error.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,13 +15,24 @@
 // when refused.
 static bool load(const std::string& text, FuzzGame& game) {
     game.newGame();
-    auto staging = std::make_unique<SavedGameStaging>();
+    // One staging for the whole run: staging a file starts it afresh.
+    static const auto staging = std::make_unique<SavedGameStaging>();
     if (stageSavedGame(text.data(), text.size(), game, game, staging.get()) !=
         SavedGameError::kNone) {
         return false;
     }
     applySavedGame(*staging, game, game);
     return true;
+}
+
+// How far the clock and the field move before the game is written back,
+// drawn from the input so that every file meets many.
+static uint32_t inputHash(const uint8_t* data, size_t size) {
+    uint32_t hash = 2166136261u;
+    for (size_t i = 0; i < size; ++i) {
+        hash = (hash ^ data[i]) * 16777619u;
+    }
+    return hash;
 }
 
 static std::string written(const FuzzGame& game) {
@@ -30,7 +42,10 @@ static std::string written(const FuzzGame& game) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto game = std::make_unique<FuzzGame>(), again = std::make_unique<FuzzGame>();
+    // The game that reads the file back is made once: reading starts it
+    // afresh, and what it writes depends on the file alone.
+    static const auto again = std::make_unique<FuzzGame>();
+    auto game = std::make_unique<FuzzGame>();
     if (!load(std::string(reinterpret_cast<const char*>(data), size), *game)) {
         return 0;
     }
@@ -44,13 +59,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(ball.Y - game->ballRadius > game->fieldTop &&
               ball.Y + game->ballRadius < game->fieldBottom);
     }
+    // The clock moves on any distance, the field up to 300 pixels each way.
+    const uint32_t hash = inputHash(data, size);
+    game->clock.now = clockDifference(game->clock.now, static_cast<int32_t>(hash * 2654435761u));
+    const int dx = static_cast<int>(hash % 601) - 300,
+              dy = static_cast<int>(hash / 601 % 601) - 300;
+    game->moveFieldTo(game->fieldLeft + dx, game->fieldTop + dy, game->fieldRight + dx,
+                      game->fieldBottom + dy);
     const std::string first = written(*game);
+    again->clock.now = game->clock.now;
     check(load(first, *again) && written(*again) == first);
 
-    // A second of ticks at the file's speed, with a shot into the middle.
+    // A second of ticks at the file's speed, 10 ms apart, with a shot into
+    // the middle.
     game->ballStep = game->barStep = level.SPEED == 2 ? 4 : level.SPEED == 1 ? 2 : 1;
     game->shoot((game->fieldLeft + game->fieldRight) / 2, (game->fieldTop + game->fieldBottom) / 2);
     for (int i = 0; i < 100 && !game->failed(); ++i) {
+        game->clock.now = clockDifference(game->clock.now, -10);
         game->tick();
     }
     check(!game->failed());
