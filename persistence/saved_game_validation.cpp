@@ -31,8 +31,7 @@ bool pixelsNearCorner(const SavedGameStaging& s, const Record& record, uint32_t 
         if ((set & (1u << k) & pixelKeys) == 0) {
             continue;
         }
-        // The pixel keys are the X... and Y... keys.
-        const int64_t corner = keys[k].name[0] == 'X' ? s.originLeft : s.originTop;
+        const int64_t corner = isAcross(keys[k].name) ? s.originLeft : s.originTop;
         const int64_t offset = record.*keys[k].field - corner;
         if (offset < -kMaxSavedPixel || offset > kMaxSavedPixel) {
             return false;
@@ -58,20 +57,19 @@ bool positionsNearCorner(const SavedGameStaging& s) {
 SavedGameError validateBalls(const SavedGameStaging& s, const GameModel& game) {
     const StagedField field = stagedField(s);
     const int64_t radius = game.ballRadiusPixels();
+    constexpr uint32_t kX = ballBit("X"), kY = ballBit("Y"), kDirection = ballBit("DRCT");
     for (int i = 0; i < s.NBLLS; ++i) {
         const Ball& ball = s.balls[i];
         const uint32_t set = s.ballSet[i];
         // A touching edge already blocks a ball, so a box on the edge line
         // is outside.
-        if ((set & ballBit("X")) &&
-            !(ball.X - radius > field.left && ball.X + radius < field.right)) {
+        if ((set & kX) && !(ball.X - radius > field.left && ball.X + radius < field.right)) {
             return SavedGameError::kBallOutsideField;
         }
-        if ((set & ballBit("Y")) &&
-            !(ball.Y - radius > field.top && ball.Y + radius < field.bottom)) {
+        if ((set & kY) && !(ball.Y - radius > field.top && ball.Y + radius < field.bottom)) {
             return SavedGameError::kBallOutsideField;
         }
-        if ((set & ballBit("DRCT")) && (ball.DRCT < kUp || ball.DRCT > kDownRight)) {
+        if ((set & kDirection) && (ball.DRCT < kUp || ball.DRCT > kDownRight)) {
             return SavedGameError::kBadBallDirection;
         }
     }
