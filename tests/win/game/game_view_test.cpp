@@ -81,7 +81,8 @@ TEST_F(GameViewTest, GameTimerMovesTheBallsByTheSpeedsStepAndRepaints) {
 }
 
 // A status message goes on the first clock tick three whole seconds after
-// it came, and a new message starts the wait again. While a tool button's
+// it came, also across the clock's wrap, and a new message starts the wait
+// again. While a tool button's
 // tooltip is up (shown when the pointer is inside the button's rim, gone
 // when it leaves or moves over the view) neither that clearing nor the game
 // goes on.
@@ -94,10 +95,12 @@ TEST_F(GameViewTest, StatusClearsThreeSecondsLaterAndTheTooltipHoldsTheGame) {
         {4005, "Ball meets bar", "Ball meets bar"},
         {6500, "Level 1", "Level 1"},
         {9000, nullptr, "Level 1"}};
-    const int32_t start = clock.now;
+    // The level starts five seconds before the millisecond clock turns negative.
+    const uint32_t start = INT32_MAX - 5000;
+    clock.now = level().SLVTM = level().LEVTM = static_cast<int32_t>(start);
     toView(WM_TIMER, kClockTimerId);
     for (const auto& [at, message, pane] : steps) {
-        clock.now = start + at;
+        clock.now = static_cast<int32_t>(start + static_cast<uint32_t>(at));
         message != nullptr ? game().showStatus(message) : (void)toView(WM_TIMER, kClockTimerId);
         EXPECT_EQ(statusPane(), pane) << at;
     }
