@@ -4,6 +4,7 @@
 // then writes must be accepted again and give the same file once more, and
 // the game must play on without an internal error.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,16 +26,6 @@ static bool load(const std::string& text, FuzzGame& game) {
     return true;
 }
 
-// How far the clock and the field move before the game is written back,
-// drawn from the input so that every file meets many.
-static uint32_t inputHash(const uint8_t* data, size_t size) {
-    uint32_t hash = 2166136261u;
-    for (size_t i = 0; i < size; ++i) {
-        hash = (hash ^ data[i]) * 16777619u;
-    }
-    return hash;
-}
-
 static std::string written(const FuzzGame& game) {
     MemoryFiles files;
     check(writeGameFile("games/1.zmb", game, game, files) && files.files.size() == 1);
@@ -46,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // afresh, and what it writes depends on the file alone.
     static const auto again = std::make_unique<FuzzGame>();
     auto game = std::make_unique<FuzzGame>();
-    if (!load(std::string(reinterpret_cast<const char*>(data), size), *game)) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    if (!load(text, *game)) {
         return 0;
     }
     const Level& level = *game->level;
@@ -59,8 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(ball.Y - game->ballRadius > game->fieldTop &&
               ball.Y + game->ballRadius < game->fieldBottom);
     }
-    // The clock moves on any distance, the field up to 300 pixels each way.
-    const uint32_t hash = inputHash(data, size);
+    // The clock moves on any distance, the field up to 300 pixels each way,
+    // drawn from the input so that every file meets many.
+    const auto hash = static_cast<uint32_t>(std::hash<std::string>{}(text));
     game->clock.now = clockDifference(game->clock.now, static_cast<int32_t>(hash * 2654435761u));
     const int dx = static_cast<int>(hash % 601) - 300,
               dy = static_cast<int>(hash / 601 % 601) - 300;
