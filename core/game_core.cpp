@@ -148,7 +148,7 @@ void GameCore::clockSecond() {
     if (tipShown || !statusPending) {
         return;
     }
-    const int seconds = (clock().nowMs() - statusShownAt) / 1000;
+    const int seconds = clockDifference(clock().nowMs(), statusShownAt) / 1000;
     if (seconds >= kStatusClearSeconds) {
         showStatus("");
     }

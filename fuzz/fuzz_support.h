@@ -39,15 +39,16 @@ class MemoryFiles : public FileSystem {
     }
     bool removeFile(const std::string& path) override { return files.erase(path) != 0; }
     std::FILE* createFile(const std::string& path) override {
-        files[current = path].clear();
+        current = &files[path];
+        current->clear();
         return reinterpret_cast<std::FILE*>(this);
     }
     bool writeBytes(std::FILE*, const char* data, size_t size) override {
-        files[current].append(data, size);
+        current->append(data, size);
         return true;
     }
     bool closeFile(std::FILE*) override { return true; }
 
     std::map<std::string, std::string> files;
-    std::string current;
+    std::string* current = nullptr;  // the file being written
 };

@@ -1,8 +1,10 @@
 // Feeds any bytes to the saved-game reader. A file it accepts must load into
-// a game whose balls are inside the field, the file the program then writes
-// must be accepted again and give the same file once more, and the game
-// must play on without an internal error.
+// a game whose balls are inside the field; after the clock has moved on
+// (across its wrap, maybe) and the field has moved, the file the program
+// then writes must be accepted again and give the same file once more, and
+// the game must play on without an internal error.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,7 +16,8 @@
 // when refused.
 static bool load(const std::string& text, FuzzGame& game) {
     game.newGame();
-    auto staging = std::make_unique<SavedGameStaging>();
+    // One staging for the whole run: staging a file starts it afresh.
+    static const auto staging = std::make_unique<SavedGameStaging>();
     if (stageSavedGame(text.data(), text.size(), game, game, staging.get()) !=
         SavedGameError::kNone) {
         return false;
@@ -30,8 +33,12 @@ static std::string written(const FuzzGame& game) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto game = std::make_unique<FuzzGame>(), again = std::make_unique<FuzzGame>();
-    if (!load(std::string(reinterpret_cast<const char*>(data), size), *game)) {
+    // The game that reads the file back is made once: reading starts it
+    // afresh, and what it writes depends on the file alone.
+    static const auto again = std::make_unique<FuzzGame>();
+    auto game = std::make_unique<FuzzGame>();
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    if (!load(text, *game)) {
         return 0;
     }
     const Level& level = *game->level;
@@ -44,13 +51,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(ball.Y - game->ballRadius > game->fieldTop &&
               ball.Y + game->ballRadius < game->fieldBottom);
     }
+    // The clock moves on any distance, the field up to 300 pixels each way,
+    // drawn from the input so that every file meets many.
+    const auto hash = static_cast<uint32_t>(std::hash<std::string>{}(text));
+    game->clock.now = clockDifference(game->clock.now, static_cast<int32_t>(hash * 2654435761u));
+    const int dx = static_cast<int>(hash % 601) - 300,
+              dy = static_cast<int>(hash / 601 % 601) - 300;
+    game->moveFieldTo(game->fieldLeft + dx, game->fieldTop + dy, game->fieldRight + dx,
+                      game->fieldBottom + dy);
     const std::string first = written(*game);
+    again->clock.now = game->clock.now;
     check(load(first, *again) && written(*again) == first);
 
-    // A second of ticks at the file's speed, with a shot into the middle.
+    // Half a second of ticks at the file's speed, 10 ms apart, with a shot
+    // into the middle.
     game->ballStep = game->barStep = level.SPEED == 2 ? 4 : level.SPEED == 1 ? 2 : 1;
     game->shoot((game->fieldLeft + game->fieldRight) / 2, (game->fieldTop + game->fieldBottom) / 2);
-    for (int i = 0; i < 100 && !game->failed(); ++i) {
+    for (int i = 0; i < 50 && !game->failed(); ++i) {
+        game->clock.now = clockDifference(game->clock.now, -10);
         game->tick();
     }
     check(!game->failed());

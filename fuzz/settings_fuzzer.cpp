@@ -17,7 +17,9 @@ static bool terminated(const char* text, size_t size) {
 
 static std::string loadAndSave(const std::string& text) {
     IniProfile profile = IniProfile::fromText(text), saved = IniProfile::fromText("");
-    auto game = std::make_unique<FuzzGame>();
+    // One game for the whole run: loading the settings sets every field of
+    // it they hold, from the file or by default.
+    static const auto game = std::make_unique<FuzzGame>();
     GameSettings settings;
     WallOfFameTable wallOfFame;
     char name[kNameBufferSize];

@@ -141,7 +141,10 @@ void GameModel::setPaused(int p) {
         level->SPSTM = clock_->nowMs();
         onPauseChanged(1);
     } else {
-        level->pausedTotal += clock_->nowMs() - level->SPSTM;
+        // Adds the pause to the total modulo 2^32, as the clock counts:
+        // total - (start - now).
+        level->pausedTotal =
+            clockDifference(level->pausedTotal, clockDifference(level->SPSTM, clock_->nowMs()));
         onPauseChanged(0);
     }
 }

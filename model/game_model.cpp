@@ -68,7 +68,11 @@ int GameModel::percentDone() const {
 }
 
 int GameModel::elapsedSeconds() const {
-    return static_cast<int>((level->LEVTM - level->SLVTM - level->pausedTotal) * 0.001);
+    // The time since the level started less the time paused, both taken on
+    // the wrapping clock.
+    const int32_t played =
+        clockDifference(clockDifference(level->LEVTM, level->SLVTM), level->pausedTotal);
+    return static_cast<int>(played * 0.001);
 }
 
 void GameModel::startLevel() {

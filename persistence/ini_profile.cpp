@@ -1,5 +1,6 @@
 #include "persistence/ini_profile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -15,7 +16,11 @@ bool isProfileBlank(char c) {
 }
 
 bool sameName(const std::string& a, const char* b) {
-    return std::strlen(b) == a.size() && equalsIgnoringCase(a.c_str(), b);
+    // Names of one section often differ only in their last character.
+    const size_t length = std::strlen(b);
+    return length == a.size() &&
+           (length == 0 || equalsIgnoringCase(a.c_str() + length - 1, b + length - 1)) &&
+           equalsIgnoringCase(a.c_str(), b);
 }
 
 using ProfileLine = IniProfile::Line;
@@ -74,6 +79,9 @@ ProfileLine parseLine(const std::string& raw) {
 
 std::vector<ProfileLine> splitLines(const std::string& text) {
     std::vector<ProfileLine> lines;
+    // Room for every line and for the keys a save adds, so the lines are
+    // not moved again and again.
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 64);
     size_t start = 0;
     while (start < text.size()) {
         size_t newline = text.find('\n', start);

@@ -19,9 +19,10 @@ constexpr int kMaxSavedGameLineChars = 511;
 // unread.
 constexpr size_t kMaxSavedGameBytes = 1 << 20;
 
-// Positions farther than this from the client area's corner are rejected:
-// moving them with the field must not overflow.
-constexpr int32_t kMaxSavedPixel = 1 << 30;
+// Positions farther than this from the file's field corner are rejected:
+// the game moves them with the field, which must not overflow. 2^30, and
+// room for the corner of any window the game wrote a file from.
+constexpr int32_t kMaxSavedPixel = (1 << 30) + (1 << 16);
 
 enum class SavedGameError {
     kNone,
@@ -37,9 +38,8 @@ enum class SavedGameError {
     kBadBarDirection,   // a growing bar with a direction outside 0 to 3
     kBarOutsideField,   // a growing bar with a cell or a corner off the field
     kBadScore,          // a score that is not a number or beyond the 32-bit range
-    kBadTime,           // clocks, carried over by "SAVTM", beyond the game's 32-bit arithmetic
     kBadCounter,        // released cells outside 0 to ROWS x COLS, or lives below 0
-    kBadPosition,       // a pixel position beyond kMaxSavedPixel, in play or not
+    kBadPosition,       // a position beyond kMaxSavedPixel from the corner, in play or not
 };
 
 enum class ReadResult {
@@ -87,6 +87,8 @@ bool writeGameFile(const char* path, const GameModel& game, const FieldView& vie
 // relative to the file's "LEFT" and "TOP", or without them to the view's
 // needed-size corner for the file's field size; they are validated there
 // and shifted to the field as it stands after `view.recomputeGeometry()`.
+// The file's clocks are carried over modulo 2^32: the time between "SAVTM"
+// and now counts as paused, whatever the two sessions' uptimes.
 //
 // After kRead the caller must restart the game timer, since the game now
 // runs at the file's "SPEED". After kRejected the caller shows

@@ -27,33 +27,16 @@ void applyBlock(Record& record, const Record& staged, uint32_t set, const Key (&
 }
 
 // Every pixel position the file gave moves with the field.
-void shiftBall(Ball& ball, uint32_t set, int64_t dx, int64_t dy) {
-    if (set & ballBit("X")) {
-        shift(ball.X, dx);
+template <typename Record, typename Key, int N>
+void shiftPixels(Record& record, uint32_t set, const Key (&keys)[N], uint32_t pixelKeys, int64_t dx,
+                 int64_t dy) {
+    if ((set & pixelKeys) == 0) {
+        return;
     }
-    if (set & ballBit("XOLD")) {
-        shift(ball.XOLD, dx);
-    }
-    if (set & ballBit("Y")) {
-        shift(ball.Y, dy);
-    }
-    if (set & ballBit("YOLD")) {
-        shift(ball.YOLD, dy);
-    }
-}
-
-void shiftBar(Bar& bar, uint32_t set, int64_t dx, int64_t dy) {
-    if (set & barBit("XSTART")) {
-        shift(bar.XSTART, dx);
-    }
-    if (set & barBit("XEND")) {
-        shift(bar.XEND, dx);
-    }
-    if (set & barBit("YSTART")) {
-        shift(bar.YSTART, dy);
-    }
-    if (set & barBit("YEND")) {
-        shift(bar.YEND, dy);
+    for (int k = 0; k < N; ++k) {
+        if (set & pixelKeys & (1u << k)) {
+            shift(record.*keys[k].field, isAcross(keys[k].name) ? dx : dy);
+        }
     }
 }
 
@@ -86,7 +69,7 @@ void applySavedGame(const SavedGameStaging& s, GameModel& game, FieldView& view)
         level.SCORE = s.SCORE;
     }
     if (s.pausedTotalSet) {
-        level.pausedTotal = static_cast<int32_t>(s.pausedTotal);
+        level.pausedTotal = s.pausedTotal;
     }
     for (int r = 0; r < s.rows; ++r) {
         for (int c = 0; c < s.cols; ++c) {
@@ -95,10 +78,10 @@ void applySavedGame(const SavedGameStaging& s, GameModel& game, FieldView& view)
     }
     for (int i = 0; i < kMaxBalls; ++i) {
         applyBlock(level.balls[i], s.balls[i], s.ballSet[i], kBallKeys);
-        shiftBall(level.balls[i], s.ballSet[i], dx, dy);
+        shiftPixels(level.balls[i], s.ballSet[i], kBallKeys, kBallPixelKeys, dx, dy);
     }
     for (int b = 0; b < kBarCount; ++b) {
         applyBlock(level.bars[b], s.bars[b], s.barSet[b], kBarKeys);
-        shiftBar(level.bars[b], s.barSet[b], dx, dy);
+        shiftPixels(level.bars[b], s.barSet[b], kBarKeys, kBarPixelKeys, dx, dy);
     }
 }

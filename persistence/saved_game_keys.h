@@ -64,7 +64,11 @@ constexpr uint32_t barBit(const char* name) {
     return 1u << keyIndex(name, kBarKeys);
 }
 
-// The block keys that hold pixel positions, which move with the field.
+// The block keys that hold pixel positions, which move with the field:
+// those across it start with X, those down it with Y.
 constexpr uint32_t kBallPixelKeys = ballBit("XOLD") | ballBit("YOLD") | ballBit("X") | ballBit("Y");
 constexpr uint32_t kBarPixelKeys =
     barBit("XSTART") | barBit("YSTART") | barBit("XEND") | barBit("YEND");
+constexpr bool isAcross(const char* pixelKey) {
+    return pixelKey[0] == 'X';
+}

@@ -39,7 +39,7 @@ SavedGameError stageSavedGame(const char* data, size_t size, const GameModel& ga
     staging->originLeft = origin.left;
     staging->originTop = origin.top;
     if (error == SavedGameError::kNone) {
-        error = validateStaging(*staging, game, now);
+        error = validateStaging(*staging, game);
     }
     return error;
 }

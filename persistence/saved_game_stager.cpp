@@ -83,7 +83,8 @@ SavedGameError Stager::line(const char* key, const char* value, size_t valueLeng
         return startBody();
     }
     for (const HeadKey& head : kHeadKeys) {
-        if (std::strcmp(key, head.name) == 0) {
+        // The first character rules out most keys without a call.
+        if (key[0] == head.name[0] && std::strcmp(key, head.name) == 0) {
             if (head.staged != nullptr) {
                 setValue(s.*head.staged, value);
             } else {
@@ -124,12 +125,14 @@ void Stager::levelTime(const char* value) {
 }
 
 void Stager::savedTime(const char* value) {
-    // The time between saving and reading counts as paused.
-    const int64_t base = s.pausedTotalSet ? s.pausedTotal
+    // The time between saving and reading counts as paused. Both clocks wrap
+    // at 2^32, and two sessions' clocks may be days apart either way: the
+    // total is kept modulo 2^32 like the game's own, total - (saved - now).
+    const int32_t base = s.pausedTotalSet ? s.pausedTotal
                          : s.bodySeen     ? 0
                                           : game.currentLevel()->pausedTotal;
     s.pausedTotalSet = true;
-    s.pausedTotal = base + (int64_t{now} - decimalValue(value));
+    s.pausedTotal = clockDifference(base, clockDifference(decimalValue(value), now));
 }
 
 void Stager::startBlock(Section kind) {
@@ -178,12 +181,13 @@ SavedGameError Stager::startBody() {
     s.scoreSet = false;
     s.pausedTotalSet = false;
     std::memset(s.grid, 0, sizeof s.grid);
-    const uint32_t kept = ballBit("XOLD") | ballBit("YOLD");
+    constexpr uint32_t kept = ballBit("XOLD") | ballBit("YOLD");
     for (int i = 0; i < s.NBLLS; ++i) {
         s.ballSet[i] &= kept;
     }
+    constexpr uint32_t active = barBit("ACTIVE");
     for (uint32_t& set : s.barSet) {
-        set &= ~barBit("ACTIVE");
+        set &= ~active;
     }
     return SavedGameError::kNone;
 }

@@ -33,9 +33,9 @@ struct SavedGameStaging {
     StagedValue SPEED, LOVES, CLDNE, SLVTM, LEVTM, SPSTM;
     bool scoreSet = false;
     double SCORE = 0.0;
-    // Kept wide: "SAVTM" lines add the time between saving and reading.
+    // "SAVTM" lines add the time between saving and reading, modulo 2^32.
     bool pausedTotalSet = false;
-    int64_t pausedTotal = 0;
+    int32_t pausedTotal = 0;
     int32_t grid[kMaxRows][kMaxCols] = {};
 
     // Blocks: one bit per key of kBallKeys / kBarKeys that the file set.
@@ -63,4 +63,4 @@ SavedGameError stageLines(const char* data, size_t size, const GameModel& game, 
                           SavedGameStaging& staging);
 
 // Checks a staging against the limits the game relies on.
-SavedGameError validateStaging(const SavedGameStaging& staging, const GameModel& game, int32_t now);
+SavedGameError validateStaging(const SavedGameStaging& staging, const GameModel& game);

@@ -8,10 +8,6 @@
 
 namespace {
 
-bool fitsInt32(int64_t value) {
-    return value >= INT32_MIN && value <= INT32_MAX;
-}
-
 // The field as the file's positions see it, in 64 bits so that no corner
 // the file gives can overflow.
 struct StagedField {
@@ -24,65 +20,56 @@ StagedField stagedField(const SavedGameStaging& s) {
     return {left, top, left + int64_t{s.cols} * kCellPixels, top + int64_t{s.rows} * kCellPixels};
 }
 
-bool clocksFit(const SavedGameStaging& s, const GameModel& game, int64_t now) {
-    // The level's clocks as the game will hold them, the level start giving
-    // what the file does not; the differences the game computes with them
-    // must fit its 32-bit arithmetic.
-    const int64_t start = s.SLVTM.set ? s.SLVTM.value : now;
-    const int64_t tick = s.LEVTM.set ? s.LEVTM.value : now;
-    const int64_t pause = s.SPSTM.set ? s.SPSTM.value : game.currentLevel()->SPSTM;
-    const int64_t paused = s.pausedTotalSet ? s.pausedTotal : 0;
-    return fitsInt32(paused) && fitsInt32(now - start) && fitsInt32(tick - start) &&
-           fitsInt32(now - start - paused) && fitsInt32(tick - start - paused) &&
-           fitsInt32(now - pause) && fitsInt32(paused + (now - pause));
-}
-
-bool inPixelRange(int32_t value) {
-    return value >= -kMaxSavedPixel && value <= kMaxSavedPixel;
-}
-
+// The game keeps every position at the same distance from the field's
+// corner as the field moves, and writes it at that distance from the corner
+// it writes: the distance from the file's corner is what must be bounded.
+// The clocks need no check: the game takes every difference modulo 2^32.
 template <typename Record, typename Key, int N>
-bool pixelsInRange(const Record& record, uint32_t set, const Key (&keys)[N], uint32_t pixelKeys) {
+bool pixelsNearCorner(const SavedGameStaging& s, const Record& record, uint32_t set,
+                      const Key (&keys)[N], uint32_t pixelKeys) {
     for (int k = 0; k < N; ++k) {
-        if ((set & (1u << k) & pixelKeys) && !inPixelRange(record.*keys[k].field)) {
+        if ((set & (1u << k) & pixelKeys) == 0) {
+            continue;
+        }
+        const int64_t corner = isAcross(keys[k].name) ? s.originLeft : s.originTop;
+        const int64_t offset = record.*keys[k].field - corner;
+        if (offset < -kMaxSavedPixel || offset > kMaxSavedPixel) {
             return false;
         }
     }
     return true;
 }
 
-bool positionsInRange(const SavedGameStaging& s) {
+bool positionsNearCorner(const SavedGameStaging& s) {
     for (int i = 0; i < kMaxBalls; ++i) {
-        if (!pixelsInRange(s.balls[i], s.ballSet[i], kBallKeys, kBallPixelKeys)) {
+        if (!pixelsNearCorner(s, s.balls[i], s.ballSet[i], kBallKeys, kBallPixelKeys)) {
             return false;
         }
     }
     for (int b = 0; b < kBarCount; ++b) {
-        if (!pixelsInRange(s.bars[b], s.barSet[b], kBarKeys, kBarPixelKeys)) {
+        if (!pixelsNearCorner(s, s.bars[b], s.barSet[b], kBarKeys, kBarPixelKeys)) {
             return false;
         }
     }
-    const auto cornerInRange = [](const StagedValue& v) { return !v.set || inPixelRange(v.value); };
-    return cornerInRange(s.LEFT) && cornerInRange(s.TOP);
+    return true;
 }
 
 SavedGameError validateBalls(const SavedGameStaging& s, const GameModel& game) {
     const StagedField field = stagedField(s);
     const int64_t radius = game.ballRadiusPixels();
+    constexpr uint32_t kX = ballBit("X"), kY = ballBit("Y"), kDirection = ballBit("DRCT");
     for (int i = 0; i < s.NBLLS; ++i) {
         const Ball& ball = s.balls[i];
         const uint32_t set = s.ballSet[i];
         // A touching edge already blocks a ball, so a box on the edge line
         // is outside.
-        if ((set & ballBit("X")) &&
-            !(ball.X - radius > field.left && ball.X + radius < field.right)) {
+        if ((set & kX) && !(ball.X - radius > field.left && ball.X + radius < field.right)) {
             return SavedGameError::kBallOutsideField;
         }
-        if ((set & ballBit("Y")) &&
-            !(ball.Y - radius > field.top && ball.Y + radius < field.bottom)) {
+        if ((set & kY) && !(ball.Y - radius > field.top && ball.Y + radius < field.bottom)) {
             return SavedGameError::kBallOutsideField;
         }
-        if ((set & ballBit("DRCT")) && (ball.DRCT < kUp || ball.DRCT > kDownRight)) {
+        if ((set & kDirection) && (ball.DRCT < kUp || ball.DRCT > kDownRight)) {
             return SavedGameError::kBadBallDirection;
         }
     }
@@ -127,7 +114,7 @@ SavedGameError validateBar(const SavedGameStaging& s, const GameModel& game, int
 
 }  // namespace
 
-SavedGameError validateStaging(const SavedGameStaging& s, const GameModel& game, int32_t now) {
+SavedGameError validateStaging(const SavedGameStaging& s, const GameModel& game) {
     if (!s.bodySeen) {
         return SavedGameError::kNoBody;
     }
@@ -144,9 +131,6 @@ SavedGameError validateStaging(const SavedGameStaging& s, const GameModel& game,
     if (s.scoreSet && !(s.SCORE > -2147483649.0 && s.SCORE < 2147483648.0)) {
         return SavedGameError::kBadScore;
     }
-    if (!clocksFit(s, game, now)) {
-        return SavedGameError::kBadTime;
-    }
     // Released cells count toward the goal and the lives count down: values
     // no level can reach would overflow as play goes on.
     const int64_t cells = int64_t{s.rows} * s.cols;
@@ -154,7 +138,7 @@ SavedGameError validateStaging(const SavedGameStaging& s, const GameModel& game,
         (s.LOVES.set && s.LOVES.value < 0)) {
         return SavedGameError::kBadCounter;
     }
-    if (!positionsInRange(s)) {
+    if (!positionsNearCorner(s)) {
         return SavedGameError::kBadPosition;
     }
     const SavedGameError balls = validateBalls(s, game);

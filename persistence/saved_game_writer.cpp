@@ -1,5 +1,6 @@
 // Writes a saved game through a temporary file and an atomic replace, so a
 // failed save never destroys the previous one.
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -52,6 +53,31 @@ char cellCharacter(int32_t value) {
     return static_cast<char>(static_cast<unsigned char>(('0' + value) & 0xFF));
 }
 
+// The score as written: cut toward zero at the sixth decimal, so that "%f"
+// never rounds a sum just below a whole point up to it (the shown score
+// would gain a point), and held inside the range the reader accepts.
+double writtenScore(double score) {
+    constexpr double kMillionths = 1e6;
+    constexpr double kHighest = 2147483647999999.0;  // 2147483647.999999
+    constexpr double kLowest = -2147483648999999.0;  // -2147483648.999999
+    double units = std::trunc(score * kMillionths);
+    if (units > kHighest) {
+        units = kHighest;
+    } else if (units < kLowest) {
+        units = kLowest;
+    }
+    // The product was rounded: take the unit farthest from zero that does
+    // not pass the score, which also writes a score read back the same.
+    const double toward = score < 0 ? -1.0 : 1.0;
+    if (std::fabs(units / kMillionths) > std::fabs(score)) {
+        units -= toward;
+    } else if (std::fabs((units + toward) / kMillionths) <= std::fabs(score) &&
+               units + toward <= kHighest && units + toward >= kLowest) {
+        units += toward;
+    }
+    return units / kMillionths;
+}
+
 void writeHead(LineWriter& out, const GameModel& game, const FieldCorner& corner) {
     const Level& level = *game.currentLevel();
     out.line("%s", kHeadMarker);
@@ -85,7 +111,7 @@ void writeBody(LineWriter& out, const GameModel& game, int32_t now) {
     out.line("SPEED:%d", level.SPEED);
     out.line("LOVES:%d", level.LOVES);
     out.line("CLDNE:%d", level.CLDNE);
-    out.line("SCORE:%f", level.SCORE);
+    out.line("SCORE:%f", writtenScore(level.SCORE));
     out.line("SLVTM:%d", level.SLVTM);
     out.line("LEVTM:%d", level.LEVTM);
     out.line("LEVTM:%d", level.pausedTotal);

@@ -22,7 +22,11 @@ bool buildSavedGamesFolder(const char* programPath, char* folder, int size) {
     }
     const char* slash = std::strrchr(programPath, '/');
     const char* backslash = std::strrchr(programPath, '\\');
-    const char* separator = slash > backslash ? slash : backslash;
+    // The later of the two, when both are there.
+    const char* separator = slash == nullptr       ? backslash
+                            : backslash == nullptr ? slash
+                            : slash > backslash    ? slash
+                                                   : backslash;
     if (separator == nullptr) {
         return false;
     }

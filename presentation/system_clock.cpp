@@ -7,8 +7,9 @@ const std::chrono::steady_clock::time_point SystemClock::programStart =
 
 int32_t SystemClock::nowMs() {
     auto since = std::chrono::steady_clock::now() - programStart;
-    return static_cast<int32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+    // Counted modulo 2^32, as the model takes its differences.
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
+    return static_cast<int32_t>(static_cast<uint32_t>(ms));
 }
 
 int64_t SystemClock::calendarSeconds() {

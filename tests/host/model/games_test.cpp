@@ -110,8 +110,11 @@ TEST_F(Model, RandomPlayKeepsTheGameConsistent) {
                 if (action == 0) {
                     s.horizontalBars = 1 - s.horizontalBars;
                 } else if (action < 4 && s.paused == 0) {
-                    s.shoot(s.fieldLeft - 20 + static_cast<int>(random() % (s.cols * 14 + 40)),
-                            s.fieldTop - 20 + static_cast<int>(random() % (s.rows * 14 + 40)));
+                    // One draw a statement: the order of a call's arguments is the compiler's.
+                    const int y = s.fieldTop - 20 + static_cast<int>(random() % (s.rows * 14 + 40));
+                    const int x =
+                        s.fieldLeft - 20 + static_cast<int>(random() % (s.cols * 14 + 40));
+                    s.shoot(x, y);
                 } else if (action == 4 && random() % 10 == 0) {
                     s.togglePause();
                 } else if (action == 5 && random() % 50 == 0) {

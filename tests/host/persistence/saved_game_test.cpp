@@ -72,6 +72,11 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
     std::string crCrLf = lineFeeds;
     for (size_t end = 0; (end = crCrLf.find('\n', end)) != std::string::npos; end += 3)
         crCrLf.insert(end, "\r\r");
+    // A corner far out: the first ball at 2^30 from it, once written 2^30 + 10.
+    std::string farCorner = "ROWS:15\nCOLS:20\nNBLLS:1\nLEFT:-1073741824\n<BODY>\n";
+    for (int i = 0; i < 15; ++i)
+        farCorner += row + "\n";
+    farCorner += "<BALL>\nXOLD:0\n";
     const std::string moves =
         "XOLD:1=>XOLD:31|YOLD:2=>YOLD:7|X:80=>X:110|Y:90=>Y:95|XOLD:0=>XOLD:30|YOLD:0=>YOLD:5|X:"
         "150=>X:180|Y:100=>Y:105|"
@@ -147,11 +152,21 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         {edited("LOVES:2=>LOVES:-1"), counter}, {edited("SCORE:1250.000000=>SCORE:nan"), score},
         {edited("SCORE:1250.000000=>SCORE:2147483648"), score},
         {edited("SCORE:1250.000000=>SCORE:-2147483649"), score},
-        {edited("SAVTM:6000=>SAVTM:-2147483648"), E::kBadTime},
-        {edited("SLVTM:1000=>SLVTM:-2147483000"), E::kBadTime},
-        // Positions, lines and the file itself.
-        {edited("XOLD:1=>XOLD:1073741825"), at}, {edited("TOP:10=>TOP:-1073741825"), at},
-        {edited("XSTART:94=>XSTART:1073741825"), at},
+        // Clocks of any session: the time since saving is paused, modulo 2^32.
+        {edited("SAVTM:6000=>SAVTM:-2147483648"), ok, "LEVTM:300=>LEVTM:-2147477348"},
+        {edited("SLVTM:1000=>SLVTM:-2147483000"), ok, "SLVTM:1000=>SLVTM:-2147483000"},
+        // A score just below a whole point is written cut, not rounded up.
+        {edited("SCORE:1250.000000=>SCORE:44.999999999999993"), ok,
+         "SCORE:1250.000000=>SCORE:44.999999"},
+        // Positions count from the file's corner, 2^30 + 2^16 at most, and
+        // stay there written back; the reproducers of an overflow.
+        {edited("XOLD:1=>XOLD:1073807370|YOLD:2=>YOLD:-1073807350"), ok,
+         "XOLD:1=>XOLD:1073807370|YOLD:2=>YOLD:-1073807350"},
+        {edited("XOLD:1=>XOLD:1073807371"), at}, {edited("YOLD:2=>YOLD:-1073807351"), at},
+        {farCorner}, {farCorner + "<BALL>\nX:1073741671\n", at},
+        {edited("TOP:10=>TOP:-1073807351"), at}, {edited("TOP:10=>TOP:2147483647"), at},
+        {edited("XSTART:94=>XSTART:1073807371"), at},
+        // Lines and the file itself.
         {edited("<HEAD>=><HEAD>\r\n" + x511 + "x"), E::kLineTooLong},
         {edited("<BODY>=>"), E::kNoBody}, {"", E::kNoBody}, {full}, {full + "\n", E::kTooLarge},
     };
@@ -176,11 +191,18 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         const std::vector<std::string> read = {"onLevelStarted", "recomputeGeometry",
                                                "onLevelStarted", "onLevelStarted"};
         EXPECT_EQ(into.calls, c.error == ok ? read : std::vector<std::string>(1, read[0])) << i;
-        // Written into the folder the writer creates, without its temporary file.
-        if (c.written != nullptr) {
+        // Written into the folder the writer creates, without its temporary
+        // file, and read back.
+        if (c.error == ok) {
             EXPECT_TRUE(writeGameFile(path("games/1.zmb").c_str(), into, into, files));
-            EXPECT_EQ(readBytes(path("games/1.zmb")), edited(c.written)) << i;
             EXPECT_FALSE(std::filesystem::exists(path("games/1.zmb.tmp")));
+            RecordingGame again;
+            EXPECT_EQ(readGameFile(path("games/1.zmb").c_str(), again, again, files),
+                      ReadResult::kRead)
+                << i;
+        }
+        if (c.written != nullptr) {
+            EXPECT_EQ(readBytes(path("games/1.zmb")), edited(c.written)) << i;
         }
     }
 }
@@ -203,6 +225,66 @@ TEST_F(SavedGame, PositionsWithoutACornerCountFromTheNeededSizeCorner) {
                                     bar.XSTART - into.cellX(bar.CSTART),
                                     bar.YSTART - into.cellY(bar.RSTART)}),
                   std::vector<int>({70, 80, 0, 0}));
+    }
+}
+
+// A level played 4.5 s around a 7.5 s pause, saved and opened in a session
+// whose clock is far away either way, or across the wrap of the 32-bit
+// clock: a second later the level has been played 5.5 s, as it would have
+// been without saving.
+TEST_F(SavedGame, KeepsTheTimeLeftWhateverTheTwoSessionsClocks) {
+    const auto at = [](int64_t ms) { return static_cast<int32_t>(static_cast<uint32_t>(ms)); };
+    const int64_t beforeWrap = int64_t{INT32_MAX} - 3000;
+    // clang-format off
+    for (const auto& [start, openedAt] : {std::pair<int64_t, int64_t>{1000, 20000},
+             {1080000000 - 12000, 5000}, {120000 - 12000, 1080000000},
+             {beforeWrap, beforeWrap + 12000}, {beforeWrap, beforeWrap + 3000000000}}) {
+        // clang-format on
+        RecordingGame saved;
+        saved.clock.now = at(start);
+        saved.newGame();
+        for (const auto& [ms, pause] : {std::pair{2000, 0}, {2500, 1}, {10000, 0}, {12000, 0}}) {
+            saved.clock.now = at(start + ms);
+            saved.tick();
+            saved.setPaused(pause);
+        }
+        ASSERT_EQ(saved.elapsedSeconds(), 4) << start;
+        ASSERT_TRUE(writeGameFile(path("1.zmb").c_str(), saved, saved, files));
+        RecordingGame opened;
+        opened.newGame();
+        opened.clock.now = at(openedAt);
+        ASSERT_EQ(readGameFile(path("1.zmb").c_str(), opened, opened, files), ReadResult::kRead)
+            << start;
+        opened.clock.now = at(openedAt + 1000);
+        opened.tick();
+        EXPECT_EQ(opened.elapsedSeconds(), 5) << start;
+        EXPECT_EQ(opened.faults + saved.faults, 0);
+    }
+}
+
+// The score written is read back as the same shown score, and so is a
+// score that grew past the range the reader accepts; what is read back is
+// written again the same.
+TEST_F(SavedGame, WritesAScoreThatReadsBackAsTheSameShownScore) {
+    // clang-format off
+    const std::tuple<double, const char*, int32_t> cases[] = {
+        {44.999999999999993, "SCORE:44.999999", 44}, {0.1 + 0.2, "SCORE:0.300000", 0},
+        {-44.999999999999993, "SCORE:-44.999999", -44},
+        {2147483650.5, "SCORE:2147483647.999999", INT32_MAX},
+        {-2147483700.0, "SCORE:-2147483648.999999", INT32_MIN}};
+    // clang-format on
+    for (const auto& [score, written, shown] : cases) {
+        RecordingGame game, again;
+        game.newGame();
+        game.level->SCORE = score;
+        ASSERT_TRUE(writeGameFile(path("1.zmb").c_str(), game, game, files));
+        const std::string first = readBytes(path("1.zmb"));
+        EXPECT_NE(first.find(std::string("\n") + written + "\r\n"), std::string::npos) << written;
+        ASSERT_EQ(readGameFile(path("1.zmb").c_str(), again, again, files), ReadResult::kRead)
+            << written;
+        EXPECT_EQ(again.shownScore(), shown) << written;
+        ASSERT_TRUE(writeGameFile(path("1.zmb").c_str(), again, again, files));
+        EXPECT_EQ(readBytes(path("1.zmb")), first) << written;
     }
 }
 
