@@ -35,6 +35,9 @@ uint32_t canvasPixel(uint32_t rgb) {
 }  // namespace
 
 int32_t WebClock::nowMs() {
+    if (held) {
+        return heldMs;
+    }
     return static_cast<int32_t>(static_cast<int64_t>(emscripten_get_now()));
 }
 
@@ -61,6 +64,9 @@ void WebGame::start() {
 void WebGame::animationFrame(double elapsedMs) {
     if (ended) {
         return;
+    }
+    if (realClock.isHeld()) {
+        elapsedMs = 0;
     }
     clockTime += elapsedMs;
     if (clockTime >= kClockPeriodMs) {

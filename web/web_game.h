@@ -17,11 +17,21 @@ constexpr int kShortestTimerMs = 10;
 constexpr int kMostTicksPerFrame = 25;
 constexpr int kClockPeriodMs = 1000;
 
-// The real time, as the browser measures it.
+// The real time, as the browser measures it; or, for tests that compare a
+// saved game's bytes, a reading that stands still.
 class WebClock : public GameClock {
   public:
     int32_t nowMs() override;
     int64_t calendarSeconds() override;
+    void hold(int32_t ms) {
+        held = true;
+        heldMs = ms;
+    }
+    bool isHeld() const { return held; }
+
+  private:
+    bool held = false;
+    int32_t heldMs = 0;
 };
 
 // The picture of the field as the canvas takes it.
@@ -60,6 +70,9 @@ class WebGame : private FrontEnd, public GameCore {
     bool saveGame(int slot, const char* description) override;
     // The slot file's bytes offered as N.zmb.
     void downloadSlot(int slot);
+    // Tests only: the game's time stands still at `ms` (no ticks, no clock
+    // seconds), so that a saved game's clocks are known to the millisecond.
+    void holdClock(int32_t ms) { realClock.hold(ms); }
 
   protected:
     // The front end.

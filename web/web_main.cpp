@@ -131,6 +131,11 @@ EMSCRIPTEN_KEEPALIVE void zembalShowBars(int toolbar, int statusBar) {
     game->showBars(toolbar != 0, statusBar != 0);
 }
 
+// Tests only (through zembalPage.holdClock): see WebGame::holdClock.
+EMSCRIPTEN_KEEPALIVE void zembalHoldClock(int ms) {
+    game->holdClock(ms);
+}
+
 EMSCRIPTEN_KEEPALIVE void zembalOpenPickedFile() {
     game->openPickedFile();
 }

@@ -2,6 +2,7 @@
 // playwright-core, plays the site served on localhost.
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { chromium } from 'playwright-core';
 import { serve } from '../../web/serve.mjs';
 
@@ -245,6 +246,54 @@ describe('the browser edition', () => {
     assert.ok(box360.width <= 360);
     await page.locator('#field').tap({ position: { x: box360.width / 2, y: box360.height / 2 } });
     await page.getByRole('status').getByText('You created bars').waitFor();
+    await context.close();
+  });
+});
+
+// A game the Windows edition saved (tests/win's slot tests keep it so): level
+// 1, its ball walled into a pocket, one cell short of the goal, which a click
+// on the three free cells of column STRIP_COL reaches; its score enters the
+// Wall of Fame.
+const WINDOWS_SAVED = readFileSync(new URL('../data/windows-saved.zmb', import.meta.url), 'latin1');
+const STRIP_COL = 28;
+const savedNumber = (key) => Number(WINDOWS_SAVED.match(new RegExp(`^${key}:(-?\\d+)`, 'm'))[1]);
+async function openWindowsGame(page, { held }) {
+  // Held at the file's own reading, the game's clocks and balls stand still.
+  if (held) await page.evaluate(async (ms) => { while (!(await zembalPage.holdClock(ms))) await new Promise((r) => setTimeout(r, 10)); }, savedNumber('SAVTM'));
+  await pickFile(page, WINDOWS_SAVED);
+  await box(page).getByRole('button', { name: 'Yes' }).click();
+  await box(page).waitFor({ state: 'hidden' });
+}
+async function clickField(page, x, y) {
+  const canvas = page.locator('#field');
+  const scale = (await canvas.boundingBox()).width / (await canvas.evaluate((c) => c.width));
+  await canvas.click({ position: { x: x * scale, y: y * scale } });
+}
+
+describe('games saved by the Windows edition', () => {
+  test('a level won from one shows the next-level box', async () => {
+    const { context, page } = await openGame();
+    await openWindowsGame(page, { held: false });
+    await clickField(page, STRIP_COL * 14 + 7, 2 * 14 + 7);
+    const next = dialog(page, 'Zembal');
+    await next.getByText('You are going to next level.').waitFor();
+    await next.getByRole('button', { name: 'OK' }).click();
+    assert.match(await info(page), /Level: 2:/);
+    await context.close();
+  });
+
+  test('the name its game over puts on the Wall of Fame is there after a reload', async () => {
+    const { context, page } = await openGame();
+    await openWindowsGame(page, { held: true });
+    // A click on the ball's own cell costs the level's one life.
+    await clickField(page, savedNumber('X') - savedNumber('LEFT'), savedNumber('Y') - savedNumber('TOP'));
+    const over = dialog(page, 'Zembal: The game is over');
+    await over.getByLabel('Enter your name:').fill('Walt');
+    await over.getByRole('button', { name: 'OK' }).click();
+    await reload(page);
+    await page.getByRole('menuitem', { name: 'Game' }).click();
+    await page.getByRole('menuitem', { name: 'The Wall of Fame' }).click();
+    assert.deepEqual((await dialog(page, 'Zembal: The Wall Of Fame').getByRole('row').nth(1).innerText()).split('\t'), ['1:', 'Walt', '12', '1']);
     await context.close();
   });
 });

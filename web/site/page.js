@@ -189,6 +189,8 @@
     },
     frameTimes,
     isBusy: () => busy,
+    // Tests only: the game's time stands still at a clock reading in ms.
+    holdClock: (ms) => call('zembalHoldClock', ['number'], [ms]),
   };
   window.zembalPage = page;
 
