@@ -271,6 +271,20 @@ async function clickField(page, x, y) {
 }
 
 describe('games saved by the Windows edition', () => {
+  test('open, and save to a slot whose download is the same bytes', async () => {
+    const { context, page } = await openGame({ acceptDownloads: true });
+    await openWindowsGame(page, { held: true });
+    await saveToSlot(page, 'from Windows');
+    await page.getByRole('menuitem', { name: 'Game' }).click();
+    await page.getByRole('menuitem', { name: 'Download a Saved Game...' }).click();
+    const downloading = page.waitForEvent('download');
+    await dialog(page, 'Zembal: Download saved game').getByRole('button', { name: 'Download' }).click();
+    const chunks = [];
+    for await (const chunk of await (await downloading).createReadStream()) chunks.push(chunk);
+    assert.equal(Buffer.concat(chunks).toString('latin1'), WINDOWS_SAVED);
+    await context.close();
+  });
+
   test('a level won from one shows the next-level box', async () => {
     const { context, page } = await openGame();
     await openWindowsGame(page, { held: false });
