@@ -46,9 +46,13 @@ TEST(Themes, UseFramesThatExistAndFallBackToClassic) {
     for (int outside : {-1, kThemeCount, 99}) {
         EXPECT_EQ(&themeAt(outside), &themeAt(0)) << outside;
     }
-    EXPECT_EQ(themeAt(0).colours.field, 0xC0C0C0u);
-    EXPECT_EQ(themeAt(0).colours.firstBar, 0xFF0000u);
-    EXPECT_EQ(themeAt(0).colours.secondBar, 0x0000FFu);
+    // Classic's colours and another theme's: field, wall, first and second bar.
+    for (const auto& [theme, colours] :
+         {std::pair{0, std::vector<uint32_t>{0xC0C0C0, 0x000000, 0xFF0000, 0x0000FF}},
+          {4, {0x46507A, 0x0A0A1E, 0xFFC83C, 0x78DCFF}}}) {
+        const FieldColours& c = themeAt(theme).colours;
+        EXPECT_EQ((std::vector<uint32_t>{c.field, c.wall, c.firstBar, c.secondBar}), colours);
+    }
 }
 
 // A 3 x 2 picture as the generator writes it (rows padded to 4 bytes).
