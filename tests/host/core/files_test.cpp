@@ -45,15 +45,9 @@ TEST_F(CoreTest, SavingAsksBeforeReplacingAndSaysWhenItFails) {
     const std::tuple<int, bool, int, bool, Lines, int> cases[] = {
         // slot, overwrite accepted, write to fail, saved, calls, the slot's level after
         {2, true, 0, true, {}, 1},
-        {2, false, 0, false, {"pause 1", "dialog 2 paused", "pause 0"}, 1},
-        {2,
-         true,
-         1,
-         false,
-         {"pause 1", "dialog 2 paused", "pause 0", "pause 1", "box 0 Can not save game paused",
-          "pause 0"},
-         1},
-        {5, true, 3, false, {"pause 1", "box 0 Can not save game paused", "pause 0"}, -1},
+        {2, false, 0, false, held("dialog 2"), 1},
+        {2, true, 1, false, held("dialog 2") + held("box 0 Can not save game"), 1},
+        {5, true, 3, false, held("box 0 Can not save game"), -1},
         {10, true, 0, false, {}, -1},
     };
     for (const auto& [slot, overwrite, failAt, saved, expected, levelAfter] : cases) {
@@ -80,7 +74,7 @@ TEST_F(CoreTest, OpeningRestoresTheSpeedOrSaysTheFileIsDamaged) {
     game.applyDisplayOptions({true, true, 0, 0});
     const std::tuple<int, bool, Lines, int> cases[] = {
         {0, true, {"speed 2", "repaint now"}, 4},
-        {1, false, {"pause 1", "box 0 Can not open game paused", "pause 0"}, 4},
+        {1, false, held("box 0 Can not open game"), 4},
         {2, false, {}, 4},
     };
     for (const auto& [slot, opened, expected, step] : cases) {
