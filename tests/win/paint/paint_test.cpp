@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/field_picture.h"
+#include "tests/support/silent_game.h"
 #include "tests/win/support/open_game.h"
 #include "presentation/picture.h"
 
@@ -19,13 +20,6 @@ namespace {
 // The field of a new game: 20 x 30 cells of 14 pixels.
 constexpr int kWidth = 420;
 constexpr int kFieldHeight = 280;
-
-class HandClock : public GameClock {
-  public:
-    int32_t nowMs() override { return now; }
-    int64_t calendarSeconds() override { return 1000; }
-    int32_t now = 0;
-};
 
 LRESULT CALLBACK openViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_CREATE) {
@@ -80,7 +74,7 @@ class PaintTest : public ::testing::Test {
 
     HWND frame = nullptr, view = nullptr;
     OpenGame* game = nullptr;
-    HandClock clock;
+    ManualClock clock;
     Picture shown, fresh;
 };
 
@@ -144,6 +138,10 @@ TEST_F(PaintTest, ThePlatformFreeFieldIsTheGdiDrawingPixelForPixel) {
         }
     }
     const int growths[] = {0, 1, 2, 3, 7, 14, 29, 60};  // one per frame of the largest set
+    // A growing bar from (x0, y0) to (x1, y1), listed at cell (row, 10).
+    const auto bar = [](int x0, int y0, int x1, int y1, int row, int direction) {
+        return Bar{14, x0, y0, x1, y1, row, 10, row, 10, direction, 0};
+    };
     std::vector<uint32_t> composed(kWidth * kFieldHeight);
     Picture drawn;
     drawn.resize(kWidth, kFieldHeight + infoAreaHeight);
@@ -155,31 +153,12 @@ TEST_F(PaintTest, ThePlatformFreeFieldIsTheGdiDrawingPixelForPixel) {
             for (bool upright : {true, false}) {
                 for (int step = 0; step < 8; ++step) {
                     // Bar 0 grows up or left from cell (10, 10), bar 1 down or
-                    // right from its neighbour.
+                    // right from its neighbour, by g pixels.
                     const int g = growths[step], x = game->cellX(10), y = game->cellY(10);
-                    const int nextX = upright ? x : x + 14, nextY = upright ? y + 14 : y;
-                    level.bars[0] = {14,
-                                     x,
-                                     y,
-                                     upright ? x : x - g,
-                                     upright ? y - g : y,
-                                     10,
-                                     10,
-                                     10,
-                                     10,
-                                     upright ? kUp : kLeft,
-                                     0};
-                    level.bars[1] = {14,
-                                     nextX,
-                                     nextY,
-                                     upright ? nextX : nextX + g,
-                                     upright ? nextY + g : nextY,
-                                     11,
-                                     10,
-                                     11,
-                                     10,
-                                     upright ? kDown : kRight,
-                                     0};
+                    const int dx = upright ? 0 : 1, dy = upright ? 1 : 0;
+                    level.bars[0] = bar(x, y, x - dx * g, y - dy * g, 10, upright ? kUp : kLeft);
+                    level.bars[1] = bar(x + 14 * dx, y + 14 * dy, x + 14 * dx + dx * g,
+                                        y + 14 * dy + dy * g, 11, upright ? kDown : kRight);
                     game->frame = step % themeAt(theme).frameCount;
                     game->drawScene(drawn.context());
                     GdiFlush();
