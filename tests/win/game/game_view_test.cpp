@@ -30,6 +30,8 @@ TEST_F(GameViewTest, AClickHitsTheSameCellAtEveryZoom) {
     SystemParametersInfoA(SPI_SETWORKAREA, 0, &screen, 0);
 }
 
+// The cursor shows which way the next bars grow (their turn is the core's,
+// checked natively), and the pointer gets it back over the view.
 TEST_F(GameViewTest, RightClickTurnsTheBarsAndTheCursorWithAClickAlsoWhilePaused) {
     const HCURSOR upDown = LoadCursorA(nullptr, MAKEINTRESOURCEA(32645));
     const HCURSOR leftRight = LoadCursorA(nullptr, MAKEINTRESOURCEA(32644));
@@ -39,12 +41,9 @@ TEST_F(GameViewTest, RightClickTurnsTheBarsAndTheCursorWithAClickAlsoWhilePaused
         toView(WM_RBUTTONDOWN, MK_RBUTTON, cellPoint(3, 3));
         EXPECT_EQ(GetCursor(), cursor);
         EXPECT_EQ(takeSounds(), Ids{IDW_CLICK});
-        EXPECT_EQ(paused(), pausedBefore);
     }
     toView(WM_SETCURSOR, reinterpret_cast<WPARAM>(view), HTCLIENT);
     EXPECT_EQ(GetCursor(), leftRight);
-    toView(WM_LBUTTONDOWN, MK_LBUTTON, cellPoint(1, 2));
-    EXPECT_EQ((Ids{level().bars[0].DRCT, level().bars[1].DRCT}), (Ids{kLeft, kRight}));
 }
 
 // The clock timer clears a status message once its three seconds are up
