@@ -1,7 +1,7 @@
 // The picture as the view shows it at double size. (The field's pixels
 // are checked natively; the paint tests tie the drawing to them.)
-#include "presentation/picture.h"
 #include "tests/win/support/game_fixture.h"
+#include "tests/win/support/view_pixels.h"
 
 namespace {
 
@@ -15,23 +15,8 @@ TEST_F(SceneTest, DoubleSizeShowsEveryPixelOfThePictureAsATwoByTwoBlock) {
     UpdateWindow(frame);
     toView(WM_TIMER, kGameTimerId);
     UpdateWindow(frame);
-    const int height = 280 + infoAreaHeight;
-    Picture fresh, shown;
-    fresh.resize(420, height);
-    shown.resize(840, 2 * height);
-    game().drawScene(fresh.context());
-    HDC window = GetDC(view);
-    BitBlt(shown.context(), 0, 0, 840, 2 * height, window, 2 * field().left, 2 * field().top,
-           SRCCOPY);
-    ReleaseDC(view, window);
-    GdiFlush();
-    int differing = 0;
-    for (int y = 0; y < 2 * height; ++y) {
-        for (int x = 0; x < 840; ++x) {
-            differing += shown.pixels()[y * 840 + x] != fresh.pixels()[y / 2 * 420 + x / 2];
-        }
-    }
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(
+        stalePixels(view, game(), {field().left, field().top}, {420, 280 + infoAreaHeight}, 2), 0);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 #include "tests/support/silent_game.h"
 #include "tests/win/support/open_game.h"
-#include "presentation/picture.h"
+#include "tests/win/support/view_pixels.h"
 
 namespace {
 
@@ -51,29 +51,14 @@ class PaintTest : public ::testing::Test {
         setSoundPlayer(nullptr);
     }
     void tick() { SendMessageA(view, WM_TIMER, kGameTimerId, 0); }
-    // The pixels where the window shows the picture that differ from the
-    // picture drawn afresh.
     int stalePixels() {
-        const int height = kFieldHeight + infoAreaHeight;
-        shown.resize(kWidth, height);
-        fresh.resize(kWidth, height);
-        HDC window = GetDC(view);
-        BitBlt(shown.context(), 0, 0, kWidth, height, window, game->fieldLeft, game->fieldTop,
-               SRCCOPY);
-        ReleaseDC(view, window);
-        game->drawScene(fresh.context());
-        GdiFlush();
-        int stale = 0;
-        for (int i = 0; i < kWidth * height; ++i) {
-            stale += ((shown.pixels()[i] ^ fresh.pixels()[i]) & 0xFFFFFF) != 0 ? 1 : 0;
-        }
-        return stale;
+        return ::stalePixels(view, *game, {game->fieldLeft, game->fieldTop},
+                             {kWidth, kFieldHeight + infoAreaHeight});
     }
 
     HWND frame = nullptr, view = nullptr;
     OpenGame* game = nullptr;
     ManualClock clock;
-    Picture shown, fresh;
 };
 
 TEST_F(PaintTest, EveryIncrementalPaintShowsTheFreshPicture) {
