@@ -2,7 +2,6 @@
 # The real zembal.exe's menus from the keyboard: Help > About and Game > The
 # Wall of Fame open their dialogs, and Escape closes them. (Every key, menu
 # command and tool button reaches its dialog in the frame's in-process tests.)
-# Usage: dialogs_test.sh path/to/zembal.exe   (inside xvfb-run and a Wine prefix)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init dialogs "$1"
 start_game

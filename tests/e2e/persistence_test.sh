@@ -4,7 +4,6 @@
 # checked natively); a game with a wall saved with Ctrl+S comes back
 # through Ctrl+O in the next run, which also starts without the toolbar
 # hidden in the first.
-# Usage: persistence_test.sh path/to/zembal.exe   (inside xvfb-run and a Wine prefix)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init persistence "$1"
 legacy="$WINEPREFIX/drive_c/windows/ts_zembal.ini"

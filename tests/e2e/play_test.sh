@@ -2,7 +2,6 @@
 # Plays the real zembal.exe: the field and toolbar as drawn, a moving ball
 # that P freezes and frees (swapping the Pause button for Play and back),
 # Game > Exit. (A click's bars become a wall in the persistence flow.)
-# Usage: play_test.sh path/to/zembal.exe   (inside xvfb-run and a Wine prefix)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init play "$1"
 printf '%s\r\n' '[General]' Grid=Yes Sound=No Theme=0 Speed=0 Precent_To_Complete=75 Rows=20 \
