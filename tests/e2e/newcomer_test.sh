@@ -4,7 +4,6 @@
 # cleanly and goes, with the game moving again, when the pointer leaves the
 # window straight from the toolbar; hiding a bar keeps a maximised frame
 # maximised, and Restore gives the size the bars need.
-# Usage: newcomer_test.sh path/to/zembal.exe   (inside xvfb-run and a Wine prefix)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init newcomer "$1"
 mkdir -p "$games"

@@ -7,17 +7,11 @@
 class OpenModel : public GameModel {
   public:
     using GameModel::addScore;
-    using GameModel::ballMeetsBar;
     using GameModel::completeLevel;
     using GameModel::defineCellForBalls;
     using GameModel::endGame;
     using GameModel::fail;
-    using GameModel::fillChamber;
-    using GameModel::hasLabelledNeighbour;
-    using GameModel::isPointInBar;
-    using GameModel::joinCell;
     using GameModel::moveBall;
-    using GameModel::moveBalls;
     using GameModel::releaseChambers;
     using GameModel::setBarTo;
     using GameModel::setChamber;
@@ -27,7 +21,6 @@ class OpenModel : public GameModel {
     using GameModel::ballStep;
     using GameModel::barStep;
     using GameModel::cellHeight;
-    using GameModel::cellsToComplete;
     using GameModel::cellWidth;
     using GameModel::chamberLabels;
     using GameModel::cols;
@@ -45,7 +38,5 @@ class OpenModel : public GameModel {
     using GameModel::percentToComplete;
     using GameModel::releasedThisShot;
     using GameModel::rows;
-    using GameModel::ticksPerFrame;
-    using GameModel::timeLimit;
     using GameModel::wallOfFame;
 };

@@ -2,6 +2,8 @@
 // read back from the bytes the build puts into the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "core/ball_images.h"
@@ -46,9 +48,52 @@ TEST(Themes, UseFramesThatExistAndFallBackToClassic) {
     for (int outside : {-1, kThemeCount, 99}) {
         EXPECT_EQ(&themeAt(outside), &themeAt(0)) << outside;
     }
-    EXPECT_EQ(themeAt(0).colours.field, 0xC0C0C0u);
-    EXPECT_EQ(themeAt(0).colours.firstBar, 0xFF0000u);
-    EXPECT_EQ(themeAt(0).colours.secondBar, 0x0000FFu);
+    // Classic's colours and another theme's: field, wall, first and second bar.
+    for (const auto& [theme, colours] :
+         {std::pair{0, std::vector<uint32_t>{0xC0C0C0, 0x000000, 0xFF0000, 0x0000FF}},
+          {4, {0x46507A, 0x0A0A1E, 0xFFC83C, 0x78DCFF}}}) {
+        const FieldColours& c = themeAt(theme).colours;
+        EXPECT_EQ((std::vector<uint32_t>{c.field, c.wall, c.firstBar, c.secondBar}), colours);
+    }
+}
+
+// The relative luminance of the mean of colours 0xRRGGBB.
+double luminance(const std::vector<uint32_t>& colours) {
+    const double weights[3] = {0.2126, 0.7152, 0.0722};
+    double y = 0;
+    for (int i = 0; i < 3; ++i) {
+        double c = 0;
+        for (const uint32_t colour : colours) {
+            c += (colour >> (16 - 8 * i) & 0xFF) / 255.0 / colours.size();
+        }
+        y += weights[i] * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return y;
+}
+
+// Every ball (the mean of the pixels its frames show) and every growing bar
+// stands out from its theme's field with a contrast ratio of at least 3:1,
+// as for non-text contrast on screens. Classic keeps its old look.
+TEST(Themes, BallsAndGrowingBarsStandOutFromTheField) {
+    const auto contrast = [](double a, double b) {
+        return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    };
+    for (int theme = 1; theme < kThemeCount; ++theme) {
+        const Theme& t = themeAt(theme);
+        const double field = luminance({t.colours.field});
+        for (int i = t.firstFrame; i < t.firstFrame + t.frameCount; ++i) {
+            std::vector<uint32_t> shown;
+            for (size_t p = 0; p < ballImage(i)->kept.size(); ++p) {
+                if (ballImage(i)->kept[p] == 0) {
+                    shown.push_back(ballImage(i)->added[p]);
+                }
+            }
+            EXPECT_GE(contrast(luminance(shown), field), 3.0) << theme << " frame " << i;
+        }
+        for (const uint32_t bar : {t.colours.firstBar, t.colours.secondBar}) {
+            EXPECT_GE(contrast(luminance({bar}), field), 3.0) << theme;
+        }
+    }
 }
 
 // A 3 x 2 picture as the generator writes it (rows padded to 4 bytes).

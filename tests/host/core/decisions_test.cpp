@@ -6,19 +6,19 @@
 namespace {
 
 const char* const kStop = "Stop current game ?";
+const Lines kAskedToStop = held("box 1 Stop current game ?");
+const Lines kAskedToChange = held("box 1 The current game must be stopped\nContinue ?");
 
 // Every box and dialog pauses a level in play while it is open and gives
 // the pause back as it was.
 TEST_F(CoreTest, EveryBoxAndDialogPausesTheGameWhileItIsOpen) {
     setUp();
     const std::tuple<int, std::function<void()>, Lines> cases[] = {
-        {0,
-         [&] { game.askYesNo(kStop); },
-         {"pause 1", "box 1 Stop current game ? paused", "pause 0"}},
+        {0, [&] { game.askYesNo(kStop); }, kAskedToStop},
         {1, [&] { game.askYesNo(kStop); }, {"box 1 Stop current game ? paused"}},
-        {0, [&] { game.showInfo("Hi"); }, {"pause 1", "box 0 Hi paused", "pause 0"}},
-        {0, [&] { game.showMessage("Hi"); }, {"pause 1", "box 0 Hi paused", "pause 0"}},
-        {0, [&] { game.openDialog(DialogKind::kHelp); }, {"pause 1", "dialog 7 paused", "pause 0"}},
+        {0, [&] { game.showInfo("Hi"); }, held("box 0 Hi")},
+        {0, [&] { game.showMessage("Hi"); }, held("box 0 Hi")},
+        {0, [&] { game.openDialog(DialogKind::kHelp); }, held("dialog 7")},
         {1, [&] { game.openDialog(DialogKind::kAbout); }, {"dialog 8 paused"}},
     };
     for (const auto& [pausedBefore, open, expected] : cases) {
@@ -131,35 +131,14 @@ TEST_F(CoreTest, CommandsAskBeforeTheyStopAGameInPlay) {
     enum Command { kRestart, kSave, kOpen };
     const std::tuple<Command, int, bool, bool, Lines, bool> cases[] = {
         // command, level running, a slot used, Yes, calls, new game
-        {kRestart,
-         1,
-         false,
-         false,
-         {"pause 1", "box 1 Stop current game ? paused", "pause 0"},
-         false},
-        {kRestart,
-         1,
-         false,
-         true,
-         {"pause 1", "box 1 Stop current game ? paused", "pause 0"},
-         true},
+        {kRestart, 1, false, false, kAskedToStop, false},
+        {kRestart, 1, false, true, kAskedToStop, true},
         {kRestart, 0, false, false, {}, true},
-        {kSave, 1, false, true, {"pause 1", "dialog 3 paused", "pause 0"}, false},
+        {kSave, 1, false, true, held("dialog 3"), false},
         {kSave, 0, false, true, {"box 0 You can not save finished game paused"}, false},
-        {kOpen,
-         1,
-         false,
-         true,
-         {"pause 1", "box 0 You do not have saved games paused", "pause 0"},
-         false},
-        {kOpen, 1, true, false, {"pause 1", "box 1 Stop current game ? paused", "pause 0"}, false},
-        {kOpen,
-         1,
-         true,
-         true,
-         {"pause 1", "box 1 Stop current game ? paused", "pause 0", "pause 1", "dialog 4 paused",
-          "pause 0"},
-         false},
+        {kOpen, 1, false, true, held("box 0 You do not have saved games"), false},
+        {kOpen, 1, true, false, kAskedToStop, false},
+        {kOpen, 1, true, true, kAskedToStop + held("dialog 4"), false},
         {kOpen, 0, true, false, {"dialog 4 paused"}, false},
     };
     for (const auto& [command, running, slotUsed, yes, expected, newGame] : cases) {
@@ -205,22 +184,9 @@ TEST_F(CoreTest, GameOptionsAskBeforeANewChoiceStartsANewGame) {
     setUp();
     const std::tuple<GameOptions, bool, bool, Lines, std::vector<int>> cases[] = {
         {{75, 20, 30}, false, true, {}, {75, 20, 30, 450}},
-        {{80, 25, 35},
-         false,
-         false,
-         {"pause 1", "box 1 The current game must be stopped\nContinue ? paused", "pause 0"},
-         {75, 20, 30, 450}},
-        {{80, 25, 35},
-         true,
-         true,
-         {"pause 1", "box 1 The current game must be stopped\nContinue ? paused", "pause 0",
-          "layout"},
-         {80, 25, 35, 700}},
-        {{90, 25, 35},
-         true,
-         true,
-         {"pause 1", "box 1 The current game must be stopped\nContinue ? paused", "pause 0"},
-         {90, 25, 35, 787}},
+        {{80, 25, 35}, false, false, kAskedToChange, {75, 20, 30, 450}},
+        {{80, 25, 35}, true, true, kAskedToChange + Lines{"layout"}, {80, 25, 35, 700}},
+        {{90, 25, 35}, true, true, kAskedToChange, {90, 25, 35, 787}},
     };
     for (const auto& [chosen, yes, accepted, expected, after] : cases) {
         gameRunning = 1;

@@ -4,17 +4,9 @@
 #include <fstream>
 
 #include "tests/host/core/recording_front_end.h"
+#include "tests/support/failing_files.h"
 
 namespace {
-
-// Fails the n-th write of a saved game (0: none).
-class FailingFiles : public FileSystem {
-  public:
-    bool writeBytes(std::FILE* file, const char* data, size_t size) override {
-        return --failAt != 0 && FileSystem::writeBytes(file, data, size);
-    }
-    int failAt = 0;
-};
 
 TEST_F(CoreTest, SettingsKeptOutsideTheModelAreReadAndWrittenBack) {
     std::ofstream(front.settingsPath) << "[General]\nSound=N\nTheme=9\nZoom=2\nToolbar=N\n";
@@ -39,26 +31,20 @@ TEST_F(CoreTest, SettingsKeptOutsideTheModelAreReadAndWrittenBack) {
 // cannot be written says so and leaves the slot as it was.
 TEST_F(CoreTest, SavingAsksBeforeReplacingAndSaysWhenItFails) {
     setUp();
-    FailingFiles failing;
+    FailingFiles<> failing;
     front.files = &failing;
     gameRunning = 1;
     const std::tuple<int, bool, int, bool, Lines, int> cases[] = {
-        // slot, overwrite accepted, write to fail, saved, calls, the slot's level after
+        // slot, overwrite accepted, file step to fail, saved, calls, the slot's level after
         {2, true, 0, true, {}, 1},
-        {2, false, 0, false, {"pause 1", "dialog 2 paused", "pause 0"}, 1},
-        {2,
-         true,
-         1,
-         false,
-         {"pause 1", "dialog 2 paused", "pause 0", "pause 1", "box 0 Can not save game paused",
-          "pause 0"},
-         1},
-        {5, true, 3, false, {"pause 1", "box 0 Can not save game paused", "pause 0"}, -1},
+        {2, false, 0, false, held("dialog 2"), 1},
+        {2, true, 1, false, held("dialog 2") + held("box 0 Can not save game"), 1},
+        {5, true, 3, false, held("box 0 Can not save game"), -1},
         {10, true, 0, false, {}, -1},
     };
     for (const auto& [slot, overwrite, failAt, saved, expected, levelAfter] : cases) {
         front.acceptDialogs = overwrite;
-        failing.failAt = failAt;
+        failing = FailingFiles<>(failAt);
         front.calls.clear();
         EXPECT_EQ(game.saveGame(slot, "first try"), saved) << slot << failAt;
         EXPECT_EQ(front.calls, expected) << slot << failAt;
@@ -80,7 +66,7 @@ TEST_F(CoreTest, OpeningRestoresTheSpeedOrSaysTheFileIsDamaged) {
     game.applyDisplayOptions({true, true, 0, 0});
     const std::tuple<int, bool, Lines, int> cases[] = {
         {0, true, {"speed 2", "repaint now"}, 4},
-        {1, false, {"pause 1", "box 0 Can not open game paused", "pause 0"}, 4},
+        {1, false, held("box 0 Can not open game"), 4},
         {2, false, {}, 4},
     };
     for (const auto& [slot, opened, expected, step] : cases) {

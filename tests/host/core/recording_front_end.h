@@ -16,6 +16,15 @@
 
 using Lines = std::vector<std::string>;
 
+// What a box or dialog shown over a running level logs: the pause around it.
+inline Lines held(const std::string& shown) {
+    return {"pause 1", shown + " paused", "pause 0"};
+}
+inline Lines operator+(Lines first, const Lines& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
 class RecordingFrontEnd : public FrontEnd {
   public:
     void playSound(Sound sound) override { log("sound " + number(sound)); }

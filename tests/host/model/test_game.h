@@ -37,11 +37,11 @@ class TestGame : public SilentGame {
     void onLevelCompleted() override { record("onLevelCompleted"); }
     void onLifeLost() override { record("onLifeLost"); }
     void onGameEnding() override { record("onGameEnding"); }
-    // Fills the whole buffer, unterminated when the name is long.
+    // Fills the whole buffer, unterminated when the name is long; answered.
     int askPlayerName(char* nameOut, int rank) override {
         record("askPlayerName", std::to_string(rank));
         std::strncpy(nameOut, playerName.c_str(), kNameBufferSize);
-        return askAnswer;
+        return 1;
     }
     void showMessage(const char* text) override { record("showMessage", text); }
     void fatalError(const char* text) override { record("fatalError", text); }
@@ -112,7 +112,6 @@ class TestGame : public SilentGame {
     std::map<std::string, Seen> seen;
     // Runs after a hook call is recorded, like a dialog's modal loop.
     std::function<void(const std::string& hook)> duringHook;
-    int askAnswer = 1;  // what the player answers to the name question
     std::string playerName = "Tester";
 
   private:

@@ -8,28 +8,11 @@
 #include "persistence/saved_game.h"
 #include "persistence/slots.h"
 #include "tests/host/persistence/test_support.h"
+#include "tests/support/failing_files.h"
 
 namespace {
 
 class Slots : public ScratchTest {};
-
-// Fails its n-th creation, write, close or replace.
-class FailingFiles : public FileSystem {
-  public:
-    explicit FailingFiles(int n) : failAt(n) {}
-    std::FILE* createFile(const std::string& path) override {
-        return fails() ? nullptr : FileSystem::createFile(path);
-    }
-    bool writeBytes(std::FILE* file, const char* data, size_t size) override {
-        return !fails() && FileSystem::writeBytes(file, data, size);
-    }
-    bool closeFile(std::FILE* file) override { return FileSystem::closeFile(file) && !fails(); }
-    bool replaceFile(const std::string& source, const std::string& target) override {
-        return !fails() && FileSystem::replaceFile(source, target);
-    }
-    bool fails() { return ++steps == failAt; }
-    int steps = 0, failAt;
-};
 
 TEST(SlotFiles, LiveInGamesBesideTheProgramAsOneToTenZmbWithTheirDates) {
     const std::string sep(1, kPathSeparator), a510(kPathBufferSize - 10, 'a');
@@ -96,10 +79,10 @@ TEST_F(Slots, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
     // A save that fails at any step leaves the old file and its record.
     game.level->SCORE = 1234;
     int failAt = 1;  // the creation, each line's write, the close, the replace
-    for (FailingFiles failing(1);
+    for (FailingFiles<> failing(1);
          failAt < 200 &&
          !saveGameToSlot(slots, 3, "new", games.c_str(), game, game, failing, FileDate{2, 1, 2026});
-         failing = FailingFiles(++failAt)) {
+         failing = FailingFiles<>(++failAt)) {
         EXPECT_EQ(readBytes(path("games/4.zmb")) + described(), oldBytes + oldSlots) << failAt;
         EXPECT_FALSE(std::filesystem::exists(path("games/4.zmb.tmp"))) << failAt;
     }

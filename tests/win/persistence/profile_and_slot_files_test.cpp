@@ -12,6 +12,7 @@
 #include "persistence/saved_game.h"
 #include "persistence/slots.h"
 #include "persistence/win32_binding.h"
+#include "tests/support/failing_files.h"
 #include "tests/support/viewed_game.h"
 #include "tests/win/support/files.h"
 
@@ -59,16 +60,8 @@ TEST(ProfileComparison, ReadsAndWritesGiveThePlatformsAnswers) {
     }
 }
 
-class FailingFiles : public Win32FileSystem {
-  public:
-    bool writeBytes(std::FILE* file, const char* data, size_t size) override {
-        return ++writes != failWrite && Win32FileSystem::writeBytes(file, data, size);
-    }
-    int writes = 0, failWrite = 0;
-};
-
 // The slot files live in the folder beside the program, made by the first
-// save, and are dated today. Whichever write of a new
+// save, and are dated today. Whichever step of writing a new
 // file fails, the old file stays byte for byte, no temporary file is left
 // and the slot keeps its record.
 TEST(SlotFiles, LiveBesideTheProgramAndAFailingWriteLeavesTheOldFile) {
@@ -82,7 +75,7 @@ TEST(SlotFiles, LiveBesideTheProgramAndAFailingWriteLeavesTheOldFile) {
     game.newGame();
     SlotTable slots;
     const FileDate today = localDateNow();
-    FailingFiles files;
+    FailingFiles<Win32FileSystem> files;
     game.level->SCORE = 1250;
     ASSERT_TRUE(saveGameToSlot(slots, 9, "old", folder, game, game, files, today));
     const std::string old = readFile(path);
@@ -92,12 +85,11 @@ TEST(SlotFiles, LiveBesideTheProgramAndAFailingWriteLeavesTheOldFile) {
     EXPECT_EQ((std::vector<int>{date.day, date.month, date.year}),
               (std::vector<int>{today.day, today.month, today.year}));
     game.level->SCORE = 777;
-    for (int n = 1; n <= files.writes; ++n) {
-        FailingFiles failing;
-        failing.failWrite = n;
+    for (int n = 1; n <= files.steps; ++n) {
+        FailingFiles<Win32FileSystem> failing(n);
         EXPECT_FALSE(saveGameToSlot(slots, 9, "new", folder, game, game, failing, today));
-        EXPECT_EQ(readFile(path), old) << "write " << n;
-        EXPECT_FALSE(files.exists(std::string(path) + ".tmp")) << "write " << n;
+        EXPECT_EQ(readFile(path), old) << "step " << n;
+        EXPECT_FALSE(files.exists(std::string(path) + ".tmp")) << "step " << n;
         EXPECT_STREQ(slots.slots[9].description, "old");
     }
 }

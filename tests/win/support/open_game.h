@@ -10,16 +10,11 @@ class OpenGame : public Game {
   public:
     using Game::applyTheme;
     using Game::ballFrame;
-    using Game::currentFrames;
     using Game::fieldBrush;
-    using Game::firstBarBrush;
     using Game::instance;
     using Game::loadFrames;
     using Game::paint;
-    using Game::secondBarBrush;
     using Game::setFieldSize;
-    using GameModel::cellHeight;
-    using GameModel::cellWidth;
     using GameModel::cols;
     using GameModel::fieldBottom;
     using GameModel::fieldLeft;
