@@ -65,6 +65,7 @@ TEST_F(PaintTest, EveryIncrementalPaintShowsTheFreshPicture) {
     std::mt19937 random(1);
     auto chance = [&](int n) { return random() % n == 0; };
     int wallChanges = 0;
+    int growingBars[2] = {};  // up and down, left and right
     for (int theme = 0; theme < kThemeCount; ++theme) {
         for (bool grid : {false, true}) {
             game->applyDisplayOptions({grid, false, theme, 2});
@@ -91,13 +92,17 @@ TEST_F(PaintTest, EveryIncrementalPaintShowsTheFreshPicture) {
                 std::memcpy(before, level.grid, sizeof before);
                 tick();
                 wallChanges += std::memcmp(before, level.grid, sizeof before) != 0 ? 1 : 0;
+                growingBars[level.bars[0].DRCT == kLeft] += level.bars[0].ACTIVE == 0 ? 1 : 0;
                 UpdateWindow(view);
                 ASSERT_EQ(stalePixels(), 0) << theme << " " << grid << " " << step;
             }
         }
     }
-    // Finished bars and released chambers changed the walls.
+    // Finished bars and released chambers changed the walls, and bars grew
+    // both ways on the way.
     EXPECT_GT(wallChanges, 20);
+    EXPECT_GT(growingBars[0], 100);
+    EXPECT_GT(growingBars[1], 100);
 }
 
 TEST_F(PaintTest, ATickThatOnlyMovesTheBallRepaintsItsOldAndNewBoxes) {
