@@ -110,7 +110,7 @@ class Game : private FrontEnd, public GameCore {
     void onTimer(WPARAM timerId);
     void onClockTimer();
     void onGameTimer();
-    void onMouseMove();
+    void onMouseMove(LPARAM lParam);
     void onLeftButtonDown(LPARAM lParam);
     void onRightButtonDown();
     void sendCommandToFrame(int command);

@@ -189,7 +189,7 @@ TEST_F(PaintTest, ThePlatformFreeFieldIsTheGdiDrawingPixelForPixel) {
                     ASSERT_NE(image, nullptr);
                     composeField(PixelBuffer{composed.data(), kWidth, kFieldHeight},
                                  FieldScene{&level, shape, game->fieldLeft, game->fieldTop,
-                                            themeAt(theme).colours, image});
+                                            themeAt(theme).colours, image, game->cursorBox()});
                     for (int i = 0; i < kWidth * kFieldHeight; ++i) {
                         ASSERT_EQ(composed[i], drawn.pixels()[i])
                             << "theme " << theme << " grid " << grid << " upright " << upright
