@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays the real zembal.exe: the field and toolbar as drawn, a moving ball
 # that P freezes and frees (swapping the Pause button for Play and back), a
-# pair of bars after a click, Game > Exit.
+# pair of bars after a click, a pair after the keys alone, Game > Exit.
 # Usage: play_test.sh path/to/zembal.exe   (inside xvfb-run and a Wine prefix)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init play "$1"
@@ -53,4 +53,32 @@ shot bars
 keys p
 [ "$(count_colour bars $((fx + col * 14 + 2)) "$fy" 10 154 FF0000)" -gt 20 ] || fail "no red bar up"
 [ "$(count_colour bars $((fx + col * 14 + 2)) $((fy + 154)) 10 126 0000FF)" -gt 5 ] || fail "no blue bar down"
+
+exit_through_menu
+
+# Without the mouse, in a new game: an arrow held runs the cell cursor from
+# the middle (10, 15) to the edge row away from the ball and no further,
+# four arrows back bring it to row 4 or 15; R turns the bars, Space
+# launches a red one left and a blue one right from that cell.
+start_game
+shot start
+find_ball start || fail "no ball in the new game"
+if [ "$by" -gt $((fy + 140)) ]; then edge=Up back=Down row=4; else edge=Down back=Up row=15; fi
+y=$((fy + row * 14))
+focus_on "$window" && xdotool keydown $edge && sleep 1.5 && xdotool keyup $edge && sleep 0.3
+shot edge
+[ "$(count_colour edge $((fx + 210)) $((row == 4 ? fy : fy + 266)) 14 14 FFFFFF)" -gt 40 ] ||
+  fail "no cursor on the edge row"
+keys $back $back $back $back r
+shot cursor
+[ "$(count_colour cursor $((fx + 210)) "$y" 14 14 FFFFFF)" -gt 40 ] || fail "no cursor on row $row"
+keys space
+sleep 0.15
+shot keybars
+keys p
+[ "$(count_colour keybars $((fx + 150)) $((y + 2)) 60 10 FF0000)" -gt 20 ] || fail "no red bar left of the cursor"
+[ "$(count_colour keybars $((fx + 224)) $((y + 2)) 60 10 0000FF)" -gt 20 ] || fail "no blue bar right of the cursor"
+xdotool mousemove $((fx + 100)) $((fy + 250)) && sleep 0.3
+shot mouse
+[ "$(count_colour mouse $((fx + 210)) "$y" 14 14 FFFFFF)" -eq 0 ] || fail "cursor kept after a mouse move"
 exit_through_menu
