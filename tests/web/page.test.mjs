@@ -90,6 +90,49 @@ describe('the browser edition', () => {
     await context.close();
   });
 
+  test('the keys alone move a cell cursor, turn the bars and launch them from its cell', async () => {
+    const { context, page, errors } = await openGame();
+    // The white pixels of the cursor's ring on the cell (row, col).
+    const ring = (row, col) => page.evaluate(([x, y]) => new Uint32Array(document.getElementById('field')
+      .getContext('2d').getImageData(x, y, 14, 14).data.buffer).filter((p) => p === 0xffffffff).length,
+    [col * 14, row * 14]);
+    await page.keyboard.press('ArrowUp');  // shows it in the middle of the 20 x 30 field
+    assert.ok((await ring(10, 15)) >= 40);
+    for (let i = 0; i < 20; i += 1) await page.keyboard.press('ArrowLeft');  // as a held key repeats
+    assert.ok((await ring(10, 0)) >= 40 && (await ring(10, 1)) === 0);
+    for (let i = 0; i < 15; i += 1) await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('r');
+    const created = page.getByRole('status').getByText(/You created bars|You released/);
+    // The ball's own cell launches nothing: another row then does.
+    let row = 10;
+    for (const [key, to] of [['ArrowUp', 4], ['ArrowDown', 15]]) {
+      while (row !== to) { await page.keyboard.press(key); row += to < row ? -1 : 1; }
+      await page.keyboard.press(row === 4 ? 'Enter' : ' ');
+      await created.waitFor({ timeout: 1000 }).catch(() => {});
+      if (await created.count()) break;
+    }
+    await assert.doesNotReject(created.waitFor());
+    await page.waitForTimeout(150);
+    await page.keyboard.press('p');
+    // Along the cursor's row, bars or the walls they became: neither the
+    // field's silver nor the black and white of lines and cursor.
+    const barred = await page.evaluate((y) => {
+      const data = document.getElementById('field').getContext('2d').getImageData(0, y, 420, 14).data;
+      let n = 0;
+      for (let i = 0; i < data.length; i += 4) {
+        const rgb = data[i] << 16 | data[i + 1] << 8 | data[i + 2];
+        n += rgb !== 0xc0c0c0 && rgb !== 0 && rgb !== 0xffffff ? 1 : 0;
+      }
+      return n;
+    }, row * 14);
+    assert.ok(barred > 100, `bars along the cursor's row: ${barred} pixels`);
+    assert.ok((await ring(row, 15)) >= 40);
+    await page.getByRole('img', { name: /The field/ }).hover({ position: { x: 50, y: 50 } });
+    assert.equal(await ring(row, 15), 0);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
   test('P, F2 and the toolbar pause and resume the game', async () => {
     const { context, page } = await openGame();
     const toolbar = page.getByRole('toolbar');
