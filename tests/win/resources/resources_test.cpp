@@ -1,9 +1,13 @@
 // The resources linked into the program, read back through the platform's
-// own loaders: every ball frame, icon and sound, present and of its size.
+// own loaders: every ball frame, icon and sound, present and of its size;
+// the version information of the built program file.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,6 +52,49 @@ TEST(Resources, EveryBallFrameIconAndSoundIsThereAtItsSize) {
         ASSERT_NE(wave, nullptr) << id;
         EXPECT_EQ(std::string(wave, 4) + std::string(wave + 8, 8), "RIFFWAVEfmt ") << id;
     }
+}
+
+// What Windows shows in zembal.exe's properties: the project's version from
+// CMakeLists.txt and the copyright line of LICENSE.
+TEST(Resources, TheProgramFileSaysWhatItIsAndWhichVersion) {
+    const char* unixPath = std::getenv("ZEMBAL_EXE");
+    ASSERT_NE(unixPath, nullptr);
+    const std::string exe = std::string("Z:") + unixPath;
+    std::vector<char> data(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
+    ASSERT_FALSE(data.empty()) << exe;
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+    const auto value = [&](const std::string& name) {
+        char* text = nullptr;
+        UINT length = 0;
+        const std::string path = "\\StringFileInfo\\040904B0\\" + name;
+        return VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &length)
+                   ? std::string(text)
+                   : "<missing>";
+    };
+    std::ifstream sources[] = {std::ifstream(std::string(ZEMBAL_SOURCE_DIR) + "/CMakeLists.txt"),
+                               std::ifstream(std::string(ZEMBAL_SOURCE_DIR) + "/LICENSE")};
+    std::stringstream project, license;
+    project << sources[0].rdbuf();
+    license << sources[1].rdbuf();
+    const std::string copyright = license.str().substr(license.str().find("Copyright"));
+    const std::pair<const char*, std::string> expected[] = {
+        {"ProductName", "Zembal"},
+        {"FileDescription", "Zembal, an arcade game"},
+        {"ProductVersion", "1.0"},
+        {"FileVersion", "1.0"},
+        {"LegalCopyright", copyright.substr(0, copyright.find('\n'))},
+        {"OriginalFilename", "zembal.exe"}};
+    for (const auto& [name, text] : expected) {
+        EXPECT_EQ(value(name), text) << name;
+    }
+    EXPECT_NE(project.str().find("project(Zembal VERSION " + value("ProductVersion") + " "),
+              std::string::npos);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(
+        (std::vector<DWORD>{fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwFileType}),
+        (std::vector<DWORD>{MAKELONG(0, 1), 0, VFT_APP}));
 }
 
 }  // namespace
