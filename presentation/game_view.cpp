@@ -8,6 +8,10 @@
 
 namespace {
 
+// WM_DPICHANGED, which older SDK headers lack: the window is on a screen of
+// another scale.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
 // The virtual-key code of a letter key is its capital letter.
 constexpr WPARAM kPauseKey = 'P';
 
@@ -91,6 +95,9 @@ bool Game::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return true;
         case WM_RBUTTONDOWN:
             onRightButtonDown();
+            return true;
+        case kDpiChangedMessage:
+            onDpiChanged(LOWORD(wParam));
             return true;
         default:
             return false;

@@ -1,6 +1,7 @@
 #include "shell/kit/tool_tip.h"
 
 #include "shell/kit/kit_classes.h"
+#include "shell/kit/kit_scale.h"
 
 namespace {
 
@@ -71,12 +72,12 @@ void ToolTip::placeUnder(HWND tool, const char* text) {
     GetWindowRect(tool, &toolRect);
     GetWindowRect(ownerWindow, &ownerRect);
     int newX = toolRect.left - ownerRect.left;
-    int newY = toolRect.bottom + kGapBelowTool - ownerRect.top;
+    int newY = toolRect.bottom + kitPixels(kGapBelowTool) - ownerRect.top;
 
     setText(text);
     const SIZE textSize = measureText(window, text);
-    const int newWidth = textSize.cx + kExtraWidth;
-    const int newHeight = textSize.cy + kExtraHeight;
+    const int newWidth = textSize.cx + kitPixels(kExtraWidth);
+    const int newHeight = textSize.cy + kitPixels(kExtraHeight);
 
     // Kept inside the owner, so a tooltip near its right or bottom edge is
     // shifted back in.
