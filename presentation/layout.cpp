@@ -62,6 +62,8 @@ void Game::setZoom(int wanted) {
 void Game::onDpiChanged(int dpi) {
     screenDpi = dpi;
     setKitDpi(dpi);
+    statusBar.messagePane.setFont(kitFont(), true);
+    statusBar.clockPane.setFont(kitFont(), true);
     placeToolButtons();
     layout(FrameFit::kAlways);
 }

@@ -11,8 +11,8 @@ namespace {
 // system tells it, else the system's.
 int dpiOf(HWND window) {
     using DpiForWindow = UINT(WINAPI*)(HWND);
-    const auto dpiForWindow = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
     if (dpiForWindow != nullptr) {
         return static_cast<int>(dpiForWindow(window));
     }

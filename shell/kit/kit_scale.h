@@ -4,9 +4,14 @@
 // its window moves to a screen of another scale.
 #pragma once
 
+#include <windows.h>
+
 constexpr int kPlainDpi = 96;
 
 void setKitDpi(int dpi);
 int kitDpi();
 // A size given at 96 dpi, at the screen's.
 int kitPixels(int pixels);
+// The kit's text font: the system's variable-pitch font at 96 dpi, an
+// 8-point sans-serif font of the screen's size on a scaled screen.
+HFONT kitFont();

@@ -30,6 +30,6 @@ HWND Label::create(WindowWrapper* parent, LPCSTR text, int x, int y, int width, 
     }
     HWND created = createChild(parent, "STATIC", text, alignmentStyle(alignment) | WS_CHILD, x, y,
                                width, height, 0, 0);
-    setFont(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)), true);
+    setFont(kitFont(), true);
     return created;
 }

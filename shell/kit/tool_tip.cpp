@@ -14,7 +14,7 @@ constexpr int kGapBelowTool = 2;
 SIZE measureText(HWND tip, const char* text) {
     SIZE size{};
     HDC dc = GetDC(tip);
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, kitFont());
     GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
     SelectObject(dc, oldFont);
     ReleaseDC(tip, dc);
