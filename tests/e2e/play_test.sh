@@ -57,28 +57,25 @@ keys p
 exit_through_menu
 
 # Without the mouse, in a new game: an arrow held runs the cell cursor from
-# the middle (10, 15) to the edge row away from the ball and no further,
-# four arrows back bring it to row 4 or 15; R turns the bars, Space
-# launches a red one left and a blue one right from that cell.
+# the middle (10, 15) to the edge row away from the ball, four arrows back
+# bring it to row 4 or 15; R turns the bars, Space launches a red one left
+# and a blue one right; the mouse hides the cursor.
 start_game
 shot start
 find_ball start || fail "no ball in the new game"
-if [ "$by" -gt $((fy + 140)) ]; then edge=Up back=Down row=4; else edge=Down back=Up row=15; fi
-y=$((fy + row * 14))
+if [ "$by" -gt $((fy + 140)) ]; then edge=Up back=Down y=$((fy + 56)); else edge=Down back=Up y=$((fy + 210)); fi
 focus_on "$window" && xdotool keydown $edge && sleep 1.5 && xdotool keyup $edge && sleep 0.3
-shot edge
-[ "$(count_colour edge $((fx + 210)) $((row == 4 ? fy : fy + 266)) 14 14 FFFFFF)" -gt 40 ] ||
-  fail "no cursor on the edge row"
 keys $back $back $back $back r
 shot cursor
-[ "$(count_colour cursor $((fx + 210)) "$y" 14 14 FFFFFF)" -gt 40 ] || fail "no cursor on row $row"
 keys space
 sleep 0.15
 shot keybars
 keys p
-[ "$(count_colour keybars $((fx + 150)) $((y + 2)) 60 10 FF0000)" -gt 20 ] || fail "no red bar left of the cursor"
-[ "$(count_colour keybars $((fx + 224)) $((y + 2)) 60 10 0000FF)" -gt 20 ] || fail "no blue bar right of the cursor"
 xdotool mousemove $((fx + 100)) $((fy + 250)) && sleep 0.3
 shot mouse
-[ "$(count_colour mouse $((fx + 210)) "$y" 14 14 FFFFFF)" -eq 0 ] || fail "cursor kept after a mouse move"
+for check in "cursor 210 14 FFFFFF -gt 30" "keybars 150 60 FF0000 -gt 20" \
+  "keybars 224 60 0000FF -gt 20" "mouse 210 14 FFFFFF -eq 0"; do
+  set -- $check
+  [ "$(count_colour "$1" $((fx + $2)) $((y + 2)) "$3" 10 "$4")" "$5" "$6" ] || fail "$check on the cursor's row"
+done
 exit_through_menu

