@@ -60,19 +60,11 @@ exit_through_menu
 # the middle (10, 15) to the edge row away from the ball, four arrows back
 # bring it to row 4 or 15; R turns the bars, Space launches a red one left
 # and a blue one right; the mouse hides the cursor.
-start_game
-shot start
-find_ball start || fail "no ball in the new game"
+start_game && shot start && find_ball start || fail "no ball in the new game"
 if [ "$by" -gt $((fy + 140)) ]; then edge=Up back=Down y=$((fy + 56)); else edge=Down back=Up y=$((fy + 210)); fi
 focus_on "$window" && xdotool keydown $edge && sleep 1.5 && xdotool keyup $edge && sleep 0.3
-keys $back $back $back $back r
-shot cursor
-keys space
-sleep 0.15
-shot keybars
-keys p
-xdotool mousemove $((fx + 100)) $((fy + 250)) && sleep 0.3
-shot mouse
+keys $back $back $back $back r && shot cursor && keys space && sleep 0.15 && shot keybars && keys p
+xdotool mousemove $((fx + 100)) $((fy + 250)) && sleep 0.3 && shot mouse
 for check in "cursor 210 14 FFFFFF -gt 30" "keybars 150 60 FF0000 -gt 20" \
   "keybars 224 60 0000FF -gt 20" "mouse 210 14 FFFFFF -eq 0"; do
   set -- $check
