@@ -145,6 +145,7 @@ TEST(Settings, AreWrittenBackInOrderAndFormAsTheGameKeepsThem) {
         {"Precent_To_Complete=77\nRows=20\nCols=40\nSize_Of_Wall_Of_Fame=12\nZoom=4",
          "Yes Yes 0 0 75 20 30 Y Y - 10 0"},
         {"Zoom=3", "Yes Yes 0 0 75 20 30 Y Y - 0 3"}, {"Zoom=0", "Yes Yes 0 0 75 20 30 Y Y - 0 0"},
+        {"Zoom=1", "Yes Yes 0 0 75 20 30 Y Y - 0 1"},  // chosen, unlike none
     };
     // clang-format on
     for (const auto& [text, wanted] : cases) {
