@@ -69,6 +69,20 @@ void composeBar(PixelBuffer target, const PixelBox& box, uint32_t colour, const 
     }
 }
 
+void composeCellCursor(PixelBuffer target, const PixelBox& cell, const PixelBox& clip) {
+    constexpr int kWhiteWidth = 2;
+    PixelBox ring = cell;
+    for (int step = 0; step <= kWhiteWidth && !isEmpty(ring); ++step) {
+        const uint32_t colour = step < kWhiteWidth ? kWhitePixel : kBlackPixel;
+        fillBox(target, PixelBox{ring.left, ring.top, ring.right, ring.top + 1}, colour, clip);
+        fillBox(target, PixelBox{ring.left, ring.bottom - 1, ring.right, ring.bottom}, colour,
+                clip);
+        fillBox(target, PixelBox{ring.left, ring.top, ring.left + 1, ring.bottom}, colour, clip);
+        fillBox(target, PixelBox{ring.right - 1, ring.top, ring.right, ring.bottom}, colour, clip);
+        ring = PixelBox{ring.left + 1, ring.top + 1, ring.right - 1, ring.bottom - 1};
+    }
+}
+
 void composeField(PixelBuffer target, const FieldScene& scene) {
     const Level& level = *scene.level;
     const FieldShape& shape = scene.shape;
@@ -79,13 +93,13 @@ void composeField(PixelBuffer target, const FieldScene& scene) {
                    barBox(bar, shape.cellWidth, shape.cellHeight, scene.fieldLeft, scene.fieldTop),
                    barColour(bar, scene.colours), all);
     }
-    if (scene.frame == nullptr) {
-        return;
-    }
     for (const Ball& ball : level.balls) {
-        if (ball.endOfList != 0) {
+        if (scene.frame == nullptr || ball.endOfList != 0) {
             break;
         }
         composeBall(target, *scene.frame, ball.X - scene.fieldLeft, ball.Y - scene.fieldTop, all);
+    }
+    if (!isEmpty(scene.cursor)) {
+        composeCellCursor(target, scene.cursor, all);
     }
 }

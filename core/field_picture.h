@@ -32,13 +32,19 @@ uint32_t barColour(const Bar& bar, const FieldColours& colours);
 // The box in the bar's colour, outlined in black.
 void composeBar(PixelBuffer target, const PixelBox& box, uint32_t colour, const PixelBox& clip);
 
-// A whole field: the still part, both bars, then every ball with `frame`
-// (none when it is null) centred on its place.
+// The keyboard's cell cursor on `cell`: a white ring two pixels wide with a
+// black one inside, seen on every theme's field, walls and bars.
+void composeCellCursor(PixelBuffer target, const PixelBox& cell, const PixelBox& clip);
+
+// A whole field: the still part, both bars, every ball with `frame` (none
+// when it is null) centred on its place, then the cell cursor (none when
+// its box is empty).
 struct FieldScene {
     const Level* level;
     FieldShape shape;
     int fieldLeft, fieldTop;  // the field's corner in the balls' and bars' coordinates
     FieldColours colours;
     const BallImage* frame;
+    PixelBox cursor;
 };
 void composeField(PixelBuffer target, const FieldScene& scene);

@@ -176,6 +176,32 @@ void GameCore::switchOrientation() {
     front.orientationChanged(horizontalBars != 0);
 }
 
+void GameCore::playKey(PlayKey key) {
+    switch (key) {
+        case PlayKey::kLaunch:
+            if (cursor.shown()) {
+                launchBarsAt(cellX(cursor.col()) + cellWidth / 2,
+                             cellY(cursor.row()) + cellHeight / 2);
+                return;
+            }
+            cursor.show();
+            break;
+        case PlayKey::kSwitch:
+            switchOrientation();
+            return;
+        default:
+            cursor.move(key, rows, cols);
+            break;
+    }
+    front.repaint(false);
+}
+
+void GameCore::pointerAt(int x, int y) {
+    if (cursor.pointerAt(x, y)) {
+        front.repaint(false);
+    }
+}
+
 void GameCore::restart() {
     if (gameRunning != 1 || askYesNo(texts::kStopCurrentGame)) {
         newGame();

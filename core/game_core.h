@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "core/cell_cursor.h"
 #include "core/front_end.h"
 #include "core/game_door.h"
 #include "core/info_lines.h"
@@ -84,6 +85,14 @@ class GameCore : public GameModel, public GameDoor, protected FieldView {
     // A left click at a pixel of the field's coordinates; a right click.
     void launchBarsAt(int x, int y);
     void switchOrientation();
+    // A key of play: the arrows move the cell cursor (the first one only
+    // shows it), the launch key acts as a left click on its cell once it is
+    // shown, the switch key as a right click.
+    void playKey(PlayKey key);
+    // The mouse pointer seen at a pixel of the view: a move hides the cursor.
+    void pointerAt(int x, int y);
+    // The cell cursor's box in the field's picture; empty while hidden.
+    PixelBox cursorBox() const { return cursor.box(cellWidth, cellHeight); }
     // One tick of the game timer; false when the game holds still while a
     // tool button's tip is shown.
     bool advance();
@@ -102,6 +111,9 @@ class GameCore : public GameModel, public GameDoor, protected FieldView {
     bool soundWanted() const { return soundOn; }
     int zoomAskedFor() const { return zoomWanted; }
     void askForZoom(int wanted);
+    // The zoom to show on a screen of `dpi` dots per inch: the one the
+    // player chose, else the screen's (zoomForScreen).
+    int zoomForDpi(int dpi) const { return zoomChosen ? zoomWanted : zoomForScreen(dpi, kMaxZoom); }
     // "Statusbar" or "Toolbar" of the settings file: shown or hidden.
     bool readBarSetting(const char* key);
     void setBarsShown(bool toolbar, bool statusBar);
@@ -135,10 +147,12 @@ class GameCore : public GameModel, public GameDoor, protected FieldView {
     bool soundOn = true;
     int32_t themeIndex = 0;
     int32_t zoomWanted = 1;
+    bool zoomChosen = false;
     bool toolbarWanted = true;
     bool statusBarWanted = true;
 
     bool tipShown = false;
+    CellCursor cursor;
     bool statusPending = false;
     int32_t statusShownAt = 0;
     char statusText[kStatusTextSize] = {};

@@ -12,7 +12,8 @@ void GameCore::loadSettings() {
                    front.fileSystem());
     soundOn = settings.soundOn == 1;
     themeIndex = settings.themeIndex;
-    zoomWanted = settings.zoom;
+    zoomChosen = settings.zoom != kZoomNotChosen;
+    zoomWanted = zoomChosen ? settings.zoom : kMinZoom;
 }
 
 bool GameCore::readBarSetting(const char* key) {
@@ -31,7 +32,7 @@ void GameCore::saveSettings() {
     settings.themeIndex = themeIndex;
     settings.toolbarVisible = toolbarWanted ? 1 : 0;
     settings.statusBarVisible = statusBarWanted ? 1 : 0;
-    settings.zoom = zoomWanted;
+    settings.zoom = zoomChosen ? zoomWanted : kZoomNotChosen;
     std::unique_ptr<ProfileStore> profile = front.openSettings(SettingsAccess::kWrite);
     ::saveSettings(*profile, *this, settings, wallOfFameTable, userName, slots, slotFolders(),
                    front.fileSystem());

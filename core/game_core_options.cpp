@@ -70,10 +70,12 @@ void GameCore::setFieldSize(int newRows, int newCols) {
     }
     fieldRight = fieldLeft + cols * kCellPixels;
     fieldBottom = fieldTop + rows * kCellPixels;
+    cursor.centre(rows, cols);
     front.fieldSizeChanged();
     computeCellsToComplete();
 }
 
 void GameCore::askForZoom(int wanted) {
     zoomWanted = wanted >= kMinZoom && wanted <= kMaxZoom ? wanted : kMinZoom;
+    zoomChosen = true;
 }

@@ -23,6 +23,7 @@ inline bool isEmpty(const PixelBox& box) {
 PixelBox meeting(const PixelBox& a, const PixelBox& b);
 
 constexpr uint32_t kBlackPixel = 0x000000;
+constexpr uint32_t kWhitePixel = 0xFFFFFF;
 
 // Fills a box of the buffer, cut to the buffer and to `clip`.
 void fillBox(PixelBuffer target, const PixelBox& box, uint32_t colour, const PixelBox& clip);

@@ -41,7 +41,7 @@ void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings
     game.setGoalPercent(kDefaultPercentToComplete);
     settings.soundOn = 1;
     settings.themeIndex = 0;
-    settings.zoom = 1;
+    settings.zoom = kZoomNotChosen;
 
     game.currentLevel()->GRID = readSwitch(profile, kGridKey, "Yes");
     settings.soundOn = readSwitch(profile, kSoundKey, "Yes");

@@ -30,6 +30,8 @@ constexpr char kStatusbarKey[] = "Statusbar";
 constexpr char kZoomKey[] = "Zoom";
 constexpr int32_t kMinZoom = 1;
 constexpr int32_t kMaxZoom = 3;
+// "Zoom" while the player has chosen none: the screen's scale decides.
+constexpr int32_t kZoomNotChosen = 0;
 
 // The settings the game keeps outside the model: the model's own fields
 // (GRID, SPEED, percentToComplete, rows, cols) are read into the model.
@@ -41,14 +43,15 @@ struct GameSettings {
     // Written at the end; read separately by readBarVisible.
     int32_t toolbarVisible = 1;
     int32_t statusBarVisible = 1;
-    // How many screen pixels a picture pixel of the view is wide and high:
-    // 1 to 3; anything else in the file reads as 1.
-    int32_t zoom = 1;
+    // How many screen pixels a picture pixel of the view is wide and high,
+    // as the player chose it: 1 to 3; kZoomNotChosen for none, which anything
+    // else in the file reads as.
+    int32_t zoom = kZoomNotChosen;
 };
 
 // Reads "General" (all but "Toolbar" and "Statusbar"), the Wall of Fame and
 // the slot index, in the file's order. The model's defaults (20 by 30, 75
-// percent) and soundOn 1, themeIndex 0, zoom 1 are put in place first; a percentage
+// percent) and soundOn 1, themeIndex 0, no zoom chosen are put in place first; a percentage
 // or a size that is not one of the tables keeps them. `game.level` must be
 // set. playerName is the 30-byte name buffer; it is emptied, then read.
 void loadSettings(ProfileStore& profile, GameModel& game, GameSettings& settings,

@@ -18,6 +18,7 @@
 #include "presentation/view_picture.h"
 #include "presentation/wave_sound.h"
 #include "resources/resource.h"
+#include "shell/kit/kit_scale.h"
 #include "shell/kit/status_bar.h"
 #include "shell/kit/tool_button.h"
 #include "shell/kit/tool_tip.h"
@@ -26,7 +27,7 @@
 constexpr UINT_PTR kGameTimerId = 1001;
 constexpr UINT_PTR kClockTimerId = 1002;
 constexpr UINT kClockPeriodMs = 1000;
-constexpr int kToolbarHeight = 28;
+constexpr int kToolbarHeightAt96Dpi = 28;
 constexpr int kFieldMargin = 12;  // the frame's room around the field
 // Every ball frame of every theme, ids IDB_BALL_FIRST to IDB_BALL_LAST.
 constexpr int kBallFrameCount = IDB_BALL_LAST - IDB_BALL_FIRST + 1;
@@ -73,6 +74,9 @@ class Game : private FrontEnd, public GameCore {
     // largest zoom up to it whose frame fits the screen's work area is shown.
     void setZoom(int wanted);
     int zoomShown() const { return zoom; }
+    // The screen's dots per inch, as the view last heard them.
+    int screenDpiShown() const { return screenDpi; }
+    int toolbarHeight() const { return kitPixels(kToolbarHeightAt96Dpi); }
     // An absent bar takes no room in the layout.
     bool toolbarShown() const { return toolbar.window != nullptr && toolbar.visible; }
     bool statusBarShown() const { return statusBar.window != nullptr && statusBar.visible; }
@@ -110,14 +114,19 @@ class Game : private FrontEnd, public GameCore {
     void onTimer(WPARAM timerId);
     void onClockTimer();
     void onGameTimer();
-    void onMouseMove();
+    void onMouseMove(LPARAM lParam);
     void onLeftButtonDown(LPARAM lParam);
     void onRightButtonDown();
+    // The window is on a screen of another scale: the kit's sizes, the
+    // toolbar and, unless the player chose one, the zoom follow it.
+    void onDpiChanged(int dpi);
     void sendCommandToFrame(int command);
 
     // Building the view.
     void createBars();
     void createToolbar(HWND frameWindow);
+    // The buttons at their places and icon size for the screen's scale.
+    void placeToolButtons();
     void measureText();
     void showPauseButton(bool pausedNow);
     void showTooltipFor(HWND button);
@@ -209,6 +218,7 @@ class Game : private FrontEnd, public GameCore {
 
     ViewPicture viewPicture;
     int zoom = 1;  // as the view shows it
+    int screenDpi = kPlainDpi;
 
     WaveSound levelStartSound, levelDoneSound, clickSound, lifeLostSound;
 };

@@ -1,14 +1,35 @@
 // The game view: its window procedure, and the input and timer messages
 // turned into game operations.
 #include <new>
+#include <utility>
 
 #include "presentation/dialog_runner.h"
 #include "presentation/game.h"
 
 namespace {
 
+// WM_DPICHANGED, which older SDK headers lack: the window is on a screen of
+// another scale.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
 // The virtual-key code of a letter key is its capital letter.
 constexpr WPARAM kPauseKey = 'P';
+
+// The keys of play without a mouse; R turns the bars ("rotate").
+bool playKeyOf(WPARAM key, PlayKey& playKey) {
+    static constexpr std::pair<WPARAM, PlayKey> kKeys[] = {
+        {VK_LEFT, PlayKey::kLeft}, {VK_RIGHT, PlayKey::kRight},  {VK_UP, PlayKey::kUp},
+        {VK_DOWN, PlayKey::kDown}, {VK_SPACE, PlayKey::kLaunch}, {VK_RETURN, PlayKey::kLaunch},
+        {'R', PlayKey::kSwitch},
+    };
+    for (const auto& [code, meaning] : kKeys) {
+        if (code == key) {
+            playKey = meaning;
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -67,13 +88,16 @@ bool Game::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onTimer(wParam);
             return true;
         case WM_MOUSEMOVE:
-            onMouseMove();
+            onMouseMove(lParam);
             return true;
         case WM_LBUTTONDOWN:
             onLeftButtonDown(lParam);
             return true;
         case WM_RBUTTONDOWN:
             onRightButtonDown();
+            return true;
+        case kDpiChangedMessage:
+            onDpiChanged(LOWORD(wParam));
             return true;
         default:
             return false;
@@ -109,6 +133,8 @@ void Game::onKeyDown(WPARAM key) {
         sendCommandToFrame(IDM_HELP);
     } else if (key == kPauseKey) {
         togglePause();
+    } else if (PlayKey pressed; playKeyOf(key, pressed)) {
+        playKey(pressed);
     }
 }
 
@@ -215,8 +241,9 @@ void Game::onGameTimer() {
     }
 }
 
-void Game::onMouseMove() {
+void Game::onMouseMove(LPARAM lParam) {
     hideTooltip();
+    pointerAt(LOWORD(lParam), HIWORD(lParam));
 }
 
 void Game::onLeftButtonDown(LPARAM lParam) {

@@ -20,10 +20,10 @@ SIZE Game::neededClientSize(int fieldRows, int fieldCols, int scale) const {
     int width = scale * (fieldCols * cellWidth + kFieldMargin);
     int height = scale * (fieldRows * cellHeight + infoAreaHeight + kFieldMargin);
     if (toolbarShown()) {
-        height += kToolbarHeight;
+        height += toolbarHeight();
     }
     if (statusBarShown()) {
-        height += StatusBar::kHeight + StatusBar::kHiddenRows;
+        height += StatusBar::height() + StatusBar::kHiddenRows;
     }
     return SIZE{width, height};
 }
@@ -47,7 +47,7 @@ bool Game::zoomFits(int scale) const {
 }
 
 int Game::fittingZoom() const {
-    int fitting = zoomWanted;
+    int fitting = zoomForDpi(screenDpi);
     while (fitting > kMinZoom && !zoomFits(fitting)) {
         --fitting;
     }
@@ -56,6 +56,15 @@ int Game::fittingZoom() const {
 
 void Game::setZoom(int wanted) {
     askForZoom(wanted);
+    layout(FrameFit::kAlways);
+}
+
+void Game::onDpiChanged(int dpi) {
+    screenDpi = dpi;
+    setKitDpi(dpi);
+    statusBar.messagePane.setFont(kitFont(), true);
+    statusBar.clockPane.setFont(kitFont(), true);
+    placeToolButtons();
     layout(FrameFit::kAlways);
 }
 
@@ -109,10 +118,10 @@ void Game::layout(FrameFit fit) {
 RECT Game::viewPlaceIn(int clientWidth, int clientHeight) const {
     RECT view = {0, 0, clientWidth, clientHeight};
     if (toolbarShown()) {
-        view.top = kToolbarHeight;
+        view.top = toolbarHeight();
     }
     if (statusBarShown()) {
-        view.bottom -= StatusBar::kHeight;
+        view.bottom -= StatusBar::height();
     }
     return view;
 }
@@ -125,7 +134,7 @@ POINT Game::fieldCornerIn(int viewWidth, int viewHeight, int fieldRows, int fiel
 
 void Game::placeChildren(int clientWidth, int clientHeight) {
     if (toolbarShown()) {
-        MoveWindow(toolbar.window, 0, 0, clientWidth, kToolbarHeight, TRUE);
+        MoveWindow(toolbar.window, 0, 0, clientWidth, toolbarHeight(), TRUE);
     }
     const RECT view = viewPlaceIn(clientWidth, clientHeight);
     MoveWindow(gameWindow, view.left, view.top, view.right - view.left, view.bottom - view.top,

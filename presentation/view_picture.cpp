@@ -96,6 +96,9 @@ void collectChanges(const MovingLook& before, const MovingLook& now, int width, 
             changes.addMove(was, is);
         }
     }
+    if (!sameBox(before.cursor, now.cursor)) {
+        changes.addMove(before.cursor, now.cursor);
+    }
     // A line's glyphs may reach below it: it is shown anew down to the end.
     for (int line = 0; line < kInfoLines; ++line) {
         if (!sameLine(before.info, now.info, line)) {

@@ -23,12 +23,14 @@ struct StillLook {
 };
 
 // What is drawn over the still layer: the boxes the growing bars and the
-// balls cover in the picture, the frame all balls show, and the texts.
+// balls cover in the picture, the frame all balls show, the keyboard's cell
+// cursor and the texts.
 struct MovingLook {
     RECT bars[kBarCount];
     const BallImage* ballFrame;
     int32_t ballCount;
     RECT balls[kMaxBalls];
+    RECT cursor;
     InfoTexts info;
 };
 
@@ -51,7 +53,7 @@ class PictureChanges {
     void invalidate(HWND window, POINT origin, int scale);
 
   private:
-    static constexpr int kCapacity = 2 * kMaxBalls + 2 * kBarCount + kInfoLines + 1;
+    static constexpr int kCapacity = 2 * kMaxBalls + 2 * kBarCount + kInfoLines + 2;
     // Laid out as the platform's region data, so it becomes a region in one call.
     struct {
         RGNDATAHEADER header;

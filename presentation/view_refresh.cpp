@@ -137,6 +137,8 @@ void Game::lookNow(StillLook& still, MovingLook& moving) {
             moving.balls[moving.ballCount++] = RECT{box.left, box.top, box.right, box.bottom};
         }
     }
+    const PixelBox cursorNow = cursorBox();
+    moving.cursor = RECT{cursorNow.left, cursorNow.top, cursorNow.right, cursorNow.bottom};
     moving.info = InfoTexts{};
     if (gameRunning != 0) {
         formatInformation(moving.info);
@@ -160,6 +162,7 @@ void Game::composePicture(const MovingLook& moving, const RECT& part) {
         const Ball& ball = level->balls[i];
         composeBall(pixels, *moving.ballFrame, ball.X - fieldLeft, ball.Y - fieldTop, clip);
     }
+    composeCellCursor(pixels, boxOf(moving.cursor), clip);
     const int fieldHeight = fieldBottom - fieldTop;
     if (gameRunning != 0 && part.bottom > fieldHeight) {
         HDC context = picture.context();

@@ -65,6 +65,9 @@ void onFrameCommand(HWND frameWindow, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
+// WM_DPICHANGED, which older SDK headers lack.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
 LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -77,6 +80,9 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_SIZE:
         case WM_KEYDOWN:
         case WM_CHAR:
+        case kDpiChangedMessage:
+            // The game view lays the frame out anew for a screen of
+            // another scale.
             forwardToGameView(message, wParam, lParam);
             return 0;
         case WM_COMMAND:

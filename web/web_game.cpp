@@ -197,7 +197,7 @@ void WebGame::composePicture() {
     const int frameIndex = theme.firstFrame + frame;
     const BallImage* ballFrame =
         frame >= 0 && frame < theme.frameCount ? ballImage(frameIndex) : nullptr;
-    FieldScene scene = {level, shape, fieldLeft, fieldTop, theme.colours, ballFrame};
+    FieldScene scene = {level, shape, fieldLeft, fieldTop, theme.colours, ballFrame, cursorBox()};
     composeField(PixelBuffer{picture.frame.data(), width, height}, scene);
     for (size_t i = 0; i < count; ++i) {
         picture.rgba[i] = canvasPixel(picture.frame[i]);

@@ -114,6 +114,17 @@ EMSCRIPTEN_KEEPALIVE void zembalCommand(int command) {
     game->animationFrame(0);
 }
 
+// A key of play, as PlayKey counts them.
+EMSCRIPTEN_KEEPALIVE void zembalPlayKey(int key) {
+    if (key >= 0 && key <= static_cast<int>(PlayKey::kSwitch)) {
+        game->playKey(static_cast<PlayKey>(key));
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void zembalPointer(int x, int y) {
+    game->pointerAt(x, y);
+}
+
 EMSCRIPTEN_KEEPALIVE void zembalPageHidden() {
     game->pageHidden();
 }

@@ -1,5 +1,7 @@
 #include "shell/kit/label.h"
 
+#include "shell/kit/kit_scale.h"
+
 namespace {
 
 constexpr int kPlainHeight = 13;
@@ -19,7 +21,7 @@ DWORD alignmentStyle(TextAlignment alignment) {
 }  // namespace
 
 int Label::textHeight() const {
-    return edgeKind != EdgeKind::kNone ? kEdgedHeight : kPlainHeight;
+    return kitPixels(edgeKind != EdgeKind::kNone ? kEdgedHeight : kPlainHeight);
 }
 
 HWND Label::create(WindowWrapper* parent, LPCSTR text, int x, int y, int width, int height) {
@@ -28,6 +30,6 @@ HWND Label::create(WindowWrapper* parent, LPCSTR text, int x, int y, int width, 
     }
     HWND created = createChild(parent, "STATIC", text, alignmentStyle(alignment) | WS_CHILD, x, y,
                                width, height, 0, 0);
-    setFont(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)), true);
+    setFont(kitFont(), true);
     return created;
 }

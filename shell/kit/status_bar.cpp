@@ -1,9 +1,11 @@
 #include "shell/kit/status_bar.h"
 
 #include "shell/kit/clock_time.h"
+#include "shell/kit/kit_scale.h"
 
 namespace {
 
+constexpr int kHeightAt96Dpi = 21;
 constexpr int kClockWidth = 60;
 // The clock pane's width plus the gap that ends the bar.
 constexpr int kClockSpace = 62;
@@ -20,6 +22,10 @@ void placePane(StatusBar& bar, Label& pane, int x, int y, int width) {
 
 }  // namespace
 
+int StatusBar::height() {
+    return kitPixels(kHeightAt96Dpi);
+}
+
 StatusBar::StatusBar() {
     messagePane.edgeKind = EdgeKind::kClient;
     clockPane.edgeKind = EdgeKind::kClient;
@@ -30,11 +36,13 @@ void StatusBar::arrange() {
     GetClientRect(parentWindow, &client);
     const int parentWidth = client.right;
     const int parentHeight = client.bottom;
-    MoveWindow(window, 0, parentHeight - kHeight, parentWidth, kHeight + kHiddenRows, TRUE);
+    const int barHeight = height();
+    MoveWindow(window, 0, parentHeight - barHeight, parentWidth, barHeight + kHiddenRows, TRUE);
 
-    const int paneTop = kHeight - kPaneDrop;
-    placePane(*this, clockPane, parentWidth - kClockSpace, paneTop, kClockWidth);
-    placePane(*this, messagePane, 0, paneTop, parentWidth - kClockSpace);
+    const int paneTop = barHeight - kitPixels(kPaneDrop);
+    const int clockSpace = kitPixels(kClockSpace);
+    placePane(*this, clockPane, parentWidth - clockSpace, paneTop, kitPixels(kClockWidth));
+    placePane(*this, messagePane, 0, paneTop, parentWidth - clockSpace);
 }
 
 void StatusBar::setMessage(LPCSTR text) {

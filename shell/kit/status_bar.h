@@ -19,7 +19,8 @@ class StatusBar : public WindowWrapper {
     void updateClock();
 
     // The bar's height in the frame's client area.
-    static constexpr int kHeight = 21;
+    // 21 pixels at 96 dpi.
+    static int height();
     // Rows of the bar kept below the frame's client area, out of sight.
     static constexpr int kHiddenRows = 2;
     Label messagePane;

@@ -1,5 +1,6 @@
 #include "shell/kit/tool_button.h"
 
+#include "shell/kit/kit_scale.h"
 #include "shell/kit/window_hook.h"
 
 namespace {
@@ -18,8 +19,9 @@ void reportHover(HWND button, LPARAM lParam) {
     const int y = static_cast<short>(HIWORD(lParam));
     RECT client{};
     GetClientRect(button, &client);
-    const bool inside =
-        x > kRimLow && y > kRimLow && x < client.right - kRimHigh && y < client.bottom - kRimHigh;
+    const bool inside = x > kitPixels(kRimLow) && y > kitPixels(kRimLow) &&
+                        x < client.right - kitPixels(kRimHigh) &&
+                        y < client.bottom - kitPixels(kRimHigh);
     if (inside) {
         // However the pointer leaves (out of the window, off the screen, or
         // the button hidden under it), the button hears of it.

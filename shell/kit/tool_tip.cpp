@@ -1,6 +1,7 @@
 #include "shell/kit/tool_tip.h"
 
 #include "shell/kit/kit_classes.h"
+#include "shell/kit/kit_scale.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr int kGapBelowTool = 2;
 SIZE measureText(HWND tip, const char* text) {
     SIZE size{};
     HDC dc = GetDC(tip);
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, kitFont());
     GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
     SelectObject(dc, oldFont);
     ReleaseDC(tip, dc);
@@ -71,12 +72,12 @@ void ToolTip::placeUnder(HWND tool, const char* text) {
     GetWindowRect(tool, &toolRect);
     GetWindowRect(ownerWindow, &ownerRect);
     int newX = toolRect.left - ownerRect.left;
-    int newY = toolRect.bottom + kGapBelowTool - ownerRect.top;
+    int newY = toolRect.bottom + kitPixels(kGapBelowTool) - ownerRect.top;
 
     setText(text);
     const SIZE textSize = measureText(window, text);
-    const int newWidth = textSize.cx + kExtraWidth;
-    const int newHeight = textSize.cy + kExtraHeight;
+    const int newWidth = textSize.cx + kitPixels(kExtraWidth);
+    const int newHeight = textSize.cy + kitPixels(kExtraHeight);
 
     // Kept inside the owner, so a tooltip near its right or bottom edge is
     // shifted back in.

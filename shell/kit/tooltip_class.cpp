@@ -1,6 +1,7 @@
 // The tooltip window: a small window that shows its own text and never
 // takes the mouse or the keyboard.
 #include "shell/kit/kit_classes.h"
+#include "shell/kit/kit_scale.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ LRESULT onPaint(HWND tip) {
     GetWindowTextA(tip, text, kTextChars);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(tip, &ps);
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, kitFont());
     TextOutA(dc, 1, 1, text, lstrlenA(text));
     SelectObject(dc, oldFont);
     EndPaint(tip, &ps);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real zembal.exe: the field and toolbar as drawn, a moving ball
-# that P freezes and frees (swapping the Pause button for Play and back),
-# Game > Exit. (A click's bars become a wall in the persistence flow.)
+# that P freezes and frees (swapping the Pause button for Play and back), a
+# pair of bars after the keys alone, Game > Exit. (A click's bars become a
+# wall in the persistence flow.)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init play "$1"
 printf '%s\r\n' '[General]' Grid=Yes Sound=No Theme=0 Speed=0 Precent_To_Complete=75 Rows=20 \
@@ -44,4 +45,20 @@ shot resumed
 find_ball resumed && [ "$(distance "$p1x" "$p1y" "$bx" "$by")" -gt 4 ] || fail "ball still after P again"
 [ "$(changed field $((fx + 18)) $((fy - 33)) 24 24 resumed)" -eq 0 ] || fail "Pause button not back after P again"
 
+exit_through_menu
+
+# Without the mouse, in a new game: an arrow held runs the cell cursor from
+# the middle (10, 15) to the edge row away from the ball, four arrows back
+# bring it to row 4 or 15; R turns the bars, Space launches a red one left
+# and a blue one right; the mouse hides the cursor.
+start_game && shot start && find_ball start || fail "no ball in the new game"
+if [ "$by" -gt $((fy + 140)) ]; then edge=Up back=Down y=$((fy + 56)); else edge=Down back=Up y=$((fy + 210)); fi
+focus_on "$window" && xdotool keydown $edge && sleep 1.5 && xdotool keyup $edge && sleep 0.3
+keys $back $back $back $back r && shot cursor && keys space && sleep 0.15 && shot keybars && keys p
+xdotool mousemove $((fx + 100)) $((fy + 250)) && sleep 0.3 && shot mouse
+for check in "cursor 210 14 FFFFFF -gt 30" "keybars 150 60 FF0000 -gt 20" \
+  "keybars 224 60 0000FF -gt 20" "mouse 210 14 FFFFFF -eq 0"; do
+  set -- $check
+  [ "$(count_colour "$1" $((fx + $2)) $((y + 2)) "$3" 10 "$4")" "$5" "$6" ] || fail "$check on the cursor's row"
+done
 exit_through_menu

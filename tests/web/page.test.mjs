@@ -44,13 +44,14 @@ const box = (page) => page.getByRole('alertdialog', { name: 'Zembal' });
 // The RGB of a field pixel, and how many pixels of the field have a colour.
 const pixel = (page, x, y) => page.evaluate(([px, py]) => [...document.getElementById('field')
   .getContext('2d').getImageData(px, py, 1, 1).data.slice(0, 3)], [x, y]);
-const countColour = (page, rgb) => page.evaluate((c) => {
+// A box of the field, [x, y, width, height], or all of it.
+const countColour = (page, rgb, box = null) => page.evaluate(([c, b]) => {
   const canvas = document.getElementById('field');
-  const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+  const data = canvas.getContext('2d').getImageData(...(b || [0, 0, canvas.width, canvas.height])).data;
   let n = 0;
   for (let i = 0; i < data.length; i += 4) if (data[i] === c[0] && data[i + 1] === c[1] && data[i + 2] === c[2]) n += 1;
   return n;
-}, rgb);
+}, [rgb, box]);
 const info = (page) => page.locator('#info').innerText();
 const stored = (page, path) => page.evaluate((p) => localStorage.getItem(`zembal-file:${p}`), path);
 async function pickFile(page, bytes) {
@@ -87,6 +88,36 @@ describe('the browser edition', () => {
     const red = await countColour(page, [0xff, 0, 0]);
     await page.waitForTimeout(300);
     assert.ok((await countColour(page, [0xff, 0, 0])) > red + 50 || (await countColour(page, [0, 0, 0xff])) > 50);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  test('the keys alone move a cell cursor, turn the bars and launch them from its cell', async () => {
+    const { context, page, errors } = await openGame();
+    // The cell's corners that are white, as the cursor's ring makes all four
+    // (a ball's white half covers two at most).
+    const ring = async (row, col) => (await Promise.all([[0, 0], [13, 0], [0, 13], [13, 13]]
+      .map(([x, y]) => pixel(page, col * 14 + x, row * 14 + y)))).filter((p) => p.join() === '255,255,255').length;
+    await page.keyboard.press('ArrowUp');  // shows it in the middle of the 20 x 30 field
+    await page.keyboard.press('ArrowLeft');
+    assert.ok((await ring(10, 14)) === 4 && (await ring(10, 15)) < 4);
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('r');
+    // The ball's own cell launches nothing: another row then does.
+    const created = page.getByRole('status').getByText(/You created bars|You released/);
+    let row = 10;
+    for (const [key, to] of [['ArrowUp', 4], ['ArrowDown', 15]]) {
+      while (row !== to) { await page.keyboard.press(key); row += to < row ? -1 : 1; }
+      await page.keyboard.press(row === 4 ? 'Enter' : ' ');
+      await created.waitFor({ timeout: 1000 }).catch(() => {});
+      if (await created.count()) break;
+    }
+    await page.waitForTimeout(150).then(() => page.keyboard.press('p'));
+    const bars = [[255, 0, 0], [0, 0, 255]].map((rgb) => countColour(page, rgb, [0, row * 14, 420, 14]));
+    assert.ok((await Promise.all(bars)).reduce((a, b) => a + b) > 20);
+    assert.equal(await ring(row, 15), 4);
+    await page.getByRole('img', { name: /The field/ }).hover({ position: { x: 50, y: 50 } });
+    assert.ok((await ring(row, 15)) < 4);
     assert.deepEqual(errors, []);
     await context.close();
   });

@@ -376,9 +376,24 @@
 
   const KEYS = { F1: 'help', F2: 'pause', F3: 'display-options', F4: 'game-options' };
   const CONTROL_KEYS = { s: 'save', o: 'open', 1: 'zoom-1', 2: 'zoom-2', 3: 'zoom-3' };
+  // Play without a mouse, numbered as the game's keys of play: the arrows
+  // move the cell cursor, Space or Enter launch, R turns the bars. A focused
+  // button or menu keeps its own keys.
+  const PLAY_KEYS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, ' ': 4, Enter: 4, r: 5, R: 5 };
+  let cursorShown = false;
+  function playKey(event) {
+    if (event.ctrlKey || event.altKey || event.metaKey) return false;
+    if (event.target instanceof HTMLButtonElement || menubar.contains(event.target)) return false;
+    const key = PLAY_KEYS[event.key];
+    if (key === undefined) return false;
+    event.preventDefault();
+    cursorShown = true;
+    call('zembalPlayKey', ['number'], [key]);
+    return true;
+  }
   document.addEventListener('keydown', (event) => {
     wakeAudio();
-    if (document.querySelector('dialog[open]') || ended) return;
+    if (document.querySelector('dialog[open]') || ended || playKey(event)) return;
     let name = null;
     if (event.ctrlKey && !event.altKey) name = CONTROL_KEYS[event.key.toLowerCase()];
     else if (!event.ctrlKey && !event.altKey && !event.metaKey) {
@@ -418,6 +433,14 @@
     press = null;
     if (event.type === 'pointerup') call('zembalClick', ['number', 'number'], point);
   };
+  // A moving mouse hides the cell cursor.
+  field.addEventListener('pointermove', (event) => {
+    if (cursorShown && event.pointerType === 'mouse') {
+      call('zembalPointer', ['number', 'number'], fieldPoint(event)).then((done) => {
+        if (done) cursorShown = false;
+      });
+    }
+  });
   field.addEventListener('pointerup', endPress);
   field.addEventListener('pointercancel', endPress);
   field.tabIndex = 0;

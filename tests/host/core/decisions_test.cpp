@@ -124,6 +124,53 @@ TEST_F(CoreTest, ClicksLaunchAndTurnTheBars) {
     EXPECT_EQ(front.calls, (Lines{"sound 0", "across 1", "sound 0", "across 0"}));
 }
 
+// The arrow keys show the cell cursor, then move it a cell a press up to
+// the field's edge; the launch key acts as a left click on its cell once it
+// is shown, the switch key as a right click; a mouse that moves hides the
+// cursor, one that stands still keeps it.
+TEST_F(CoreTest, KeysMoveACellCursorAndLaunchFromItsCell) {
+    setUp();
+    gameRunning = 1;
+    const std::tuple<PlayKey, int, int, int> presses[] = {
+        // key, presses, the cursor's row and column after them
+        {PlayKey::kLaunch, 1, 10, 15},  // the 20 x 30 field's middle, shown
+        {PlayKey::kLeft, 1, 10, 14},   {PlayKey::kLeft, 20, 10, 0},  {PlayKey::kDown, 12, 19, 0},
+        {PlayKey::kUp, 2, 17, 0},      {PlayKey::kRight, 40, 17, 29}};
+    for (const auto& [key, count, row, col] : presses) {
+        front.calls.clear();
+        for (int i = 0; i < count; ++i) {
+            game.playKey(key);
+        }
+        const PixelBox box = game.cursorBox();
+        EXPECT_EQ((std::vector<int>{box.left, box.top, box.right}),
+                  (std::vector<int>{col * 14, row * 14, col * 14 + 14}));
+        EXPECT_EQ(front.calls, Lines(count, "repaint later"));
+    }
+    front.calls.clear();
+    game.playKey(PlayKey::kSwitch);
+    game.playKey(PlayKey::kLaunch);
+    const Bar& bar = game.currentLevel()->bars[0];
+    EXPECT_EQ((std::vector<int>{bar.ACTIVE, bar.DRCT, bar.XSTART, bar.YSTART}),
+              (std::vector<int>{0, kLeft, game.cellX(29), game.cellY(17)}));
+    for (const auto& [x, y] : {std::pair{5, 5}, {5, 5}, {6, 5}}) {
+        game.pointerAt(x, y);
+    }
+    // Hidden at once, then nothing more to show.
+    EXPECT_EQ(front.calls, (Lines{"sound 0", "across 1", "sound 0", "status You created bars",
+                                  "repaint later"}));
+    EXPECT_TRUE(isEmpty(game.cursorBox()));
+}
+
+// Until the player chooses a zoom in View, the screen's scale gives it: the
+// whole number nearest dpi / 96, 1 below 125 %, at most 3.
+TEST(ScreenZoom, IsTheNearestWholeScaleFrom125PercentUpToThree) {
+    const std::pair<int, int> zooms[] = {{96, 1},  {119, 1}, {120, 1}, {143, 1}, {144, 2},
+                                         {192, 2}, {239, 2}, {240, 3}, {480, 3}};
+    for (const auto& [dpi, zoom] : zooms) {
+        EXPECT_EQ(zoomForScreen(dpi, 3), zoom) << dpi;
+    }
+}
+
 // Restart, Save and Open: what each asks or says first, and whether the
 // game in play goes on.
 TEST_F(CoreTest, CommandsAskBeforeTheyStopAGameInPlay) {

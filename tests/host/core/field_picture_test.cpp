@@ -1,5 +1,6 @@
 // The field's pixels as every front end shows them, written out as text:
-// '.' field, '#' black, 'w' wall, 'r' first bar, 'b' second bar, 'o' ball.
+// '.' field, '#' black, 'w' wall, 'r' first bar, 'b' second bar, 'o' ball,
+// '+' white.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -23,7 +24,8 @@ struct Canvas {
     std::vector<std::string> text() const {
         const std::map<uint32_t, char> letters = {
             {kColours.field, '.'},    {kBlackPixel, '#'},        {kColours.wall, 'w'},
-            {kColours.firstBar, 'r'}, {kColours.secondBar, 'b'}, {kBall, 'o'}};
+            {kColours.firstBar, 'r'}, {kColours.secondBar, 'b'}, {kBall, 'o'},
+            {kWhitePixel, '+'}};
         std::vector<std::string> rows(buffer.height, std::string(buffer.width, '?'));
         for (int p = 0; p < buffer.width * buffer.height; ++p) {
             const auto letter = letters.find(pixels[p]);
@@ -137,7 +139,7 @@ TEST(Balls, ShowTheFieldThroughTheKeyColourAndAreCutToPictureAndClip) {
     EXPECT_EQ(ballImageFrom(1, 1, {7}).height, 1);
 }
 
-TEST(Field, IsTheStillPartThenTheBarsThenTheBalls) {
+TEST(Field, IsTheStillPartThenTheBarsThenTheBallsThenTheCursor) {
     Level level;
     level.GRID = 0;
     Bar& up = level.bars[0];
@@ -148,13 +150,15 @@ TEST(Field, IsTheStillPartThenTheBarsThenTheBalls) {
     level.balls[2].endOfList = 0;  // after the end of the list: not drawn
     const BallImage ball = smallBall();
     Canvas canvas(20, 12);
-    composeField(canvas.buffer, FieldScene{&level, kShape, 100, 200, kColours, &ball});
+    // A cursor of 6 x 6 pixels, its ring cut by the picture's right edge.
+    composeField(canvas.buffer,
+                 FieldScene{&level, kShape, 100, 200, kColours, &ball, PixelBox{15, 4, 21, 10}});
     EXPECT_EQ(canvas.text(),
               std::vector<std::string>(
                   {"####################", "#..................#", "#..................#",
-                   "#..................#", "#....#####.........#", "#....#rrr#.........#",
-                   "#....#rrro.........#", "#....###o#o........#", "#........o.........#",
-                   "#..................#", "#..................#", "####################"}));
+                   "#..................#", "#....#####.....+++++", "#....#rrr#.....+++++",
+                   "#....#rrro.....++##+", "#....###o#o....++##+", "#........o.....+++++",
+                   "#..............+++++", "#..................#", "####################"}));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ TEST_F(CoreTest, SettingsKeptOutsideTheModelAreReadAndWrittenBack) {
     EXPECT_EQ((std::vector<int>{game.soundWanted(), game.themeInUse(), game.zoomAskedFor(),
                                 game.readBarSetting("Toolbar"), game.readBarSetting("Statusbar")}),
               (std::vector<int>{0, 9, 2, 0, 1}));
+    EXPECT_EQ(game.zoomForDpi(96), 2);  // chosen: it wins over the screen's
     game.askForZoom(4);
     game.setBarsShown(true, false);
     game.saveSettings();

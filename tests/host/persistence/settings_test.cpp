@@ -139,12 +139,13 @@ TEST(Settings, AreWrittenBackInOrderAndFormAsTheGameKeepsThem) {
     // Grid Sound Theme Speed Precent_To_Complete Rows Cols Toolbar Statusbar
     // User Size_Of_Wall_Of_Fame Zoom ("-": not written).
     const std::pair<std::string, std::string> cases[] = {
-        {"", "Yes Yes 0 0 75 20 30 Y Y - 0 1"},
+        {"", "Yes Yes 0 0 75 20 30 Y Y - 0 0"},
         {"Grid=\nSound=\nTheme=\nSpeed=\nPrecent_To_Complete=\nRows=\nCols=\nToolbar=\nStatusbar=\n"
-         "User=\nZoom=\n", "No No 0 0 75 20 30 N N - 0 1"},
+         "User=\nZoom=\n", "No No 0 0 75 20 30 N N - 0 0"},
         {"Precent_To_Complete=77\nRows=20\nCols=40\nSize_Of_Wall_Of_Fame=12\nZoom=4",
-         "Yes Yes 0 0 75 20 30 Y Y - 10 1"},
-        {"Zoom=3", "Yes Yes 0 0 75 20 30 Y Y - 0 3"}, {"Zoom=0", "Yes Yes 0 0 75 20 30 Y Y - 0 1"},
+         "Yes Yes 0 0 75 20 30 Y Y - 10 0"},
+        {"Zoom=3", "Yes Yes 0 0 75 20 30 Y Y - 0 3"}, {"Zoom=0", "Yes Yes 0 0 75 20 30 Y Y - 0 0"},
+        {"Zoom=1", "Yes Yes 0 0 75 20 30 Y Y - 0 1"},  // chosen, unlike none
     };
     // clang-format on
     for (const auto& [text, wanted] : cases) {

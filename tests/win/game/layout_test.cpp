@@ -2,6 +2,9 @@
 // desktop, the field centred in the game view above the information area,
 // and balls and bars move along with the field. Taking a bar away fits the
 // frame exactly, also after the player made it larger.
+#include <algorithm>
+#include <cstdlib>
+
 #include "tests/win/support/game_fixture.h"
 
 namespace {
@@ -116,6 +119,45 @@ TEST_F(GameTest, FrameGrowsByTheLargestZoomThatFitsTheScreen) {
         EXPECT_EQ(setting("General", "Zoom"), kept);
         startGame();
     }
+}
+
+// Until the player picks a zoom in View the screen's scale gives it, and the
+// toolbar, its buttons and the status bar grow with the screen, at the start
+// (the run at 192 dpi starts on that row) and on a move to a screen of
+// another scale.
+TEST_F(GameTest, TheScreensScaleSizesTheFieldAndTheBarsUntilAZoomIsChosen) {
+    const std::vector<int> scales[] = {// dpi, zoom, toolbar, button, status bar
+                                       {96, 1, 28, 24, 21},
+                                       {120, 1, 35, 30, 26},
+                                       {144, 2, 42, 36, 32},
+                                       {192, 2, 56, 48, 42}};
+    RECT screen = {}, large = {0, 0, 4000, 4000}, button, place, client;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &large, 0);
+    endGame();
+    startGame();
+    const auto shown = [&](int dpi) {
+        GetWindowRect(toolButton("Exit"), &button);
+        GetWindowRect(view, &place);
+        MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&place), 2);
+        GetClientRect(frame, &client);
+        return std::vector<int>{dpi, game().zoomShown(), static_cast<int>(place.top),
+                                button.right - button.left, client.bottom - place.bottom};
+    };
+    const int startDpi = game().screenDpiShown();
+    if (const char* runAt = std::getenv("ZEMBAL_SCREEN_DPI")) {
+        EXPECT_EQ(startDpi, std::atoi(runAt));
+    }
+    EXPECT_EQ(shown(startDpi), *std::find_if(std::begin(scales), std::end(scales) - 1,
+                                             [&](const auto& s) { return s[0] == startDpi; }));
+    for (const std::vector<int>& scale : scales) {
+        SendMessageA(frame, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(scale[0], scale[0]), 0);
+        EXPECT_EQ(shown(scale[0]), scale);
+    }
+    game().setZoom(1);  // chosen: it stays on every screen
+    SendMessageA(frame, 0x02E0, MAKEWPARAM(144, 144), 0);
+    EXPECT_EQ(game().zoomShown(), 1);
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &screen, 0);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // The resources linked into the program, read back through the platform's
-// own loaders: every icon and sound, present and of its size. (The ball
-// frames' bitmaps feed only the GDI drawing the paint tests hold against
-// the platform-free picture.)
+// own loaders: every icon and sound, present and of its size, and the
+// version information of the built program file. (The ball frames' bitmaps
+// feed only the GDI drawing the paint tests hold against the platform-free
+// picture.)
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,30 @@ TEST(Resources, EveryIconAndSoundIsThereAtItsSize) {
         const char* wave = reinterpret_cast<const char*>(resource(id, "WAVE"));
         ASSERT_NE(wave, nullptr) << id;
         EXPECT_EQ(std::string(wave, 4) + std::string(wave + 8, 8), "RIFFWAVEfmt ") << id;
+    }
+}
+
+// What Windows shows in zembal.exe's properties: the version of the
+// project() in CMakeLists.txt and the copyright line of LICENSE, as the
+// build read them.
+TEST(Resources, TheProgramFileSaysWhatItIsAndWhichVersion) {
+    const std::string exe = std::string("Z:") + std::getenv("ZEMBAL_EXE");
+    std::vector<char> data(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
+    ASSERT_FALSE(data.empty()) << exe;
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+    const std::pair<const char*, const char*> values[] = {
+        {"ProductName", "Zembal"},
+        {"FileDescription", "Zembal, an arcade game"},
+        {"ProductVersion", ZEMBAL_PROJECT_VERSION},
+        {"FileVersion", ZEMBAL_PROJECT_VERSION},
+        {"LegalCopyright", ZEMBAL_LICENSE_COPYRIGHT}};
+    for (const auto& [name, expected] : values) {
+        char* text = nullptr;
+        UINT length = 0;
+        const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+        ASSERT_TRUE(
+            VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &length));
+        EXPECT_STREQ(text, expected) << name;
     }
 }
 
