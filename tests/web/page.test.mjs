@@ -203,7 +203,7 @@ describe('the browser edition', () => {
     await context.close();
   });
 
-  test('a downloaded slot is the stored file, and opens again', async () => {
+  test('a downloaded slot is the stored file', async () => {
     const { context, page } = await openGame({ acceptDownloads: true });
     await page.keyboard.press('p');
     await saveToSlot(page, 'out');
@@ -217,13 +217,6 @@ describe('the browser edition', () => {
     const chunks = [];
     for await (const chunk of await download.createReadStream()) chunks.push(chunk);
     assert.equal(Buffer.concat(chunks).toString('latin1'), saved);
-    await pickFile(page, saved);
-    await box(page).getByRole('button', { name: 'Yes' }).click();
-    await box(page).waitFor({ state: 'hidden' });
-    await page.keyboard.press('p');
-    await page.getByText('The game is paused').waitFor();
-    await saveToSlot(page, 'in');
-    assert.deepEqual(walls(await stored(page, '/zembal/games/2.zmb')), walls(saved));
     await context.close();
   });
 

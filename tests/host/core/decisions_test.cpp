@@ -53,20 +53,6 @@ TEST_F(CoreTest, HooksPlayTheirSoundsAndShowTheirBoxesAndDialogs) {
     }
 }
 
-TEST_F(CoreTest, ThePlayerNameComesFromTheGameOverDialog) {
-    setUp();
-    gameRunning = 0;  // the game is over
-    front.onDialog = [&](DialogKind) { game.setPlayerName("Ann Lee"); };
-    for (const bool accepted : {true, false}) {
-        front.acceptDialogs = accepted;
-        char name[kNameBufferSize] = "x";
-        EXPECT_EQ(game.askPlayerName(name, 0), accepted ? 1 : 0);
-        EXPECT_STREQ(name, "Ann Lee");
-        EXPECT_STREQ(game.playerName(), "Ann Lee");
-    }
-    EXPECT_EQ(front.calls, Lines(2, "dialog 1 paused"));
-}
-
 // A status message goes on the first clock second three whole seconds
 // after it came, also across the clock's wrap; a new message starts the
 // wait again, and a tool button's tip holds both the clearing and the game.
