@@ -203,23 +203,6 @@ describe('the browser edition', () => {
     await context.close();
   });
 
-  test('a downloaded slot is the stored file', async () => {
-    const { context, page } = await openGame({ acceptDownloads: true });
-    await page.keyboard.press('p');
-    await saveToSlot(page, 'out');
-    const saved = await stored(page, '/zembal/games/1.zmb');
-    await page.getByRole('menuitem', { name: 'Game' }).click();
-    await page.getByRole('menuitem', { name: 'Download a Saved Game...' }).click();
-    const downloading = page.waitForEvent('download');
-    await dialog(page, 'Zembal: Download saved game').getByRole('button', { name: 'Download' }).click();
-    const download = await downloading;
-    assert.equal(download.suggestedFilename(), '1.zmb');
-    const chunks = [];
-    for await (const chunk of await download.createReadStream()) chunks.push(chunk);
-    assert.equal(Buffer.concat(chunks).toString('latin1'), saved);
-    await context.close();
-  });
-
   test('a damaged or hostile file gives "Can not open game" and leaves the game alone', async () => {
     const { context, page } = await openGame();
     await page.keyboard.press('p');
