@@ -88,6 +88,11 @@ describe('the browser edition', () => {
     const red = await countColour(page, [0xff, 0, 0]);
     await page.waitForTimeout(300);
     assert.ok((await countColour(page, [0xff, 0, 0])) > red + 50 || (await countColour(page, [0, 0, 0xff])) > 50);
+    // The browser decodes each of the four sounds.
+    const sounds = ['click', 'level-start', 'level-done', 'life-lost'];
+    assert.deepEqual(await page.evaluate((names) => Promise.all(names.map((n) => fetch(`sounds/${n}.wav`)
+      .then((r) => r.arrayBuffer()).then((d) => new OfflineAudioContext(1, 1, 44100).decodeAudioData(d))
+      .then(() => n, () => `${n} does not decode`))), sounds), sounds);
     assert.deepEqual(errors, []);
     await context.close();
   });

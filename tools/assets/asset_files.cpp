@@ -33,6 +33,10 @@ std::vector<AssetFile> assetFiles() {
     const Sound click = clickSound();
     files.push_back({"sounds/141.wav",
                      writeMsAdpcmWav(click.rate, click.channels, kAdpcmBlockBytes, click.samples)});
+    // The same click as plain PCM for the browser edition: browsers do not
+    // decode Microsoft ADPCM.
+    files.push_back(
+        {"sounds/141-pcm.wav", writePcmWav(click.rate, click.channels, 16, click.samples)});
     const Sound lost = lifeLostSound();
     files.push_back({"sounds/142.wav", writePcmWav(lost.rate, lost.channels, 8, lost.samples)});
     return files;
