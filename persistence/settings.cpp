@@ -1,7 +1,5 @@
 #include "persistence/settings.h"
 
-#include <cstdio>
-
 #include "model/field_sizes.h"
 #include "persistence/profile_text.h"
 #include "persistence/text.h"
@@ -27,9 +25,7 @@ int32_t readNumber(ProfileStore& profile, const char* key) {
 }
 
 void writeNumber(ProfileStore& profile, const char* key, int32_t number) {
-    char value[32];
-    std::snprintf(value, sizeof value, "%d", number);
-    profile.writeString(kGeneralSection, key, value);
+    profile.writeString(kGeneralSection, key, decimalText(number).c_str());
 }
 
 }  // namespace

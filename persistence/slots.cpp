@@ -7,14 +7,6 @@
 #include "persistence/profile_text.h"
 #include "persistence/text.h"
 
-namespace {
-
-void keyName(char* key, int size, const char* word, int index) {
-    std::snprintf(key, static_cast<size_t>(size), "%s_%d", word, index);
-}
-
-}  // namespace
-
 bool buildSavedGamesFolder(const char* programPath, char* folder, int size) {
     copyText(folder, size, "");
     if (programPath == nullptr || size <= 0) {
@@ -45,12 +37,12 @@ bool slotPath(const char* folder, int index, char* path, int size) {
     if (folder == nullptr || folder[0] == '\0' || index < 0 || index >= kSlotCount || size <= 0) {
         return false;
     }
-    const int length = std::snprintf(path, static_cast<size_t>(size), "%s%c%d.%s", folder,
-                                     kPathSeparator, index + 1, kSavedGameExtension);
-    if (length < 0 || length >= size) {
-        copyText(path, size, "");
+    const std::string full =
+        std::string(folder) + kPathSeparator + decimalText(index + 1) + '.' + kSavedGameExtension;
+    if (full.size() >= static_cast<size_t>(size)) {
         return false;
     }
+    copyText(path, size, full.c_str());
     return true;
 }
 
@@ -81,10 +73,9 @@ void loadSlotIndex(ProfileStore& profile, const SlotFolders& folders, FileSystem
                    SlotTable& slots) {
     for (int i = 0; i < kSlotCount; ++i) {
         SavedGameSlot& slot = slots.slots[i];
-        char key[32];
         char value[kValueBufferSize];
-        keyName(key, sizeof key, "Level", i);
-        profile.getString(kFilesSection, key, "-1", value, sizeof value);
+        profile.getString(kFilesSection, numberedKey("Level", i).c_str(), "-1", value,
+                          sizeof value);
         slot.level = decimalValue(value);
         // Any negative level marks an empty slot; it is held as -1.
         if (slot.level < 0) {
@@ -100,8 +91,7 @@ void loadSlotIndex(ProfileStore& profile, const SlotFolders& folders, FileSystem
                 slot.level = -1;
             }
         }
-        keyName(key, sizeof key, "Desc", i);
-        profile.getString(kFilesSection, key, "", value, sizeof value);
+        profile.getString(kFilesSection, numberedKey("Desc", i).c_str(), "", value, sizeof value);
         copyText(slot.description, sizeof slot.description, value);
     }
 }
@@ -110,14 +100,11 @@ void storeSlotIndex(ProfileStore& profile, const SlotFolders& folders, FileSyste
                     const SlotTable& slots) {
     for (int i = 0; i < kSlotCount; ++i) {
         const SavedGameSlot& slot = slots.slots[i];
-        char key[32];
-        char value[32];
-        keyName(key, sizeof key, "Level", i);
-        std::snprintf(value, sizeof value, "%d",
-                      slotFileExists(folders, i, files) ? slot.level : -1);
-        profile.writeString(kFilesSection, key, value);
-        keyName(key, sizeof key, "Desc", i);
-        profile.writeString(kFilesSection, key, profileText(slot.description).c_str());
+        const int32_t level = slotFileExists(folders, i, files) ? slot.level : -1;
+        profile.writeString(kFilesSection, numberedKey("Level", i).c_str(),
+                            decimalText(level).c_str());
+        profile.writeString(kFilesSection, numberedKey("Desc", i).c_str(),
+                            profileText(slot.description).c_str());
     }
 }
 

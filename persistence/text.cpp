@@ -1,5 +1,7 @@
 #include "persistence/text.h"
 
+#include <charconv>
+
 bool scanDecimal(const char* text, int32_t* value) {
     *value = 0;
     if (text == nullptr) {
@@ -38,6 +40,16 @@ int32_t decimalValue(const char* text) {
     return value;
 }
 
+std::string decimalText(int32_t value) {
+    char digits[12];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+    return std::string(digits, end.ptr);
+}
+
+std::string numberedKey(const char* word, int index) {
+    return std::string(word) + '_' + decimalText(index);
+}
+
 int copyText(char* target, int capacity, const char* source) {
     if (target == nullptr || capacity <= 0) {
         return 0;
@@ -59,11 +71,15 @@ char lowerAscii(char c) {
 }
 }  // namespace
 
-bool equalsIgnoringCase(const char* a, const char* b) {
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-        if (lowerAscii(*a) != lowerAscii(*b)) {
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    // Names of one section often differ only in their last character.
+    for (size_t i = a.size(); i > 0; --i) {
+        if (lowerAscii(a[i - 1]) != lowerAscii(b[i - 1])) {
             return false;
         }
     }
-    return *a == *b;
+    return true;
 }

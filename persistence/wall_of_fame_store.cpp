@@ -1,7 +1,5 @@
 #include "persistence/wall_of_fame_store.h"
 
-#include <cstdio>
-
 #include "persistence/profile_text.h"
 #include "persistence/settings.h"
 #include "persistence/text.h"
@@ -10,10 +8,6 @@ namespace {
 
 constexpr char kCountKey[] = "Size_Of_Wall_Of_Fame";
 constexpr int kCountBufferSize = 30;
-
-void keyName(char* key, size_t size, const char* word, int index) {
-    std::snprintf(key, size, "%s_%d", word, index);
-}
 
 int32_t readNumber(ProfileStore& profile, const char* key) {
     char value[kValueBufferSize];
@@ -30,14 +24,11 @@ void readWallOfFame(ProfileStore& profile, WallOfFameTable& table) {
     const int32_t count = decimalValue(value);
     for (int i = 0; i < count && i < kWallOfFameSize; ++i) {
         WallOfFameEntry& entry = table.entries[i];
-        char key[32];
-        keyName(key, sizeof key, "User", i);
-        profile.getString(kWallOfFameSection, key, "", value, sizeof value);
+        profile.getString(kWallOfFameSection, numberedKey("User", i).c_str(), "", value,
+                          sizeof value);
         copyText(entry.name, sizeof entry.name, value);
-        keyName(key, sizeof key, "Score", i);
-        entry.score = readNumber(profile, key);
-        keyName(key, sizeof key, "Level", i);
-        entry.level = readNumber(profile, key);
+        entry.score = readNumber(profile, numberedKey("Score", i).c_str());
+        entry.level = readNumber(profile, numberedKey("Level", i).c_str());
     }
 }
 
@@ -47,21 +38,15 @@ void writeWallOfFame(ProfileStore& profile, const WallOfFameTable& table) {
         if (entry.score < 0) {
             break;
         }
-        char key[32];
-        char value[32];
-        keyName(key, sizeof key, "User", written);
         char name[kNameBufferSize];
         copyText(name, sizeof name, entry.name);
-        profile.writeString(kWallOfFameSection, key, profileText(name).c_str());
-        keyName(key, sizeof key, "Score", written);
-        std::snprintf(value, sizeof value, "%d", entry.score);
-        profile.writeString(kWallOfFameSection, key, value);
-        keyName(key, sizeof key, "Level", written);
-        std::snprintf(value, sizeof value, "%d", entry.level);
-        profile.writeString(kWallOfFameSection, key, value);
+        profile.writeString(kWallOfFameSection, numberedKey("User", written).c_str(),
+                            profileText(name).c_str());
+        profile.writeString(kWallOfFameSection, numberedKey("Score", written).c_str(),
+                            decimalText(entry.score).c_str());
+        profile.writeString(kWallOfFameSection, numberedKey("Level", written).c_str(),
+                            decimalText(entry.level).c_str());
         ++written;
     }
-    char value[32];
-    std::snprintf(value, sizeof value, "%d", written);
-    profile.writeString(kGeneralSection, kCountKey, value);
+    profile.writeString(kGeneralSection, kCountKey, decimalText(written).c_str());
 }
