@@ -15,65 +15,62 @@ bool isProfileBlank(char c) {
     return isBlank(c) || c == '\x1a';
 }
 
-bool sameName(const std::string& a, const char* b) {
-    // Names of one section often differ only in their last character.
-    const size_t length = std::strlen(b);
-    return length == a.size() &&
-           (length == 0 || equalsIgnoringCase(a.c_str() + length - 1, b + length - 1)) &&
-           equalsIgnoringCase(a.c_str(), b);
-}
-
 using ProfileLine = IniProfile::Line;
 
-ProfileLine parseLine(const std::string& raw) {
+// Parses raw from `begin` on (past a byte order mark, say).
+ProfileLine parseLine(std::string raw, size_t begin = 0) {
     ProfileLine line;
-    line.raw = raw;
-    size_t begin = 0;
-    size_t end = raw.size();
-    while (begin < end && isProfileBlank(raw[begin])) {
+    line.raw = std::move(raw);
+    const std::string& text = line.raw;
+    size_t end = text.size();
+    while (begin < end && isProfileBlank(text[begin])) {
         ++begin;
     }
     if (begin == end) {
         return line;
     }
-    if (raw[begin] == '[') {
-        const size_t close = raw.rfind(']');
+    if (text[begin] == '[') {
+        const size_t close = text.rfind(']');
         if (close != std::string::npos && close > begin) {
             // Blanks inside the brackets are not part of the name: "[ General ]"
             // is the section General, as the platform reads it.
             size_t nameBegin = begin + 1;
             size_t nameEnd = close;
-            while (nameBegin < nameEnd && isProfileBlank(raw[nameBegin])) {
+            while (nameBegin < nameEnd && isProfileBlank(text[nameBegin])) {
                 ++nameBegin;
             }
-            while (nameEnd > nameBegin && isProfileBlank(raw[nameEnd - 1])) {
+            while (nameEnd > nameBegin && isProfileBlank(text[nameEnd - 1])) {
                 --nameEnd;
             }
             line.kind = ProfileLine::kSection;
-            line.name = raw.substr(nameBegin, nameEnd - nameBegin);
+            line.nameBegin = nameBegin;
+            line.nameLength = nameEnd - nameBegin;
             return line;
         }
     }
-    while (end > begin && isProfileBlank(raw[end - 1])) {
+    while (end > begin && isProfileBlank(text[end - 1])) {
         --end;
     }
     line.kind = ProfileLine::kKey;
-    const size_t equals = raw.find('=', begin);
+    const size_t equals = text.find('=', begin);
     if (equals == std::string::npos || equals >= end) {
-        line.name = raw.substr(begin, end - begin);
+        line.nameBegin = begin;
+        line.nameLength = end - begin;
         return line;
     }
     size_t nameEnd = equals;
-    while (nameEnd > begin && isProfileBlank(raw[nameEnd - 1])) {
+    while (nameEnd > begin && isProfileBlank(text[nameEnd - 1])) {
         --nameEnd;
     }
     size_t valueBegin = equals + 1;
-    while (valueBegin < end && isProfileBlank(raw[valueBegin])) {
+    while (valueBegin < end && isProfileBlank(text[valueBegin])) {
         ++valueBegin;
     }
-    line.name = raw.substr(begin, nameEnd - begin);
+    line.nameBegin = begin;
+    line.nameLength = nameEnd - begin;
     line.hasValue = true;
-    line.value = raw.substr(valueBegin, end - valueBegin);
+    line.valueBegin = valueBegin;
+    line.valueLength = end - valueBegin;
     return line;
 }
 
@@ -88,22 +85,30 @@ std::vector<ProfileLine> splitLines(const std::string& text) {
         if (newline == std::string::npos) {
             newline = text.size();
         }
-        const std::string raw = text.substr(start, newline - start);
+        std::string raw = text.substr(start, newline - start);
         // A UTF-8 byte order mark before the first line is not part of it,
         // but stays in the file.
-        if (start == 0 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-            lines.push_back(parseLine(raw.substr(3)));
-            lines.back().raw = raw;
-        } else {
-            lines.push_back(parseLine(raw));
-        }
+        const bool marked = start == 0 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0;
+        lines.push_back(parseLine(std::move(raw), marked ? 3 : 0));
         start = newline + 1;
     }
     return lines;
 }
 
+std::string keyLine(std::string_view key, std::string_view value) {
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key).append(1, '=').append(value);
+    return line;
+}
+
 std::string joinLines(const std::vector<ProfileLine>& lines) {
+    size_t length = 0;
+    for (const ProfileLine& line : lines) {
+        length += line.raw.size() + 2;
+    }
     std::string text;
+    text.reserve(length);
     for (const ProfileLine& line : lines) {
         const std::string& raw = line.raw;
         size_t end = raw.size();
@@ -117,23 +122,24 @@ std::string joinLines(const std::vector<ProfileLine>& lines) {
 }
 
 // Copies a value as the platform does: one pair of matching quotes around
-// it is dropped, the rest is cut to the buffer.
-int copyEntry(char* buffer, int size, const char* value) {
-    const size_t length = std::strlen(value);
-    bool quoted = false;
-    if ((value[0] == '"' || value[0] == '\'') && length >= 2 && value[length - 1] == value[0]) {
-        quoted = true;
-        ++value;
+// it is dropped, the rest is cut to the buffer. A value ends at its first
+// NUL byte.
+int copyEntry(char* buffer, int size, std::string_view value) {
+    value = value.substr(0, value.find('\0'));
+    const size_t length = value.size();
+    const bool quoted =
+        length >= 2 && (value[0] == '"' || value[0] == '\'') && value[length - 1] == value[0];
+    if (quoted) {
+        value.remove_prefix(1);
     }
-    copyText(buffer, size, value);
+    size_t copied = std::min(value.size(), static_cast<size_t>(size) - 1);
+    std::memcpy(buffer, value.data(), copied);
     // The closing quote is dropped only when it was copied along.
-    if (quoted && static_cast<size_t>(size) >= length - 1) {
-        const size_t copied = std::strlen(buffer);
-        if (copied > 0) {
-            buffer[copied - 1] = '\0';
-        }
+    if (quoted && static_cast<size_t>(size) >= length - 1 && copied > 0) {
+        --copied;
     }
-    return static_cast<int>(std::strlen(buffer));
+    buffer[copied] = '\0';
+    return static_cast<int>(copied);
 }
 
 bool readWholeFile(const std::string& path, std::string* text) {
@@ -151,6 +157,10 @@ bool readWholeFile(const std::string& path, std::string* text) {
 }
 
 }  // namespace
+
+bool IniProfile::Line::named(std::string_view other) const {
+    return nameLength == other.size() && equalsIgnoringCase(name(), other);
+}
 
 IniProfile::IniProfile(std::string path) : path_(std::move(path)) {}
 
@@ -179,6 +189,15 @@ void IniProfile::refresh() {
     }
 }
 
+size_t IniProfile::findSection(std::string_view name) {
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == ProfileLine::kSection && lines_[i].named(name)) {
+            return i;
+        }
+    }
+    return lines_.size();
+}
+
 void IniProfile::store() {
     written_ = true;
     if (inMemory_) {
@@ -200,46 +219,38 @@ int IniProfile::getString(const char* section, const char* key, const char* defa
     }
     refresh();
     // Trailing blanks of the default are dropped, as the platform does.
-    std::string fallback = defaultValue != nullptr ? defaultValue : "";
+    std::string_view fallback = defaultValue != nullptr ? defaultValue : "";
     while (!fallback.empty() && fallback.back() == ' ') {
-        fallback.pop_back();
+        fallback.remove_suffix(1);
     }
     // Only the first section of a name is searched, and in it the first key.
-    bool inSection = false;
-    bool sectionSeen = false;
-    for (const ProfileLine& line : lines_) {
+    const std::string_view keyName = key;
+    for (size_t i = findSection(section) + 1; i < lines_.size(); ++i) {
+        const ProfileLine& line = lines_[i];
         if (line.kind == ProfileLine::kSection) {
-            if (sectionSeen) {
-                break;
-            }
-            inSection = sameName(line.name, section);
-            sectionSeen = inSection;
-        } else if (line.kind == ProfileLine::kKey && inSection && sameName(line.name, key)) {
+            break;
+        }
+        if (line.kind == ProfileLine::kKey && line.named(keyName)) {
             if (!line.hasValue) {
                 break;
             }
-            return copyEntry(buffer, size, line.value.c_str());
+            return copyEntry(buffer, size, line.value());
         }
     }
-    return copyEntry(buffer, size, fallback.c_str());
+    return copyEntry(buffer, size, fallback);
 }
 
 void IniProfile::writeString(const char* section, const char* key, const char* value) {
     refresh();
-    const std::string text = value != nullptr ? value : "";
-    size_t header = lines_.size();
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == ProfileLine::kSection && sameName(lines_[i].name, section)) {
-            header = i;
-            break;
-        }
-    }
+    const std::string_view text = value != nullptr ? value : "";
+    const std::string_view keyName = key;
+    const size_t header = findSection(section);
     if (header == lines_.size()) {
         if (!lines_.empty() && lines_.back().kind != ProfileLine::kOther) {
             lines_.push_back(parseLine(""));
         }
         lines_.push_back(parseLine(std::string("[") + section + "]"));
-        lines_.push_back(parseLine(std::string(key) + "=" + text));
+        lines_.push_back(parseLine(keyLine(keyName, text)));
         store();
         return;
     }
@@ -251,8 +262,8 @@ void IniProfile::writeString(const char* section, const char* key, const char* v
         if (line.kind == ProfileLine::kSection) {
             break;
         }
-        if (line.kind == ProfileLine::kKey && sameName(line.name, key)) {
-            lines_[i] = parseLine(line.name + "=" + text);
+        if (line.kind == ProfileLine::kKey && line.named(keyName)) {
+            lines_[i] = parseLine(keyLine(line.name(), text));
             store();
             return;
         }
@@ -261,6 +272,6 @@ void IniProfile::writeString(const char* section, const char* key, const char* v
         }
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                  parseLine(std::string(key) + "=" + text));
+                  parseLine(keyLine(keyName, text)));
     store();
 }

@@ -4,7 +4,9 @@
 // in place of the platform's service.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "persistence/profile_store.h"
@@ -25,14 +27,21 @@ class IniProfile : public ProfileStore {
     // The whole profile text as it stands (lines end in CR LF once written).
     std::string text() const;
 
-    // One line of the profile and what it holds.
+    // One line of the profile and where in it lie what it holds.
     struct Line {
         enum Kind { kOther, kSection, kKey };
         std::string raw;
         Kind kind = kOther;
-        std::string name;  // the section's or the key's name
         bool hasValue = false;
-        std::string value;
+        size_t nameBegin = 0;  // the section's or the key's name
+        size_t nameLength = 0;
+        size_t valueBegin = 0;
+        size_t valueLength = 0;
+
+        std::string_view name() const { return {raw.data() + nameBegin, nameLength}; }
+        std::string_view value() const { return {raw.data() + valueBegin, valueLength}; }
+        // Whether the line's name is `other`, whatever the case of its letters.
+        bool named(std::string_view other) const;
     };
 
   private:
@@ -40,6 +49,8 @@ class IniProfile : public ProfileStore {
     // The file's lines as they are now; the lines in memory as they stand.
     void refresh();
     void store();
+    // The first line that heads a section of that name, or lines_.size().
+    size_t findSection(std::string_view name);
 
     std::string path_;
     bool inMemory_ = false;
