@@ -21,7 +21,7 @@ using E = SavedGameError;
 // a cell of -1, balls at (80, 90) and (150, 100), a bar growing up from
 // (94, 52) to (94, 40) and an idle one, saved at 6000 ms.
 const std::string& sample() {
-    static const std::string text = readBytes(ZEMBAL_FUZZ_CORPUS "/saved_game/sample_15x20.zmb");
+    static const std::string text = readFile(ZEMBAL_FUZZ_CORPUS "/saved_game/sample_15x20.zmb");
     return text;
 }
 
@@ -177,7 +177,7 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         std::tie(into.layoutShiftX, into.layoutShiftY) = std::tie(c.shiftX, c.shiftY);
         into.level->GRID = c.gridBefore;
         into.level->bars[1].ACTIVE = 0;  // growing before the file is opened
-        writeBytes(path("in.zmb"), c.text);
+        writeFile(path("in.zmb"), c.text);
         SavedGameError error = E::kNone;
         EXPECT_EQ(readGameFile(path("in.zmb").c_str(), into, into, files, &error),
                   c.error == ok ? ReadResult::kRead : ReadResult::kRejected)
@@ -199,7 +199,7 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
                 << i;
         }
         if (c.written != nullptr) {
-            EXPECT_EQ(readBytes(path("games/1.zmb")), edited(c.written)) << i;
+            EXPECT_EQ(readFile(path("games/1.zmb")), edited(c.written)) << i;
         }
     }
 }
@@ -214,7 +214,7 @@ TEST_F(SavedGame, PositionsWithoutACornerCountFromTheNeededSizeCorner) {
         into.newGame();
         into.placeField(left, top);
         std::tie(into.layoutShiftX, into.layoutShiftY) = std::tie(shiftX, shiftY);
-        writeBytes(path("in.zmb"), edited("LEFT:10=>|TOP:10=>"));
+        writeFile(path("in.zmb"), edited("LEFT:10=>|TOP:10=>"));
         ASSERT_EQ(readGameFile(path("in.zmb").c_str(), into, into, files), ReadResult::kRead);
         const Ball& ball = into.level->balls[0];
         const Bar& bar = into.level->bars[0];
@@ -275,13 +275,13 @@ TEST_F(SavedGame, WritesAScoreThatReadsBackAsTheSameShownScore) {
         game.newGame();
         game.level->SCORE = score;
         ASSERT_TRUE(writeGameFile(path("1.zmb").c_str(), game, game, files));
-        const std::string first = readBytes(path("1.zmb"));
+        const std::string first = readFile(path("1.zmb"));
         EXPECT_NE(first.find(std::string("\n") + written + "\r\n"), std::string::npos) << written;
         ASSERT_EQ(readGameFile(path("1.zmb").c_str(), again, again, files), ReadResult::kRead)
             << written;
         EXPECT_EQ(again.shownScore(), shown) << written;
         ASSERT_TRUE(writeGameFile(path("1.zmb").c_str(), again, again, files));
-        EXPECT_EQ(readBytes(path("1.zmb")), first) << written;
+        EXPECT_EQ(readFile(path("1.zmb")), first) << written;
     }
 }
 

@@ -76,13 +76,13 @@ TEST_F(IniFile, WritesCreateReplaceAndKeepTheRest) {
     profile.writeString("General", "Grid", "No");
     profile.writeString("General", "Speed", "1");
     profile.writeString("WallOfFame", "User_0", "Bob");
-    EXPECT_EQ(readBytes(path("settings.ini")),
+    EXPECT_EQ(readFile(path("settings.ini")),
               "[General]\r\nGrid=No\r\nSpeed=1\r\n\r\n[WallOfFame]\r\nUser_0=Bob\r\n");
     // The file is read again at every call. A key is replaced where it
     // stands, whatever the case of its name; a new key goes after the
     // section's last line; other lines, and a byte-order mark, stay.
-    writeBytes(path("settings.ini"),
-               "\xEF\xBB\xBF; keep\n[general]\nGRID=Yes\nOther=1\n\n[WallOfFame]\n");
+    writeFile(path("settings.ini"),
+              "\xEF\xBB\xBF; keep\n[general]\nGRID=Yes\nOther=1\n\n[WallOfFame]\n");
     EXPECT_EQ(get(profile, "General", "Grid"), "Yes");
     profile.writeString("General", "Grid", "No");
     profile.writeString("General", "Theme", "3");
@@ -90,7 +90,7 @@ TEST_F(IniFile, WritesCreateReplaceAndKeepTheRest) {
     EXPECT_EQ(profile.text(),
               "\xEF\xBB\xBF; "
               "keep\r\n[general]\r\nGRID=No\r\nOther=1\r\nTheme=3\r\n\r\n[WallOfFame]\r\nX=\r\n");
-    writeBytes(path("settings.ini"), "x");  // read again when written to, to its last byte
+    writeFile(path("settings.ini"), "x");  // read again when written to, to its last byte
     profile.writeString("General", "Grid", "No");
     // Text read is kept as it is until written.
     EXPECT_EQ(profile.text() + IniProfile::fromText("a\nb").text(),

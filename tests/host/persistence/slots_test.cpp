@@ -74,7 +74,7 @@ TEST_F(Slots, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
     // The first save creates the folder.
     ASSERT_TRUE(saveGameToSlot(slots, 3, std::string(60, 'x').c_str(), games.c_str(), game, game,
                                files, FileDate{4, 0, 2025}));
-    const std::string oldBytes = readBytes(path("games/4.zmb")), oldSlots = described();
+    const std::string oldBytes = readFile(path("games/4.zmb")), oldSlots = described();
     EXPECT_EQ(oldSlots, "|||1 4-Jan-2025 " + std::string(49, 'x') + "|||||||3 0 1");
     // A save that fails at any step leaves the old file and its record.
     game.level->SCORE = 1234;
@@ -83,15 +83,15 @@ TEST_F(Slots, SlotsListALevelOnlyWithItsFileAndStoreWhatExists) {
          failAt < 200 &&
          !saveGameToSlot(slots, 3, "new", games.c_str(), game, game, failing, FileDate{2, 1, 2026});
          failing = FailingFiles<>(++failAt)) {
-        EXPECT_EQ(readBytes(path("games/4.zmb")) + described(), oldBytes + oldSlots) << failAt;
+        EXPECT_EQ(readFile(path("games/4.zmb")) + described(), oldBytes + oldSlots) << failAt;
         EXPECT_FALSE(std::filesystem::exists(path("games/4.zmb.tmp"))) << failAt;
     }
     EXPECT_GT(failAt, 40);
     ASSERT_TRUE(writeGameFile(path("copy").c_str(), game, game, files));
-    EXPECT_EQ(readBytes(path("games/4.zmb")) + described(),
-              readBytes(path("copy")) + "|||1 2-Feb-2026 new|||||||3 0 1");
+    EXPECT_EQ(readFile(path("games/4.zmb")) + described(),
+              readFile(path("copy")) + "|||1 2-Feb-2026 new|||||||3 0 1");
 
-    writeBytes(path("games/1.zmb"), "x");
+    writeFile(path("games/1.zmb"), "x");
     // Descriptions the file must quote to keep: blanks at an end, quotes at both.
     // clang-format off
     IniProfile profile = IniProfile::fromText("[Files]\r\nDesc_1=" + std::string(60, 'd') +
@@ -153,7 +153,7 @@ TEST_F(Slots, ASaveBetweenLevelsHoldsTheNextLevelAtItsStart) {
         const double score = game.level->SCORE;
         game.level->SPSTM = game.level->SLVTM;  // paused from its start, as under the box
         ASSERT_TRUE(writeGameFile(path("started").c_str(), game, game, files));
-        EXPECT_EQ(readBytes(path("games/1.zmb")), readBytes(path("started")));
+        EXPECT_EQ(readFile(path("games/1.zmb")), readFile(path("started")));
 
         RecordingGame opened;
         ASSERT_EQ(openGameFromSlot(0, path("games").c_str(), opened, opened, files),
@@ -170,7 +170,7 @@ TEST_F(Slots, ASaveBetweenLevelsHoldsTheNextLevelAtItsStart) {
 // folder and opens from there; where both hold the slot, beside the program
 // comes first. Without a folder of the player's the save fails as before.
 TEST_F(Slots, SavesTheProgramsFolderRefusesGoToThePlayersFolder) {
-    writeBytes(path("blocked"), "a file where the folder would go");
+    writeFile(path("blocked"), "a file where the folder would go");
     const std::string blocked = path("blocked/games"), own = path("own"), games = path("games");
     SlotTable slots;
     RecordingGame game;

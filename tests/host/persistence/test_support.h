@@ -1,17 +1,16 @@
 // Shared pieces of the persistence tests: a game that records its hooks, a
-// test with a scratch folder of its own and file helpers.
+// test with a scratch folder of its own.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "persistence/file_system.h"
+#include "tests/support/files.h"
 #include "tests/support/viewed_game.h"
 
 class RecordingGame : public ViewedGame {
@@ -24,14 +23,6 @@ class RecordingGame : public ViewedGame {
 
     std::vector<std::string> calls;
 };
-
-inline std::string readBytes(const std::string& path) {
-    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
-}
-
-inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // A test with a folder of its own under the system's temporary folder.
 class ScratchTest : public testing::Test {

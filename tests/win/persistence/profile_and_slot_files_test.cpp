@@ -14,7 +14,7 @@
 #include "persistence/win32_binding.h"
 #include "tests/support/failing_files.h"
 #include "tests/support/viewed_game.h"
-#include "tests/win/support/files.h"
+#include "tests/support/files.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "presentation/game.h"
 #include "tests/support/silent_game.h"
 #include "tests/win/support/dialog_driver.h"
-#include "tests/win/support/files.h"
+#include "tests/support/files.h"
 
 class GameTest : public ::testing::Test {
   public:

@@ -1,4 +1,4 @@
-// Whole-file reads and writes for the Win32 tests.
+// Whole-file reads and writes for the tests.
 #pragma once
 
 #include <fstream>
