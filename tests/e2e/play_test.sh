@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real zembal.exe: the field and toolbar as drawn, a moving ball
-# that P freezes and frees (swapping the Pause button for Play and back), a
-# pair of bars after the keys alone, Game > Exit. (A click's bars become a
-# wall in the persistence flow.)
+# that P freezes and frees (swapping the Pause button for Play and back), two
+# dialogs from the menus' keys, a pair of bars after the keys alone, Game >
+# Exit. (A click's bars become a wall in the persistence flow.)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init play "$1"
 printf '%s\r\n' '[General]' Grid=Yes Sound=No Theme=0 Speed=0 Precent_To_Complete=75 Rows=20 \
@@ -45,6 +45,17 @@ shot resumed
 find_ball resumed && [ "$(distance "$p1x" "$p1y" "$bx" "$by")" -gt 4 ] || fail "ball still after P again"
 [ "$(changed field $((fx + 18)) $((fy - 33)) 24 24 resumed)" -eq 0 ] || fail "Pause button not back after P again"
 
+# Help > About and Game > The Wall of Fame from the keyboard open their
+# dialogs, and Escape closes them. (Every key, menu command and tool button
+# reaches its dialog in the frame's in-process tests.)
+for menu in "About Zembal|alt+h a" "Zembal: The Wall Of Fame|alt+g w"; do
+  title=${menu%|*}
+  keys ${menu#*|}
+  dialog=$(wait_for_title "$title")
+  [ -n "$dialog" ] || { fail "no window \"$title\" after ${menu#*|}" && continue; }
+  focus_on "$dialog" && xdotool key Escape
+  gone "$title"
+done
 exit_through_menu
 
 # Without the mouse, in a new game: an arrow held runs the cell cursor from
