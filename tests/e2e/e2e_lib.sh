@@ -42,13 +42,12 @@ exit_through_menu() { # Game > Exit must end the program with exit code 0
 
 shot() { import -window root "$shots/$1.png"; }
 pixel() { convert "$shots/$1.png" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
-ink() { # shot x y w h RRGGBB: thousandths of the pixels of another colour
-  convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage -fill '#010203' -opaque "#$6" -fill white \
-    +opaque '#010203' -fill black -opaque '#010203' -format '%[fx:int(mean*1000+0.999)]' info:
-}
 count_colour() { # shot x y w h RRGGBB: the pixels of that colour
   convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage -fill black +opaque "#$6" -fill white \
     -opaque "#$6" -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+ink() { # shot x y w h RRGGBB: thousandths of the pixels of another colour, rounded up
+  echo $(((($4 * $5 - $(count_colour "$@")) * 1000 + $4 * $5 - 1) / ($4 * $5)))
 }
 changed() { # shot x y w h other-shot: the pixels that differ
   compare -metric AE "$shots/$1.png[$4x$5+$2+$3]" "$shots/$6.png[$4x$5+$2+$3]" null: 2>&1 | cut -d' ' -f1
