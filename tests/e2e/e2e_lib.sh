@@ -86,6 +86,13 @@ answer() { # title key: answers the window so titled (not the frame) within 5 s
   done
   fail "no window \"$1\" to answer with $2"
 }
+open_slot() { # keys...: Ctrl+O, Yes to stopping the game, the keys in Open saved game
+  local title="Zembal: Open saved game "
+  keys ctrl+o
+  answer Zembal Return
+  focus_on "$(wait_for_title "$title")" && for key in "$@"; do xdotool key "$key" && sleep 0.3; done
+  gone "$title"
+}
 gone() { # title: no window so titled within 5 s
   for _ in $(seq 1 25); do [ -z "$(xdotool search --name "^$1\$" 2>/dev/null)" ] && return 0 || sleep 0.2; done
   fail "\"$1\" still open"

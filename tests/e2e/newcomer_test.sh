@@ -13,11 +13,7 @@ printf '%s\r\n' '[Files]' Level_0=2 Desc_0=small Level_2=3 Desc_2=large >"$setti
 start_game
 
 # Slots 1 and 3 are used: "3" picks slot 3 and Open opens it, a 30 by 40 field.
-keys ctrl+o
-answer Zembal Return
-open=$(wait_for_title "Zembal: Open saved game ")
-focus_on "$open" && xdotool key 3 && sleep 0.3 && xdotool key Return
-gone "Zembal: Open saved game "
+open_slot 3 Return
 sleep 1
 shot opened
 find_field opened || { fail "no field after opening" && exit; }

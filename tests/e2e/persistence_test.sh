@@ -63,11 +63,7 @@ frame_rect
 [ "$wh" -eq $((height - 28)) ] || fail "frame $wh high in the next run, not $((height - 28))"
 shot again
 find_field again || fail "no field in the next run"
-keys ctrl+o
-answer Zembal Return
-open=$(wait_for_title "Zembal: Open saved game ")
-focus_on "$open" && xdotool key Return
-gone "Zembal: Open saved game "
+open_slot Return
 sleep 1
 shot opened
 [ "$(walled opened "$col")" -ge 18 ] || fail "the wall in column $col is not back after opening"
