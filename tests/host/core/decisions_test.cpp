@@ -11,8 +11,7 @@ const Lines kAskedToChange = held("box 1 The current game must be stopped\nConti
 
 // Every box and dialog pauses a level in play while it is open and gives
 // the pause back as it was.
-TEST_F(CoreTest, EveryBoxAndDialogPausesTheGameWhileItIsOpen) {
-    setUp();
+TEST_F(StartedCoreTest, EveryBoxAndDialogPausesTheGameWhileItIsOpen) {
     const std::tuple<int, std::function<void()>, Lines> cases[] = {
         {0, [&] { game.askYesNo(kStop); }, kAskedToStop},
         {1, [&] { game.askYesNo(kStop); }, {"box 1 Stop current game ? paused"}},
@@ -30,8 +29,7 @@ TEST_F(CoreTest, EveryBoxAndDialogPausesTheGameWhileItIsOpen) {
     }
 }
 
-TEST_F(CoreTest, HooksPlayTheirSoundsAndShowTheirBoxesAndDialogs) {
-    setUp();
+TEST_F(StartedCoreTest, HooksPlayTheirSoundsAndShowTheirBoxesAndDialogs) {
     const std::tuple<std::function<void()>, Lines> cases[] = {
         {[&] { game.onLifeLost(); }, {"sound 3"}},
         {[&] { game.onLevelStarted(); }, {"sound 1", "across 1", "pause 0"}},
@@ -56,8 +54,7 @@ TEST_F(CoreTest, HooksPlayTheirSoundsAndShowTheirBoxesAndDialogs) {
 // A status message goes on the first clock second three whole seconds
 // after it came, also across the clock's wrap; a new message starts the
 // wait again, and a tool button's tip holds both the clearing and the game.
-TEST_F(CoreTest, StatusClearsThreeWholeSecondsLaterUnlessATipHoldsTheGame) {
-    setUp();
+TEST_F(StartedCoreTest, StatusClearsThreeWholeSecondsLaterUnlessATipHoldsTheGame) {
     const std::tuple<int, const char*, bool, const char*> steps[] = {
         // ms from the start; the message (null: a clock second); tip shown; the pane
         {5, "You hit ball", false, "You hit ball"},
@@ -91,8 +88,7 @@ TEST_F(CoreTest, StatusClearsThreeWholeSecondsLaterUnlessATipHoldsTheGame) {
 
 // A left click launches bars with a click only while a level runs
 // unpaused; a right click turns them, also while paused.
-TEST_F(CoreTest, ClicksLaunchAndTurnTheBars) {
-    setUp();
+TEST_F(StartedCoreTest, ClicksLaunchAndTurnTheBars) {
     const int x = game.cellX(2) + 7, y = game.cellY(1) + 7;
     for (const auto& [running, pausedBefore] : {std::pair{1, 1}, {0, 0}, {1, 0}}) {
         gameRunning = running;
@@ -114,8 +110,7 @@ TEST_F(CoreTest, ClicksLaunchAndTurnTheBars) {
 // the field's edge; the launch key acts as a left click on its cell once it
 // is shown, the switch key as a right click; a mouse that moves hides the
 // cursor, one that stands still keeps it.
-TEST_F(CoreTest, KeysMoveACellCursorAndLaunchFromItsCell) {
-    setUp();
+TEST_F(StartedCoreTest, KeysMoveACellCursorAndLaunchFromItsCell) {
     gameRunning = 1;
     const std::tuple<PlayKey, int, int, int> presses[] = {
         // key, presses, the cursor's row and column after them
@@ -159,8 +154,7 @@ TEST(ScreenZoom, IsTheNearestWholeScaleFrom125PercentUpToThree) {
 
 // Restart, Save and Open: what each asks or says first, and whether the
 // game in play goes on.
-TEST_F(CoreTest, CommandsAskBeforeTheyStopAGameInPlay) {
-    setUp();
+TEST_F(StartedCoreTest, CommandsAskBeforeTheyStopAGameInPlay) {
     enum Command { kRestart, kSave, kOpen };
     const std::tuple<Command, int, bool, bool, Lines, bool> cases[] = {
         // command, level running, a slot used, Yes, calls, new game
@@ -191,8 +185,7 @@ TEST_F(CoreTest, CommandsAskBeforeTheyStopAGameInPlay) {
     }
 }
 
-TEST_F(CoreTest, DisplayOptionsTakeTheThemeThenTheSpeedsStep) {
-    setUp();
+TEST_F(StartedCoreTest, DisplayOptionsTakeTheThemeThenTheSpeedsStep) {
     for (const auto& [speed, step] : {std::pair{0, 1}, {1, 2}, {2, 4}, {7, 2}}) {
         front.calls.clear();
         game.applyDisplayOptions({speed == 0, speed != 1, speed + 2, speed});
@@ -213,8 +206,7 @@ TEST_F(CoreTest, DisplayOptionsTakeTheThemeThenTheSpeedsStep) {
 
 // A new choice of game options asks first; Yes lays out the new field and
 // starts a new game on it, No keeps everything.
-TEST_F(CoreTest, GameOptionsAskBeforeANewChoiceStartsANewGame) {
-    setUp();
+TEST_F(StartedCoreTest, GameOptionsAskBeforeANewChoiceStartsANewGame) {
     const std::tuple<GameOptions, bool, bool, Lines, std::vector<int>> cases[] = {
         {{75, 20, 30}, false, true, {}, {75, 20, 30, 450}},
         {{80, 25, 35}, false, false, kAskedToChange, {75, 20, 30, 450}},
@@ -237,8 +229,7 @@ TEST_F(CoreTest, GameOptionsAskBeforeANewChoiceStartsANewGame) {
     }
 }
 
-TEST_F(CoreTest, InformationLinesShowTheLevelOrThePause) {
-    setUp();
+TEST_F(StartedCoreTest, InformationLinesShowTheLevelOrThePause) {
     Level& level = *game.currentLevel();
     level.CLDNE = 90, level.SCORE = 44.999999, level.LOVES = 2;
     level.LEVTM = level.SLVTM + 7500;

@@ -30,8 +30,7 @@ TEST_F(CoreTest, SettingsKeptOutsideTheModelAreReadAndWrittenBack) {
 
 // A used slot is replaced only after the overwrite warning; a save that
 // cannot be written says so and leaves the slot as it was.
-TEST_F(CoreTest, SavingAsksBeforeReplacingAndSaysWhenItFails) {
-    setUp();
+TEST_F(StartedCoreTest, SavingAsksBeforeReplacingAndSaysWhenItFails) {
     FailingFiles<> failing;
     front.files = &failing;
     gameRunning = 1;
@@ -58,12 +57,11 @@ TEST_F(CoreTest, SavingAsksBeforeReplacingAndSaysWhenItFails) {
 
 // Opening a saved game plays it at its own speed; a damaged one says so and
 // a missing one says nothing.
-TEST_F(CoreTest, OpeningRestoresTheSpeedOrSaysTheFileIsDamaged) {
-    setUp();
+TEST_F(StartedCoreTest, OpeningRestoresTheSpeedOrSaysTheFileIsDamaged) {
     gameRunning = 1;
     game.currentLevel()->SPEED = 2;
     ASSERT_TRUE(game.saveGame(0, "fast"));
-    std::ofstream((root / "games" / "2.zmb").string()) << "ROWS:1000\n";
+    std::ofstream(path("games/2.zmb")) << "ROWS:1000\n";
     game.applyDisplayOptions({true, true, 0, 0});
     const std::tuple<int, bool, Lines, int> cases[] = {
         {0, true, {"speed 2", "repaint now"}, 4},
@@ -81,8 +79,7 @@ TEST_F(CoreTest, OpeningRestoresTheSpeedOrSaysTheFileIsDamaged) {
     }
 }
 
-TEST_F(CoreTest, ClearingTheWallOfFameAsksFirst) {
-    setUp();
+TEST_F(StartedCoreTest, ClearingTheWallOfFameAsksFirst) {
     for (const bool yes : {false, true}) {
         wallOfFameTable.entries[0].score = 12;
         front.answerYes = yes;

@@ -3,15 +3,12 @@
 // and dialogs as the test says.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/game_core.h"
 #include "persistence/ini_profile.h"
+#include "tests/support/scratch_test.h"
 #include "tests/support/silent_game.h"
 
 using Lines = std::vector<std::string>;
@@ -88,25 +85,26 @@ class CoreGame : public GameCore {
 
 // A core game set up from a scratch folder: its settings file and its
 // saved games live there.
-class CoreTest : public testing::Test {
+class CoreTest : public ScratchTest {
   protected:
     CoreTest() {
-        std::filesystem::create_directories(root);
-        front.settingsPath = (root / "ts_zembal.ini").string();
+        front.settingsPath = path("ts_zembal.ini");
         gameRunning = 0;
         clearWallOfFame(wallOfFameTable);
         userName[0] = '\0';
     }
-    ~CoreTest() override { std::filesystem::remove_all(root); }
     void setUp() {
-        game.setUp((root / "games").string().c_str(), "");
+        game.setUp(path("games").c_str(), "");
         game.seedGenerator(1);
         game.newGame();
         front.calls.clear();
     }
 
-    const std::filesystem::path root =
-        std::filesystem::temp_directory_path() / ("zembal-core-" + std::to_string(getpid()));
     RecordingFrontEnd front;
     CoreGame game{front};
+};
+
+// The same on a new game from the start.
+class StartedCoreTest : public CoreTest {
+    void SetUp() override { setUp(); }
 };
