@@ -50,6 +50,7 @@ struct Case {
     SavedGameError error = E::kNone;
     const char* written = nullptr;  // the edits of the sample in the file the game then writes
     int32_t now = 6000, gridBefore = 0, shiftX = 0, shiftY = 0;  // shift: the layout's move
+    int32_t left = 10, top = 10;  // the field's corner before the file is opened
 };
 
 TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
@@ -108,10 +109,13 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         {edited("<HEAD>=><HEAD>\r\nCOMMENT:hello\r\n" + x511 + "|" + extraBalls + "|ACTIVE:1\r\n"
                 "DRCT:0=>ACTIVE:1\r\nDRCT:0\r\nNOISE:7\r\n<BAR>\r\nACTIVE:0\r\nDRCT:9"), ok, ""},
         // Positions follow the field from the file's corner, or without one
-        // from the needed-size corner; the game writes them back as they
-        // stand with the field there, whatever the layout did.
-        {sample(), ok, "", 6000, 0, 30, 5},
-        {edited("LEFT:10=>|TOP:10=>"), ok, "", 6000, 0, 30, 5},
+        // from the needed-size corner, wherever the field stood before; the
+        // game writes them back as they stand with the field there, whatever
+        // the layout did.
+        {sample(), ok, "", 6000, 0, 30, 5}, {edited("LEFT:10=>|TOP:10=>"), ok, "", 6000, 0, 30, 5},
+        {edited("LEFT:10=>|TOP:10=>"), ok, "", 6000, 0, 0, 0, 150, 60},
+        {edited("LEFT:10=>|TOP:10=>"), ok, "", 6000, 0, 0, 0, 40, 20},
+        {edited("LEFT:10=>|TOP:10=>"), ok, "", 6000, 0, 200, 90, 150, 60},
         {edited("LEFT:10=>LEFT:-20|TOP:10=>TOP:5"), ok, moves.c_str()},
         // A bar the file gives no ACTIVE is idle, as the level start leaves it.
         {edited("ACTIVE:1=>"), ok, ""},
@@ -173,6 +177,7 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         const Case& c = cases[i];
         RecordingGame into;
         into.newGame();
+        into.placeField(c.left, c.top);
         into.clock.now = c.now;
         std::tie(into.layoutShiftX, into.layoutShiftY) = std::tie(c.shiftX, c.shiftY);
         into.level->GRID = c.gridBefore;
@@ -201,27 +206,6 @@ TEST_F(SavedGame, ReadsWhatTheFileSaysAndNothingOutsideTheExactLimits) {
         if (c.written != nullptr) {
             EXPECT_EQ(readFile(path("games/1.zmb")), edited(c.written)) << i;
         }
-    }
-}
-
-// Without LEFT and TOP the positions count from the needed-size corner,
-// wherever the field stood before opening and wherever the layout then puts
-// it: ball 0 keeps its offset, the growing bar its cells.
-TEST_F(SavedGame, PositionsWithoutACornerCountFromTheNeededSizeCorner) {
-    for (const auto& [left, top, shiftX, shiftY] :
-         {std::tuple{150, 60, 0, 0}, {40, 20, 0, 0}, {150, 60, 200, 90}}) {
-        RecordingGame into;
-        into.newGame();
-        into.placeField(left, top);
-        std::tie(into.layoutShiftX, into.layoutShiftY) = std::tie(shiftX, shiftY);
-        writeFile(path("in.zmb"), edited("LEFT:10=>|TOP:10=>"));
-        ASSERT_EQ(readGameFile(path("in.zmb").c_str(), into, into, files), ReadResult::kRead);
-        const Ball& ball = into.level->balls[0];
-        const Bar& bar = into.level->bars[0];
-        EXPECT_EQ(std::vector<int>({ball.X - into.fieldLeft, ball.Y - into.fieldTop,
-                                    bar.XSTART - into.cellX(bar.CSTART),
-                                    bar.YSTART - into.cellY(bar.RSTART)}),
-                  std::vector<int>({70, 80, 0, 0}));
     }
 }
 
