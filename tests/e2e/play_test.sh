@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays the real zembal.exe: the field and toolbar as drawn, a moving ball
-# that P freezes and frees (swapping the Pause button for Play and back), two
-# dialogs from the menus' keys, a pair of bars after the keys alone, Game >
-# Exit. (A click's bars become a wall in the persistence flow.)
+# that P freezes and frees, two dialogs from the menus' keys, a pair of bars
+# after the keys alone, Game > Exit. (A click's bars become a wall in the
+# persistence flow; the field's pixels, the Play and Pause buttons and each
+# key's action are checked in the in-process tests.)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_init play "$1"
 printf '%s\r\n' '[General]' Grid=Yes Sound=No Theme=0 Speed=0 Precent_To_Complete=75 Rows=20 \
@@ -10,12 +11,9 @@ printf '%s\r\n' '[General]' Grid=Yes Sound=No Theme=0 Speed=0 Precent_To_Complet
 start_game
 
 shot field
+# The silver inside of a 420 x 280 field.
 find_field field || fail "no field found"
 [ "$fw" -eq 420 ] && [ "$fh" -eq 280 ] || fail "field is ${fw}x${fh}, not 420x280"
-for at in "$fx $fy" "$((fx + 419)) $((fy + 279))" "$((fx + 200)) $fy" "$fx $((fy + 100))"; do
-  [ "$(pixel field $at)" = 000000 ] || fail "outline not black at $at"
-done
-[ "$(pixel field $((fx + 5)) $((fy + 5)))" = C0C0C0 ] || fail "field inside not silver"
 # The toolbar's six buttons, 34 pixels above the field, and nothing beyond them.
 background=$(pixel field $((fx + 200)) $((fy - 22)))
 [ "$(ink field $((fx - 6)) $((fy - 33)) 122 24 "$background")" -gt 150 ] || fail "no toolbar icons"
@@ -38,12 +36,10 @@ find_ball paused1 && p1x=$bx p1y=$by && find_ball paused2 || fail "no ball while
 [ "$(ink paused2 $((fx + 210)) $((fy + fh)) 209 36 "$info")" -eq 0 ] || fail "texts right while paused"
 [ "$(ink paused2 $((fx + 5)) $((fy + fh)) 200 14 "$info")" -gt 0 ] || fail "no paused line"
 [ "$(ink paused2 "$fx" $((fy + fh + 16)) 420 20 "$info")" -eq 0 ] || fail "texts under the paused line"
-[ "$(changed field $((fx + 18)) $((fy - 33)) 24 24 paused2)" -gt 20 ] || fail "Pause button not swapped for Play"
 keys p
 sleep 0.7
 shot resumed
 find_ball resumed && [ "$(distance "$p1x" "$p1y" "$bx" "$by")" -gt 4 ] || fail "ball still after P again"
-[ "$(changed field $((fx + 18)) $((fy - 33)) 24 24 resumed)" -eq 0 ] || fail "Pause button not back after P again"
 
 # Help > About and Game > The Wall of Fame from the keyboard open their
 # dialogs, and Escape closes them. (Every key, menu command and tool button
