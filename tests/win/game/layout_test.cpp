@@ -1,7 +1,7 @@
 // The frame is sized around the field and the shown bars and centred on the
 // desktop, the field centred in the game view above the information area,
 // and balls and bars move along with the field. Taking a bar away fits the
-// frame exactly, also after the player made it larger.
+// frame exactly, also after the player made it larger or maximised it.
 #include <algorithm>
 #include <cstdlib>
 
@@ -83,6 +83,14 @@ const LayoutCase kCases[] = {
     {"NoStatusBar",
      [](HWND f, Game&) { enlarge(f), SendMessageA(f, WM_COMMAND, IDM_STATUS_BAR, 0); }, 0, 0, 1, 0,
      20, 30, 450},
+    {"MaximisedNoToolbar",  // through the system menu
+     [](HWND f, Game&) {
+         SendMessageA(f, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+         SendMessageA(f, WM_COMMAND, IDM_TOOLBAR, 0);
+         EXPECT_TRUE(IsZoomed(f));  // it stays so; Restore gives the size it needs
+         SendMessageA(f, WM_SYSCOMMAND, SC_RESTORE, 0);
+     },
+     0, 0, 0, 1, 20, 30, 450},
 };
 
 INSTANTIATE_TEST_SUITE_P(Changes, LayoutTest, ::testing::ValuesIn(kCases),
