@@ -9,7 +9,6 @@ class OpenModel : public GameModel {
     using GameModel::addScore;
     using GameModel::completeLevel;
     using GameModel::defineCellForBalls;
-    using GameModel::endGame;
     using GameModel::fail;
     using GameModel::moveBall;
     using GameModel::releaseChambers;

@@ -8,7 +8,6 @@
 namespace {
 
 using DialogTest = GameTest;
-using Names = std::vector<std::string>;
 
 // "selection selection", -1 for a list without one.
 std::string selections(HWND dialog, int first, int second) {

@@ -8,8 +8,6 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
-
 class SlotDialogsTest : public GameTest {
   protected:
     // Saves into slots without a file yet, recorded as of 5 March 2004 at level 3.

@@ -9,7 +9,6 @@
 namespace {
 
 using FrameTest = GameTest;
-using Names = std::vector<std::string>;
 
 // Keys are posted to the game view and go through the accelerators (WM_CHAR
 // for Ctrl+S and Ctrl+O), menu items are sent to the frame, tool buttons are

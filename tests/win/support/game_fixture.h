@@ -18,6 +18,9 @@
 #include "tests/win/support/dialog_driver.h"
 #include "tests/support/files.h"
 
+// Dialog captions and box texts, as the dialog driver records them.
+using Names = std::vector<std::string>;
+
 class GameTest : public ::testing::Test {
   public:
     static std::string settingsFile;
