@@ -10,14 +10,11 @@ const Lines kAskedToStop = held("box 1 Stop current game ?");
 const Lines kAskedToChange = held("box 1 The current game must be stopped\nContinue ?");
 
 // Every box and dialog pauses a level in play while it is open and gives
-// the pause back as it was.
+// the pause back as it was (held(): the commands' and the files' tests show
+// each kind over a level in play); a paused level stays paused.
 TEST_F(StartedCoreTest, EveryBoxAndDialogPausesTheGameWhileItIsOpen) {
     const std::tuple<int, std::function<void()>, Lines> cases[] = {
-        {0, [&] { game.askYesNo(kStop); }, kAskedToStop},
         {1, [&] { game.askYesNo(kStop); }, {"box 1 Stop current game ? paused"}},
-        {0, [&] { game.showInfo("Hi"); }, held("box 0 Hi")},
-        {0, [&] { game.showMessage("Hi"); }, held("box 0 Hi")},
-        {0, [&] { game.openDialog(DialogKind::kHelp); }, held("dialog 7")},
         {1, [&] { game.openDialog(DialogKind::kAbout); }, {"dialog 8 paused"}},
     };
     for (const auto& [pausedBefore, open, expected] : cases) {
