@@ -1,7 +1,9 @@
 // The game view turns clicks, tool-button reports and timer ticks into game
-// operations, cursors and sounds. (The speeds' steps and timings are the
-// core's, checked natively; the paint tests tick through the view.)
+// operations, cursors and sounds, and shows the picture at every zoom. (The
+// speeds' steps and timings are the core's, checked natively; the field's
+// pixels too; the paint tests tick through the view.)
 #include "tests/win/support/game_fixture.h"
+#include "tests/win/support/view_pixels.h"
 
 namespace {
 
@@ -28,6 +30,18 @@ TEST_F(GameViewTest, AClickHitsTheSameCellAtEveryZoom) {
             << zoom << " " << last;
     }
     SystemParametersInfoA(SPI_SETWORKAREA, 0, &screen, 0);
+}
+
+// At double size the view shows the picture with every pixel a 2 x 2 block,
+// also where a tick repainted only what it changed.
+TEST_F(GameViewTest, DoubleSizeShowsEveryPixelOfThePictureAsATwoByTwoBlock) {
+    game().setZoom(2);
+    ASSERT_EQ(game().zoomShown(), 2);
+    UpdateWindow(frame);
+    toView(WM_TIMER, kGameTimerId);
+    UpdateWindow(frame);
+    EXPECT_EQ(
+        stalePixels(view, game(), {field().left, field().top}, {420, 280 + infoAreaHeight}, 2), 0);
 }
 
 // The cursor shows which way the next bars grow (their turn is the core's,
